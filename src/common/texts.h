@@ -1,0 +1,65 @@
+#pragma once
+
+// Every text the common utilities show or write, in one place.
+namespace bunrako::texts {
+
+// File error causes, shown directly after a label.
+inline constexpr const char* kFileErrorNone = "エラーなし";
+inline constexpr const char* kFileErrorGeneric = ":未定義エラー";
+inline constexpr const char* kFileErrorFileNotFound = ":ファイル未定義";
+inline constexpr const char* kFileErrorBadPath = ":不正パス";
+inline constexpr const char* kFileErrorTooManyOpenFiles = ":オープン ファイル数超過";
+inline constexpr const char* kFileErrorAccessDenied = ":ファイル アクセス禁止";
+inline constexpr const char* kFileErrorInvalidFile = ":不正ファイル ハンドル使用";
+inline constexpr const char* kFileErrorRemoveCurrentDir = ":作業中のカレント ディレクトリの削除不可";
+inline constexpr const char* kFileErrorDirectoryFull = ":ディレクトリ フル";
+inline constexpr const char* kFileErrorBadSeek = ":ファイル ポインタ設定エラー";
+inline constexpr const char* kFileErrorHardIO = ":ハードウェア エラー";
+inline constexpr const char* kFileErrorSharingViolation = ":SHARE.EXE 未ロードまたは共有領域ロック済み";
+inline constexpr const char* kFileErrorLockViolation = ":ロック済み領域のロック要求";
+inline constexpr const char* kFileErrorDiskFull = ":ディスク フル";
+inline constexpr const char* kFileErrorEndOfFile = ":ファイルの終わりに到達";
+
+// Archive error causes, shown directly after a label.
+inline constexpr const char* kArchiveErrorNone = "エラーは発生していません。";
+inline constexpr const char* kArchiveErrorGeneric = ":特定できないエラーが発生しました。";
+inline constexpr const char* kArchiveErrorReadOnly = ":入力用に開いたアーカイブへ書き込もうとしました。";
+inline constexpr const char* kArchiveErrorEndOfFile =
+    ":オブジェクトの読み込み中にファイルの終わりに到達しました。";
+inline constexpr const char* kArchiveErrorWriteOnly = ":出力用に開いたアーカイブから読み込もうとしました。";
+inline constexpr const char* kArchiveErrorBadIndex = ":ファイル フォーマットが正しくありません。";
+inline constexpr const char* kArchiveErrorBadClass =
+    ":誤った形式のオブジェクトにオブジェクトを読み込もうとしました。";
+inline constexpr const char* kArchiveErrorBadSchema =
+    ":クラスのバージョンが異なるオブジェクトを読み込もうとしました。";
+
+// Folders.
+inline constexpr const char* kCannotDeleteFolder = "フォルダを削除できません手動削除してください：%s";
+
+// Shell errors of opening and printing files, shown after the path.
+inline constexpr const char* kShellErrorOutOfMemory =
+    "\nThe operating system is out of memory or resources.";
+inline constexpr const char* kShellErrorFileNotFound = "\nThe specified file was not found.";
+inline constexpr const char* kShellErrorPathNotFound = "\nThe specified path was not found.";
+inline constexpr const char* kShellErrorAccessDenied =
+    "\nThe operating system denied access to the specified file.";
+inline constexpr const char* kShellErrorNotEnoughMemory =
+    "\nThere was not enough memory to complete the operation.";
+inline constexpr const char* kShellErrorBadFormat =
+    "\nThe .exe file is invalid (non-Win32R .exe or error in .exe image).";
+inline constexpr const char* kShellErrorShare = "\nA sharing violation occurred.";
+inline constexpr const char* kShellErrorAssocIncomplete =
+    "\nThe file name association is incomplete or invalid.";
+inline constexpr const char* kShellErrorDdeTimeout =
+    "\nThe DDE transaction could not be completed because the request timed out.";
+inline constexpr const char* kShellErrorDdeFail = "\nThe DDE transaction failed.";
+inline constexpr const char* kShellErrorDdeBusy =
+    "\nThe DDE transaction could not be completed because other DDE transactions were being "
+    "processed.";
+inline constexpr const char* kShellErrorNoAssoc =
+    "\nThere is no application associated with the given file name extension. This error will "
+    "also be returned if you attempt to print a file that is not printable.";
+inline constexpr const char* kShellErrorDllNotFound =
+    "\nThe specified dynamic-link library was not found.";
+
+}  // namespace bunrako::texts

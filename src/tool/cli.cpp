@@ -1,0 +1,42 @@
+#include "tool/cli.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "tool/commands.h"
+
+namespace bunrako::cli {
+namespace {
+
+using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+
+const std::map<std::string, Command>& commands() {
+    static const std::map<std::string, Command> table = {
+        {"date", runDate},
+    };
+    return table;
+}
+
+void printUsage(std::ostream& err) {
+    err << "usage: bunrako-tool COMMAND [ARGS]\n"
+           "  date YYYY-MM-DD\n";
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        printUsage(err);
+        return kUsage;
+    }
+    const auto found = commands().find(args.front());
+    if (found == commands().end()) {
+        err << "bunrako-tool: unknown command: " << args.front() << "\n";
+        printUsage(err);
+        return kUsage;
+    }
+    return found->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace bunrako::cli

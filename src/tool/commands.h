@@ -1,0 +1,12 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace bunrako::cli {
+
+// Each subcommand takes its own arguments (after the command word).
+int runDate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace bunrako::cli

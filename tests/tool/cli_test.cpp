@@ -1,0 +1,19 @@
+#include "tool/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace bunrako::cli {
+namespace {
+
+TEST(Cli, UnknownCommandIsAUsageError) {
+    std::ostringstream out, err;
+    EXPECT_EQ(run({"frobnicate"}, out, err), kUsage);
+    EXPECT_EQ(run({}, out, err), kUsage);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_NE(err.str().find("usage"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace bunrako::cli
