@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/file_error.h"
+
+namespace bunrako {
+
+// Whole-file reads and writes, each in one piece. Paths are native; a UTF-8
+// path text becomes a path with pathFromUtf8.
+
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
+
+// Reads the whole file. With createIfMissing a missing file is created empty
+// (as the readers of the data files do) and reads as "".
+FileErrorCause readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                             bool createIfMissing = false);
+// Creates or truncates the file and writes the bytes.
+FileErrorCause writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// Copies a file (its bytes, then its times and permissions); used for the
+// ".da$" safety copies. A missing source is not an error: nothing is copied.
+FileErrorCause copyFileIfExists(const std::filesystem::path& from, const std::filesystem::path& to);
+// The path with its extension replaced by ".da$".
+std::filesystem::path safetyCopyPath(const std::filesystem::path& path);
+
+}  // namespace bunrako
