@@ -55,7 +55,11 @@ class LinePrompt : public Prompt {
 }  // namespace
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
-    static const std::map<std::string, DumpFunction> kinds = {};
+    static const std::map<std::string, DumpFunction> kinds = {
+        {"master", dumpMaster},
+        {"receipts", dumpReceipts},
+        {"settings", dumpSettings},
+    };
     return kinds;
 }
 

@@ -8,6 +8,10 @@ inline constexpr const char* kUnknownKind =
 inline constexpr const char* kNoSuchKind = "そのような種類はありません：";
 inline constexpr const char* kNoSuchFile = ":ファイルがありません";
 
+// "<path>:末尾の不完全な組 N バイトを読み飛ばしました。"
+inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
+inline constexpr const char* kBytesDropped = " バイトを読み飛ばしました。";
+
 inline constexpr const char* kCatalogueFolderName = "索引目録データ";
 inline constexpr const char* kDisposalVolumeListSuffix = "システム廃棄_文書整理一覧表.dat";
 inline constexpr const char* kDisposalDisposedListSuffix = "システム廃棄_廃棄簿冊名一覧表.dat";
