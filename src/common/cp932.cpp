@@ -74,9 +74,9 @@ size_t utf8SequenceLength(std::string_view text) {
     return length;
 }
 
-// Runs iconv over the whole input. At a byte it cannot convert, onError is
-// told the remaining input (and whether it ends inside a sequence) and returns how many bytes to
-// skip and what to write instead; conversion then goes on.
+// Runs iconv over the whole input. At bytes it cannot convert, onError gets
+// the rest of the input (and whether it ends inside a sequence) and says how
+// many bytes to skip and what to write instead; conversion then goes on.
 template <typename OnError>
 std::string convert(iconv_t cd, std::string_view input, size_t expectedSize, OnError onError) {
     std::string output(std::max<size_t>(expectedSize, 16), '\0');
