@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp932.h"
+
 namespace bunrako {
 namespace {
 
@@ -35,6 +37,22 @@ TEST(ExtractField, QuotedFieldLosesItsQuotes) {
 TEST(ExtractField, OtherSeparators) {
     EXPECT_EQ(ExtractField("C:\\文書\\総務課", 2, '\\'), "文書");
     EXPECT_EQ(ExtractField("a\tb\tc", 3, '\t'), "c");
+}
+
+TEST(TextFunctions, ShiftJisTrailBytesNeverSplitOnceHeldAsUtf8) {
+    // 表 is 95 5C in CP932: its trail byte is a backslash.
+    const std::string raw = "C:\\\x95\x5C\\\x95\x5C.dat";
+    ASSERT_EQ(CountSubstring(raw, "\\"), 4);
+    const std::string path = cp932ToUtf8(raw);
+    ASSERT_EQ(path, "C:\\表\\表.dat");
+    EXPECT_EQ(FolderPart(path), "C:\\表");
+    EXPECT_EQ(FileNamePart(path), "表.dat");
+    EXPECT_EQ(ExtractField(path, 2, '\\'), "表");
+    EXPECT_EQ(CountSubstring(path, "\\"), 2);
+    // 院 (89 40) and ① (87 40) carry other ASCII bytes in their trail.
+    const std::string fields = cp932ToUtf8("\x89\x40,\x87\x40,x");
+    EXPECT_EQ(ExtractField(fields, 2), "①");
+    EXPECT_EQ(CountSubstring(fields, "@"), 0);
 }
 
 TEST(CountSubstring, CountsWithoutOverlap) {
