@@ -20,10 +20,15 @@ struct EraRow {
 
 // Oldest first; the era number of the date texts is the 1-based row. A new
 // era is one more row.
+// clang-format off
 constexpr EraRow kEraTable[] = {
-    {"明治", "M", "1868,09,07"}, {"大正", "T", "1912,07,30"}, {"昭和", "S", "1926,12,25"},
-    {"平成", "H", "1989,01,07"}, {"令和", "R", "2019,04,30"},
+    {"明治", "M", "1868,09,07"},
+    {"大正", "T", "1912,07,30"},
+    {"昭和", "S", "1926,12,25"},
+    {"平成", "H", "1989,01,07"},
+    {"令和", "R", "2019,04,30"},
 };
+// clang-format on
 
 constexpr size_t kDateTextLength = 10;
 // What stands in for the name or initial of an era number outside the table.
