@@ -97,7 +97,7 @@ std::string formatText(const char* pattern, Args... args) {
 // Copies a date text into an 11-byte field; a text that does not fit leaves
 // the field empty rather than holding a cut date.
 void writeDateText(char (&buffer)[11], std::string_view text) {
-    writeFixedBytes(buffer, text.size() < sizeof buffer ? text : std::string_view());
+    writeFixedBytes(buffer, text.size() < sizeof buffer ? text : std::string_view(""));
 }
 
 std::string_view readDateText(const char (&buffer)[11]) { return fixedBytes(buffer); }
