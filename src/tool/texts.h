@@ -7,6 +7,8 @@ inline constexpr const char* kUnknownKind =
     "ファイルの種類が分かりません（--as で指定してください）：";
 inline constexpr const char* kNoSuchKind = "そのような種類はありません：";
 inline constexpr const char* kNoSuchFile = ":ファイルがありません";
+// A well-formed date argument that names no day the program can hold.
+inline constexpr const char* kInvalidDate = "日付が正しくありません: ";
 
 // "<path>:末尾の不完全な組 N バイトを読み飛ばしました。"
 inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
