@@ -14,13 +14,15 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"date", runDate},
+        {"dump", runDump},
     };
     return table;
 }
 
 void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
-           "  date YYYY-MM-DD\n";
+           "  date YYYY-MM-DD\n"
+           "  dump FILE [--as KIND]\n";
 }
 
 }  // namespace

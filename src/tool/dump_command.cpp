@@ -1,0 +1,134 @@
+#include <algorithm>
+#include <ostream>
+
+#include "common/file_io.h"
+#include "common/prompt.h"
+#include "tool/cli.h"
+#include "tool/commands.h"
+#include "tool/dump.h"
+#include "tool/texts.h"
+
+namespace bunrako::cli {
+namespace {
+
+std::string lowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+bool insideCatalogueFolder(const std::filesystem::path& file) {
+    for (const auto& part : file.parent_path()) {
+        if (pathToUtf8(part) == texts::kCatalogueFolderName) return true;
+    }
+    return false;
+}
+
+// Until the shared standard-error prompt lands: messages become lines.
+class LinePrompt : public Prompt {
+  public:
+    explicit LinePrompt(std::ostream& err) : m_err(err) {}
+    void showMessage(const std::string& text, const std::string&, MessageIcon) override {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        m_err << line << "\n";
+    }
+    Answer ask(const std::string& text, const std::string& caption, Buttons buttons,
+               MessageIcon icon) override {
+        showMessage(text, caption, icon);
+        return buttons == Buttons::yesNo ? Answer::no : Answer::cancel;
+    }
+    bool retryOrGiveUp(const std::string& text) override {
+        showMessage(text, {}, MessageIcon::error);
+        return false;
+    }
+
+  private:
+    std::ostream& m_err;
+};
+
+}  // namespace
+
+const std::map<std::string, DumpFunction>& dumpKinds() {
+    static const std::map<std::string, DumpFunction> kinds = {};
+    return kinds;
+}
+
+std::optional<std::string> guessDumpKind(const std::filesystem::path& file) {
+    const std::string name = pathToUtf8(file.filename());
+    const std::string lower = lowerAscii(name);
+    static const std::map<std::string, std::string> byName = {
+        {"docmaster.dat", "volumes"},
+        {"haikidoc.dat", "volumes"},
+        {"minaosi.dat", "forms"},
+        {"kamei.dat", "master"},
+        {"bosatubunrui.dat", "master"},
+        {"hozonnengen.dat", "master"},
+        {"shokisettei.dat", "settings"},
+        {"kenmeibo.dat", "register"},
+        {"sakuinmokuroku.dat", "catalogue"},
+        {"hassinjusinlist.dat", "names"},
+        {"shokulist.dat", "names10"},
+        {"simeilist.dat", "names10"},
+        {"kessaikubun.dat", "approvers"},
+        {"tourokutyouhyou.dat", "registered"},
+    };
+    if (const auto found = byName.find(lower); found != byName.end()) return found->second;
+    if (endsWith(name, texts::kDisposalVolumeListSuffix) ||
+        endsWith(name, texts::kDisposalDisposedListSuffix)) {
+        return "volumes";
+    }
+    if (endsWith(name, texts::kDisposalFormsSuffix)) return "forms";
+    if (endsWith(name, texts::kDisposalRegisterSuffix)) return "register";
+    if (endsWith(lower, ".dan")) return "receipts";
+    if (endsWith(lower, ".dat") && insideCatalogueFolder(file)) return "related";
+    return std::nullopt;
+}
+
+int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string fileArg;
+    std::optional<std::string> kind;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--as" && i + 1 < args.size()) {
+            kind = args[++i];
+        } else if (fileArg.empty() && !args[i].starts_with("--")) {
+            fileArg = args[i];
+        } else {
+            err << "usage: bunrako-tool dump FILE [--as KIND]\n";
+            return kUsage;
+        }
+    }
+    if (fileArg.empty()) {
+        err << "usage: bunrako-tool dump FILE [--as KIND]\n";
+        return kUsage;
+    }
+    const std::filesystem::path file = pathFromUtf8(fileArg);
+    if (!kind) kind = guessDumpKind(file);
+    if (!kind) {
+        err << texts::kUnknownKind << fileArg << "\n";
+        return kUsage;
+    }
+    const auto reader = dumpKinds().find(*kind);
+    if (reader == dumpKinds().end()) {
+        err << texts::kNoSuchKind << *kind << "\n";
+        return kUsage;
+    }
+    // The program's readers create a missing file; dump never writes.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        err << fileArg << texts::kNoSuchFile << "\n";
+        return kFailure;
+    }
+    LinePrompt prompt(err);
+    const DumpOutcome outcome = reader->second(file, prompt);
+    if (!outcome.readable) return kFailure;
+    out << outcome.document.dump() << "\n";
+    return kSuccess;
+}
+
+}  // namespace bunrako::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+// Texts of bunrako-tool and the names it recognises, in one place.
+namespace bunrako::cli::texts {
+
+inline constexpr const char* kUnknownKind =
+    "ファイルの種類が分かりません（--as で指定してください）：";
+inline constexpr const char* kNoSuchKind = "そのような種類はありません：";
+inline constexpr const char* kNoSuchFile = ":ファイルがありません";
+
+inline constexpr const char* kCatalogueFolderName = "索引目録データ";
+inline constexpr const char* kDisposalVolumeListSuffix = "システム廃棄_文書整理一覧表.dat";
+inline constexpr const char* kDisposalDisposedListSuffix = "システム廃棄_廃棄簿冊名一覧表.dat";
+inline constexpr const char* kDisposalFormsSuffix = "システム廃棄_保存年限変更書.dat";
+inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
+
+}  // namespace bunrako::cli::texts
