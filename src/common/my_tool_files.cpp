@@ -4,7 +4,6 @@
 // descends through them, so deleting a tree never reaches outside it.
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "common/file_io.h"
@@ -18,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr size_t kCopyBlockBytes = 32768;
 constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
 
 bool isSeparator(char c) { return c == '/' || c == kSeparator; }
@@ -83,37 +81,6 @@ bool removeFolder(const std::string& folder, FolderFailures& failures) {
     return false;
 }
 
-bool copyFileBytes(const fs::path& from, const fs::path& to) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) return false;
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    std::vector<char> block(kCopyBlockBytes);
-    for (;;) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const std::streamsize got = in.gcount();
-        if (in.bad()) return false;
-        out.write(block.data(), got);
-        if (!out) return false;
-        if (got < static_cast<std::streamsize>(block.size())) break;
-    }
-    out.close();
-    return !out.fail();
-}
-
-// The time first: a destination made read-only could not take it after.
-bool copyFileStatus(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    const fs::file_time_type written = fs::last_write_time(from, error);
-    if (error) return false;
-    fs::last_write_time(to, written, error);
-    if (error) return false;
-    const fs::perms permissions = fs::status(from, error).permissions();
-    if (error) return false;
-    fs::permissions(to, permissions, error);
-    return !error;
-}
-
 }  // namespace
 
 // A pattern "folder\*.*" finds entries (at least "." and "..") exactly when
@@ -168,7 +135,8 @@ bool CMyTool::CopyEntry(const std::string& source, const std::string& destinatio
         return fs::is_directory(to, error);
     }
     if (!fs::is_regular_file(status)) return false;
-    return copyFileBytes(from, to) && copyFileStatus(from, to);
+    // The bytes, then the source's last-write time and permissions.
+    return copyFileIfExists(from, to) == FileErrorCause::none;
 }
 
 bool CMyTool::CopyFolderTree(const std::string& source, const std::string& destination) {

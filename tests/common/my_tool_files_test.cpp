@@ -187,11 +187,13 @@ TEST(CopyFolderTree, RecreatesTheTreeWithBytesTimesAndPermissions) {
     fs::permissions(temp / "from/a.txt", fs::perms::owner_write, fs::perm_options::add);
 }
 
-TEST(CopyFolderTree, CopyOverAnOlderCopyReplacesItsBytes) {
+TEST(CopyFolderTree, CopyOverAnOlderReadOnlyCopyReplacesItsBytes) {
     TempFolder temp;
     makeTree(temp / "from");
     fs::create_directories(temp / "to");
     writeBytes(temp / "to/a.txt", "a much longer older text");
+    // An earlier copy of a read-only file is read-only too.
+    fs::permissions(temp / "to/a.txt", fs::perms::owner_read);
     ASSERT_TRUE(CMyTool::CopyFolderTree(text(temp / "from"), text(temp / "to")));
     EXPECT_EQ(readBytes(temp / "to/a.txt"), "alpha");
 }
