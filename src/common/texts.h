@@ -36,6 +36,9 @@ inline constexpr const char* kArchiveErrorBadSchema =
 // Folders.
 inline constexpr const char* kCannotDeleteFolder = "フォルダを削除できません手動削除してください：%s";
 
+// Outside programs.
+inline constexpr const char* kCannotStartProgram = "プログラムを起動できません：%s";
+
 // Shell errors of opening and printing files, shown after the path.
 inline constexpr const char* kShellErrorOutOfMemory =
     "\nThe operating system is out of memory or resources.";
