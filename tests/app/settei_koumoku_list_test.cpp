@@ -156,7 +156,7 @@ TEST(SetteiKoumokuFile, HostileCountsAllocateNothing) {
     writeBytes(path, i32(-5));
     ASSERT_EQ(list.LoadItems(prompt, pathText(path)), 1);
     EXPECT_EQ(list.size(), 0u);
-    writeBytes(path, "\x01\x00");  // not even a count
+    writeBytes(path, std::string("\x01\x00", 2));  // not even a count
     ASSERT_EQ(list.LoadItems(prompt, pathText(path)), 1);
     EXPECT_EQ(list.size(), 0u);
     EXPECT_EQ(prompt.lastMessage(),
@@ -183,16 +183,28 @@ TEST(SetteiKoumokuFile, AFolderThatIsGoneIsToldAndLeavesTheMasterEmpty) {
 
 TEST(SetteiKoumokuFile, GivingUpAWriteLeavesTheFileAsItWas) {
     TempFolder folder;
-    const auto path = folder / "Kamei.dat";
+    FakePrompt prompt;  // gives up at every offer
+    CSetteiKoumokuList list = departments();
+
+    // A name taken by a folder cannot be written, whoever runs the test.
+    std::filesystem::create_directory(folder / "Kamei.dat");
+    list.SetPath(pathText(folder / "Kamei.dat"));
+    EXPECT_EQ(list.SaveItems(prompt), 0);
+    ASSERT_EQ(prompt.retries.size(), 1u);
+    EXPECT_EQ(prompt.retries[0].rfind(pathText(folder / "Kamei.dat") + ":Open:", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Kamei.dat"));
+}
+
+TEST(SetteiKoumokuFile, GivingUpOnAReadOnlyFileLeavesItsBytes) {
+    TempFolder folder;
+    FakePrompt prompt;
+    CSetteiKoumokuList list = departments();
+    const auto path = folder / "Bosatu.dat";
     writeBytes(path, i32(0));
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     if (std::ofstream(path, std::ios::app)) GTEST_SKIP() << "running with rights to every file";
-    CSetteiKoumokuList list = departments();
     list.SetPath(pathText(path));
-    FakePrompt prompt;  // gives up at the first offer
     EXPECT_EQ(list.SaveItems(prompt), 0);
-    ASSERT_EQ(prompt.retries.size(), 1u);
-    EXPECT_EQ(prompt.retries[0].rfind(pathText(path) + ":Open:", 0), 0u);
     EXPECT_EQ(readBytes(path), i32(0));
 }
 
