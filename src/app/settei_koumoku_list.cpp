@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/format_text.h"
 #include "app/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/prompt.h"
 
 namespace bunrako {
@@ -103,9 +103,10 @@ int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
     if (content.truncated) {
         const std::string detail =
             bytes.size() < kCountBytes
-                ? app::formatText(app::texts::kMasterCountMissing, static_cast<int>(bytes.size()))
-                : app::formatText(app::texts::kMasterTruncatedCount, content.declaredCount,
-                                  static_cast<int>(m_items.size()));
+                ? formatText(app::texts::kMasterCountMissing, std::to_string(bytes.size()))
+                : formatText(formatText(app::texts::kMasterTruncatedCount,
+                                        std::to_string(content.declaredCount)),
+                             std::to_string(m_items.size()));
         prompt.showMessage(path + app::texts::kMasterTruncated + detail, {}, MessageIcon::warning);
     }
     return 1;

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/format_text.h"
 #include "app/settei_koumoku_list.h"
 #include "app/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
 
@@ -106,12 +106,12 @@ bool isBlankLine(std::string_view line) {
 std::string rejectionMessage(const std::string& path, const std::vector<LineError>& errors) {
     std::string message = std::string(app::texts::kCsvRejected) + "\n" + path;
     for (size_t i = 0; i < errors.size() && i < kListedErrors; ++i) {
-        message +=
-            "\n" + app::formatText(app::texts::kCsvLine, errors[i].lineNumber) + errors[i].reason;
+        message += "\n" + formatText(app::texts::kCsvLine, std::to_string(errors[i].lineNumber)) +
+                   errors[i].reason;
     }
     if (errors.size() > kListedErrors) {
-        message += "\n" + app::formatText(app::texts::kCsvMoreLines,
-                                          static_cast<int>(errors.size() - kListedErrors));
+        message += "\n" + formatText(app::texts::kCsvMoreLines,
+                                     std::to_string(errors.size() - kListedErrors));
     }
     return message;
 }

@@ -28,8 +28,8 @@ inline constexpr const char* kColonOpenLabel = ":Open";
 // "<path>:データが途中で切れています。..." when the count promises more
 // records than the file holds.
 inline constexpr const char* kMasterTruncated = ":データが途中で切れています。";
-inline constexpr const char* kMasterTruncatedCount = "レコード数 %d のうち %d 件を読み込みました。";
-inline constexpr const char* kMasterCountMissing = "レコード数を読み込めません（%d バイト）。";
+inline constexpr const char* kMasterTruncatedCount = "レコード数 %s のうち %s 件を読み込みました。";
+inline constexpr const char* kMasterCountMissing = "レコード数を読み込めません（%s バイト）。";
 
 // Captions of the editor: its own defaults, and what the document sets.
 inline constexpr const char* kCaptionLevel1 = "大分類";
@@ -48,8 +48,8 @@ inline constexpr const char* kCaptionRetentionPeriod = "保存（見直）期間
 // ---- CSV form of the masters ---------------------------------------------------
 inline constexpr const char* kCsvRejected =
     "CSVファイルに誤りがあるため、取り込みを中止しました。項目の設定は変更されていません。";
-inline constexpr const char* kCsvLine = "%d行目：";
-inline constexpr const char* kCsvMoreLines = "ほか %d 行に誤りがあります。";
+inline constexpr const char* kCsvLine = "%s行目：";
+inline constexpr const char* kCsvMoreLines = "ほか %s 行に誤りがあります。";
 inline constexpr const char* kCsvNotCp932 =
     "文字コードがShift-JISではありません。Shift-JISで保存し直してください。";
 inline constexpr const char* kCsvNotConvertible = "Shift-JISで表せない文字があります。";
