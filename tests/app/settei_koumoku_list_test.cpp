@@ -252,13 +252,5 @@ TEST(SetteiKoumokuChanges, RegisterReplaceAndRemoveSubtrees) {
     EXPECT_EQ(list.size(), 1u);
 }
 
-TEST(SetteiKoumokuCaptions, EachMasterHasItsOwn) {
-    EXPECT_EQ(CSetteiKoumokuList().Captions().level1, "大分類");
-    EXPECT_EQ(SetteiKoumokuCaptions::Department().level2, "係名");
-    EXPECT_EQ(SetteiKoumokuCaptions::Classification().subName, "分類コード");
-    EXPECT_EQ(SetteiKoumokuCaptions::Retention().level1, "");
-    EXPECT_EQ(SetteiKoumokuCaptions::Retention().subName, "保存（見直）期間");
-}
-
 }  // namespace
 }  // namespace bunrako
