@@ -7,7 +7,7 @@
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
-#include "register/format_text.h"
+#include "common/format_text.h"
 #include "register/texts.h"
 
 namespace bunrako {

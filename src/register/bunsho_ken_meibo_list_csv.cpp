@@ -8,7 +8,7 @@
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_list.h"
-#include "register/format_text.h"
+#include "common/format_text.h"
 #include "register/texts.h"
 
 namespace bunrako {

@@ -1,4 +1,4 @@
-#include "register/format_text.h"
+#include "common/format_text.h"
 
 #include <cstdarg>
 #include <cstdio>
