@@ -5,7 +5,8 @@ namespace bunrako::volume_texts {
 
 // ---- Retention-period change forms (保存年限変更書) -------------------------
 inline constexpr const char* kFormsOpenLabel = "%sOpen";
-inline constexpr const char* kFormsNetworkCheck = "%sOpen\nエラー：ネットワーク確立等確認して下さい";
+inline constexpr const char* kFormsNetworkCheck =
+    "%sOpen\nエラー：ネットワーク確立等確認して下さい";
 inline constexpr const char* kFormsWriteOpenLabel = "%s:Open\n";
 inline constexpr const char* kFormsCsvName = "HozonNengenHenkousho.csv";
 inline constexpr const char* kFormsCsvOpenLabel = "%s:Open\n";
