@@ -5,7 +5,7 @@
 
 namespace bunrako {
 
-std::string FormatText(const char* pattern, ...) {
+std::string formatPrintf(const char* pattern, ...) {
     va_list args;
     va_start(args, pattern);
     va_list copy;

@@ -108,7 +108,7 @@ bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
 bool CBunshoKenMeiboList::Save(const std::filesystem::path& path) {
     if (const auto foreign = m_foreignFiles.find(comparablePath(path));
         foreign != m_foreignFiles.end()) {
-        m_prompt.showMessage(FormatText(texts::kRegisterForeignFile, pathToUtf8(path).c_str(),
+        m_prompt.showMessage(formatPrintf(texts::kRegisterForeignFile, pathToUtf8(path).c_str(),
                                         foreign->second.c_str()),
                              {}, MessageIcon::error);
         return false;

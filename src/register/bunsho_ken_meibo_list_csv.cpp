@@ -26,11 +26,11 @@ class CsvDates {
     // "令和6年度" or "2024年度" for the year of the date itself.
     std::string yearOf(const OleDateTime& date) const {
         if (!date.isValid()) return {};
-        if (m_western) return toCp932(FormatText(texts::kWesternFiscalYear, date.year()));
+        if (m_western) return toCp932(formatPrintf(texts::kWesternFiscalYear, date.year()));
         int era = 0;
         int eraYear = 0;
         if (!eraParts(date, era, eraYear)) return {};
-        return toCp932(FormatText(texts::kEraFiscalYear, m_tool.EraName(era).c_str(), eraYear));
+        return toCp932(formatPrintf(texts::kEraFiscalYear, m_tool.EraName(era).c_str(), eraYear));
     }
     // The year of the fiscal year the date falls in, as yearOf.
     std::string fiscalYearOf(const OleDateTime& date) const {
@@ -40,12 +40,12 @@ class CsvDates {
     std::string dayOf(const OleDateTime& date) const {
         if (!date.isValid()) return {};
         if (m_western) {
-            return toCp932(FormatText(texts::kWesternDate, date.year(), date.month(), date.day()));
+            return toCp932(formatPrintf(texts::kWesternDate, date.year(), date.month(), date.day()));
         }
         int era = 0;
         int eraYear = 0;
         if (!eraParts(date, era, eraYear)) return {};
-        return toCp932(FormatText(texts::kEraDate, m_tool.EraName(era).c_str(), eraYear,
+        return toCp932(formatPrintf(texts::kEraDate, m_tool.EraName(era).c_str(), eraYear,
                                   date.month(), date.day()));
     }
 
@@ -73,7 +73,7 @@ class CsvDates {
 std::string headerLine() {
     std::string header = texts::kCsvHeaderStart;
     for (int n = 1; n <= CBunshoKenMeiboData::kProgressSteps; ++n) {
-        header += FormatText(texts::kCsvHeaderStep, n, n);
+        header += formatPrintf(texts::kCsvHeaderStep, n, n);
     }
     header += texts::kCsvHeaderEnd;
     return utf8ToCp932(header) + kLineEnd;
@@ -135,7 +135,7 @@ bool CBunshoKenMeiboList::ExportCsv(const std::filesystem::path& folder,
     const FileErrorCause cause =
         writeWholeFile(file, CsvBytes(departmentTable, westernDates, fiscalStartType));
     return CMyTool::CheckFileError(
-        m_prompt, cause, FormatText(texts::kCsvOpenLabel, pathToUtf8(file).c_str()), true);
+        m_prompt, cause, formatPrintf(texts::kCsvOpenLabel, pathToUtf8(file).c_str()), true);
 }
 
 }  // namespace bunrako

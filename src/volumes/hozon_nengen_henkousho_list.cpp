@@ -36,9 +36,9 @@ int CHozonNengenHenkoushoList::Read() {
     m_forms.clear();
     m_lastRead = {};
     const std::string pathText = pathToUtf8(m_path);
-    const ReadAttempts attempts{4, FormatText(texts::kFormsNetworkCheck, pathText.c_str())};
+    const ReadAttempts attempts{4, formatPrintf(texts::kFormsNetworkCheck, pathText.c_str())};
     std::string bytes;
-    if (readDataFile(m_prompt, m_path, bytes, FormatText(texts::kFormsOpenLabel, pathText.c_str()),
+    if (readDataFile(m_prompt, m_path, bytes, formatPrintf(texts::kFormsOpenLabel, pathText.c_str()),
                      attempts) != FileErrorCause::none) {
         return 0;
     }
@@ -61,7 +61,7 @@ int CHozonNengenHenkoushoList::Write() {
     bytes.reserve(kCountBytes + m_forms.size() * kFormSize);
     appendCount(bytes, static_cast<uint32_t>(m_forms.size()));
     bytes.append(reinterpret_cast<const char*>(m_forms.data()), m_forms.size() * kFormSize);
-    const std::string label = FormatText(texts::kFormsWriteOpenLabel, pathToUtf8(m_path).c_str());
+    const std::string label = formatPrintf(texts::kFormsWriteOpenLabel, pathToUtf8(m_path).c_str());
     return writeDataFile(m_prompt, m_path, bytes, label, true) ? 1 : 0;
 }
 

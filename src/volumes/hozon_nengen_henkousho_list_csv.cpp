@@ -25,13 +25,13 @@ std::string fiscalYearText(const CMyTool& tool, const OleDateTime& date, bool we
                            int periodType) {
     const OleDateTime label = tool.FiscalLabelDate(date, periodType);
     if (!label.isValid()) return {};
-    if (western) return utf8ToCp932(FormatText(texts::kFormsWesternFiscalYear, label.year()));
+    if (western) return utf8ToCp932(formatPrintf(texts::kFormsWesternFiscalYear, label.year()));
     const std::string era = tool.DateToEraText(label);
     if (era.size() != 10 || !isDigit(era[0]) || !isDigit(era[2]) || !isDigit(era[3])) return {};
     const std::string eraName = tool.EraName(era[0] - '0');
     if (eraName.empty()) return {};
     const int eraYear = (era[2] - '0') * 10 + (era[3] - '0');
-    return utf8ToCp932(FormatText(texts::kFormsEraFiscalYear, eraName.c_str(), eraYear));
+    return utf8ToCp932(formatPrintf(texts::kFormsEraFiscalYear, eraName.c_str(), eraYear));
 }
 
 std::string lineOf(const CHozonNengenHenkoushoData& form, const CMyTool& tool, bool western,
@@ -81,7 +81,7 @@ bool CHozonNengenHenkoushoList::ExportCsv(Prompt& prompt, const std::filesystem:
     const std::filesystem::path file = folder / pathFromUtf8(texts::kFormsCsvName);
     const FileErrorCause cause = writeWholeFile(file, CsvBytes(forms, westernDates, periodType));
     return CMyTool::CheckFileError(
-        prompt, cause, FormatText(texts::kFormsCsvOpenLabel, pathToUtf8(file).c_str()), true);
+        prompt, cause, formatPrintf(texts::kFormsCsvOpenLabel, pathToUtf8(file).c_str()), true);
 }
 
 }  // namespace bunrako
