@@ -158,7 +158,8 @@ TEST_F(RegisterFileTest, PartialEntriesAtTheEndAreIgnored) {
     EXPECT_EQ(list.entries().size(), 1u);
     EXPECT_EQ(list.lastLoad().droppedBytes, 700u);
 
-    writeBytes(file(), one + one.substr(0, 1223));  // the older layout
+    const std::string old = entryImage<LegacyAt>("5", "001", day(2024, 4, 1), day(2024, 4, 2));
+    writeBytes(file(), old + old.substr(0, 1223));
     EXPECT_TRUE(list.Load(file()));
     EXPECT_EQ(list.entries().size(), 1u);
     EXPECT_EQ(list.lastLoad().droppedBytes, 1223u);
