@@ -5,9 +5,9 @@
 
 #include "common/data_file.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
-#include "common/format_text.h"
 #include "register/texts.h"
 
 namespace bunrako {
@@ -109,7 +109,7 @@ bool CBunshoKenMeiboList::Save(const std::filesystem::path& path) {
     if (const auto foreign = m_foreignFiles.find(comparablePath(path));
         foreign != m_foreignFiles.end()) {
         m_prompt.showMessage(formatPrintf(texts::kRegisterForeignFile, pathToUtf8(path).c_str(),
-                                        foreign->second.c_str()),
+                                          foreign->second.c_str()),
                              {}, MessageIcon::error);
         return false;
     }

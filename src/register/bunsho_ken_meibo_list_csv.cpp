@@ -6,9 +6,9 @@
 
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_list.h"
-#include "common/format_text.h"
 #include "register/texts.h"
 
 namespace bunrako {
@@ -40,13 +40,14 @@ class CsvDates {
     std::string dayOf(const OleDateTime& date) const {
         if (!date.isValid()) return {};
         if (m_western) {
-            return toCp932(formatPrintf(texts::kWesternDate, date.year(), date.month(), date.day()));
+            return toCp932(
+                formatPrintf(texts::kWesternDate, date.year(), date.month(), date.day()));
         }
         int era = 0;
         int eraYear = 0;
         if (!eraParts(date, era, eraYear)) return {};
         return toCp932(formatPrintf(texts::kEraDate, m_tool.EraName(era).c_str(), eraYear,
-                                  date.month(), date.day()));
+                                    date.month(), date.day()));
     }
 
   private:
