@@ -1,5 +1,6 @@
 #include "register/hassin_jusin_list.h"
 
+#include <algorithm>
 #include <string>
 
 #include "common/archive.h"
@@ -50,26 +51,33 @@ bool HassinJusinList::AddReceiver(std::string_view utf8Name) {
 }
 
 HassinJusinList::LoadReport HassinJusinList::Load() {
+    return LoadFile(m_prompt, m_path, Hassin, Jusin);
+}
+
+HassinJusinList::LoadReport HassinJusinList::LoadFile(Prompt& prompt,
+                                                      const std::filesystem::path& path,
+                                                      NameList& hassin, NameList& jusin) {
     LoadReport report;
     std::string bytes;
-    if (readWholeFile(m_path, bytes) != FileErrorCause::none) return report;
+    if (readWholeFile(path, bytes) != FileErrorCause::none) return report;
     report.opened = true;
     ArchiveReader reader(bytes);
-    const std::string pathText = pathToUtf8(m_path);
+    const std::string pathText = pathToUtf8(path);
     const auto failed = [&](const char* key, size_t index, NameList::Item item) {
-        CMyTool::CheckArchiveError(m_prompt, reader.error(),
+        CMyTool::CheckArchiveError(prompt, reader.error(),
                                    formatPrintf(texts::kSlotItemLabel, pathText.c_str(), key,
                                                 static_cast<int>(index), NameList::ItemName(item)),
                                    true);
     };
-    for (size_t i = 0; i < kSlots; ++i) {
-        const NameList::Item senderItem = NameList::ReadSlot(reader, Hassin.slots()[i]);
+    const size_t slots = std::min(hassin.slots().size(), jusin.slots().size());
+    for (size_t i = 0; i < slots; ++i) {
+        const NameList::Item senderItem = NameList::ReadSlot(reader, hassin.slots()[i]);
         if (senderItem != NameList::Item::none) {
             failed(texts::kHassinKey, i, senderItem);
             break;
         }
         report.hassinRead = i + 1;
-        const NameList::Item receiverItem = NameList::ReadSlot(reader, Jusin.slots()[i]);
+        const NameList::Item receiverItem = NameList::ReadSlot(reader, jusin.slots()[i]);
         if (receiverItem != NameList::Item::none) {
             failed(texts::kJusinKey, i, receiverItem);
             break;

@@ -39,6 +39,9 @@ class HassinJusinList {
     // A file that will not open is skipped without a message; a damaged one
     // is reported with the key of the item that failed.
     LoadReport Load();
+    // The same for a file at any path, into the two given lists.
+    static LoadReport LoadFile(Prompt& prompt, const std::filesystem::path& path, NameList& hassin,
+                               NameList& jusin);
     // Writes all slots, used or not. A file that cannot be written is
     // skipped without a message (false).
     bool Save() const;

@@ -66,8 +66,10 @@ KessaiKubunTable::LoadReport KessaiKubunTable::Load(Prompt& prompt,
             return report;
         }
         kessaiShubetsu = type;
+        report.typeRead = true;
     } else {
         kessaiShubetsu = 0;
+        report.typeRead = true;
         // A file of the sixteen names and symbols alone has no tag: its first
         // string is the first name, not a tag to skip.
         const bool namesAlone = stringsToTheEnd(bytes) == kItems;

@@ -32,6 +32,9 @@ class KessaiKubunTable {
         bool opened = false;
         // The tag the file carried; none for a file of names alone.
         std::optional<std::string> version;
+        // Whether kessaiShubetsu was read (or set to 0 for a file without
+        // the current tag).
+        bool typeRead = false;
         // Names and symbols read, in file order (kItems for a whole file).
         int itemsRead = 0;
         bool complete = false;

@@ -32,7 +32,10 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
 }  // namespace
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
-    static const std::map<std::string, DumpFunction> kinds = {};
+    static const std::map<std::string, DumpFunction> kinds = {
+        {"register", dumpRegister}, {"forms", dumpForms},         {"names", dumpNames},
+        {"names10", dumpNames10},   {"approvers", dumpApprovers},
+    };
     return kinds;
 }
 
