@@ -63,12 +63,12 @@ bool inWindow(const OleDateTime& date, const OleDateTime& first, const OleDateTi
 }  // namespace
 
 bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
+    m_lastLoad = {};
     std::string bytes;
     const ReadAttempts once{1, ""};
     if (readDataFile(m_prompt, path, bytes, pathToUtf8(path), once) != FileErrorCause::none) {
         return false;
     }
-    m_lastLoad = {};
     const bool current = !bytes.empty() && bytes[0] == 'B';
     if (current && !readsAsTag(std::string_view(bytes).substr(0, kTagBytes))) {
         m_lastLoad.format = LoadReport::Format::foreign;

@@ -61,7 +61,7 @@ class CsvDates {
             return false;
         }
         era = text[0] - '0';
-        if (era > m_tool.EraCount()) return false;
+        if (era < 1 || era > m_tool.EraCount()) return false;
         eraYear = (text[2] - '0') * 10 + (text[3] - '0');
         return true;
     }

@@ -132,6 +132,18 @@ TEST_F(RegisterCsvTest, TheFieldCountIsFortyTwoAndTheFileIsReplaced) {
     EXPECT_LT(csv.size(), 100000u);
 }
 
+TEST_F(RegisterCsvTest, DatesWithoutAnEraOrInvalidGiveEmptyFields) {
+    CBunshoKenMeiboData old{};
+    old.calendarYearFlag = 1;
+    old.registerYear = OleDateTime::fromDate(1868, 1, 1);
+    old.receivedDate = OleDateTime::invalidValue();
+    old.volumeYear = OleDateTime::nullValue();
+    list.entries() = {old};
+    const std::string csv = exported(0, 0);
+    const std::string line = csv.substr(csv.find("\r\n") + 2);
+    EXPECT_EQ(line, std::string(42, ',') + "\r\n");
+}
+
 TEST_F(RegisterCsvTest, AFolderThatIsGoneIsReported) {
     EXPECT_FALSE(list.ExportCsv(folder / "gone", {}, 0, 0));
     ASSERT_EQ(prompt.messages.size(), 1u);
