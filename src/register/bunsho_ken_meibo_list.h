@@ -36,12 +36,14 @@ class CBunshoKenMeiboList {
         size_t droppedBytes = 0;
     };
 
-    explicit CBunshoKenMeiboList(Prompt& prompt) : m_prompt(prompt) {}
+    // calendarYearFlag: the register period of the settings
+    // (m_nRegisterPeriod, 文書件名簿年度暦年管理).
+    explicit CBunshoKenMeiboList(Prompt& prompt, int calendarYearFlag = 0)
+        : listCalendarYearFlag(calendarYearFlag), m_prompt(prompt) {}
 
     // Non-zero: document numbers are counted per calendar year and entries
-    // are removed only with the same calendarYearFlag; taken from the
-    // register period of the settings (文書件名簿年度暦年管理).
-    int listCalendarYearFlag = 0;
+    // are removed only with the same calendarYearFlag.
+    int listCalendarYearFlag;
 
     std::vector<CBunshoKenMeiboData>& entries() { return m_entries; }
     const std::vector<CBunshoKenMeiboData>& entries() const { return m_entries; }
