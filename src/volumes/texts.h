@@ -1,0 +1,26 @@
+#pragma once
+
+// Every text the volume registers show, write or use as a name, in one place.
+namespace bunrako::volumes::texts {
+
+// File names.
+inline constexpr const char* kVolumeFileName = "DocMaster.dat";
+inline constexpr const char* kDisposedFileName = "HaikiDoc.dat";
+
+// Labels of file failures, each put after the path of the file.
+inline constexpr const char* kReadOpenLabel = "Open";
+inline constexpr const char* kWriteOpenLabel = ":Open\n";
+inline constexpr const char* kCountLabel = ":データ個数";
+inline constexpr const char* kRecordLabel = ":詳細データ(%zu)";
+// Shown after the path and kReadOpenLabel when the last read attempt failed.
+inline constexpr const char* kCheckNetwork = "エラー：ネットワーク確立等確認して下さい";
+
+// A fifth digit does not fit the management number; the title follows.
+inline constexpr const char* kSerialExhausted =
+    "管理番号の連番が9999を超えるため、この簿冊は登録できません：";
+
+// The folder tree of a volume below the folder of its volume file.
+inline constexpr const char* kCatalogueFolderName = "索引目録データ";
+inline constexpr const char* kFiscalYearSuffix = "度";
+
+}  // namespace bunrako::volumes::texts
