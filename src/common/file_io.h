@@ -20,6 +20,9 @@ FileErrorCause readWholeFile(const std::filesystem::path& path, std::string& byt
                              bool createIfMissing = false);
 // Creates or truncates the file and writes the bytes.
 FileErrorCause writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// Opens the file for writing without truncating it (creating it empty when
+// missing) and closes it again: whether a write would get to open it.
+FileErrorCause checkWritable(const std::filesystem::path& path);
 // Copies a file (its bytes, then its times and permissions); used for the
 // ".da$" safety copies. A missing source is not an error: nothing is copied.
 FileErrorCause copyFileIfExists(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -7,6 +7,8 @@ inline constexpr const char* kUnknownKind =
     "ファイルの種類が分かりません（--as で指定してください）：";
 inline constexpr const char* kNoSuchKind = "そのような種類はありません：";
 inline constexpr const char* kNoSuchFile = ":ファイルがありません";
+// A well-formed date argument that names no day the program can hold.
+inline constexpr const char* kInvalidDate = "日付が正しくありません: ";
 
 inline constexpr const char* kCatalogueFolderName = "索引目録データ";
 inline constexpr const char* kDisposalVolumeListSuffix = "システム廃棄_文書整理一覧表.dat";
