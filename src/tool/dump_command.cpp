@@ -55,7 +55,9 @@ class LinePrompt : public Prompt {
 }  // namespace
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
-    static const std::map<std::string, DumpFunction> kinds = {};
+    static const std::map<std::string, DumpFunction> kinds = {
+        {"volumes", dumpVolumes},
+    };
     return kinds;
 }
 

@@ -16,4 +16,10 @@ inline constexpr const char* kDisposalDisposedListSuffix = "システム廃棄_�
 inline constexpr const char* kDisposalFormsSuffix = "システム廃棄_保存年限変更書.dat";
 inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
 
+// dump of a volume file whose count word does not match its length.
+inline constexpr const char* kVolumesTruncated =
+    "%s：件数 %u 件のうち完全な %zu 件を出力しました（不完全な末尾 %llu バイトは除外）";
+inline constexpr const char* kVolumesBeyondCount =
+    "%s：件数 %u 件より後ろの %llu バイトはどのレコードにも属さないため出力していません";
+
 }  // namespace bunrako::cli::texts
