@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <string>
 #include <random>
+#include <string>
 
 #include "common/file_io.h"
 #include "common/prompt.h"
@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kVolumes = 100000;
 
 class SilentPrompt : public Prompt {
-public:
+  public:
     void showMessage(const std::string&, const std::string&, MessageIcon) override {}
     Answer ask(const std::string&, const std::string&, Buttons, MessageIcon) override {
         return Answer::cancel;
@@ -56,8 +56,10 @@ CDocMasterData generatedVolume(int i) {
 }
 
 class Office {
-public:
-    Office() : m_folder(fs::temp_directory_path() / ("bunrako-bench-" + std::to_string(std::random_device()()))) {
+  public:
+    Office()
+        : m_folder(fs::temp_directory_path() /
+                   ("bunrako-bench-" + std::to_string(std::random_device()()))) {
         fs::create_directories(m_folder);
         CDocMasterList list(volumeFile(), m_prompt);
         for (int i = 0; i < kVolumes; ++i) list.AddOrReplace(generatedVolume(i), true);
@@ -72,7 +74,7 @@ public:
     fs::path scratchFile() const { return m_folder / "scratch.dat"; }
     Prompt& prompt() { return m_prompt; }
 
-private:
+  private:
     fs::path m_folder;
     SilentPrompt m_prompt;
 };

@@ -64,8 +64,7 @@ void reportUnshownBytes(const std::filesystem::path& file, const VolumeFileReadR
                                      read.recordsRead,
                                      static_cast<unsigned long long>(read.incompleteBytes)));
     } else if (read.bytesBeyondCount > 0) {
-        prompt.showMessage(formatted(texts::kVolumesBeyondCount, path.c_str(),
-                                     read.declaredCount,
+        prompt.showMessage(formatted(texts::kVolumesBeyondCount, path.c_str(), read.declaredCount,
                                      static_cast<unsigned long long>(read.bytesBeyondCount)));
     }
 }

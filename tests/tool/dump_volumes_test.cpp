@@ -12,13 +12,13 @@ namespace {
 
 namespace vb = testing::volume_bytes;
 
-struct Run {
+struct DumpRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run dump(const std::filesystem::path& file) {
+DumpRun dump(const std::filesystem::path& file) {
     std::ostringstream out, err;
     const int status = run({"dump", file.string()}, out, err);
     return {status, out.str(), err.str()};
@@ -35,7 +35,7 @@ TEST(DumpVolumes, PrintsEveryFieldByItsName) {
     const std::string bytes = vb::file(1, {record});
     testing::writeBytes(folder / "DocMaster.dat", bytes);
 
-    const Run result = dump(folder / "DocMaster.dat");
+    const DumpRun result = dump(folder / "DocMaster.dat");
     ASSERT_EQ(result.status, kSuccess) << result.err;
     EXPECT_TRUE(result.err.empty());
     const auto document = nlohmann::ordered_json::parse(result.out);
@@ -45,13 +45,38 @@ TEST(DumpVolumes, PrintsEveryFieldByItsName) {
     const auto& v = document["records"][0];
     std::vector<std::string> keys;
     for (const auto& item : v.items()) keys.push_back(item.key());
-    const std::vector<std::string> expectedKeys = {
-        "KanriBangou", "SakuseiNendo", "KaMei", "KakariMei", "KaBunruiCode", "DaiBunruiCode",
-        "DaiBunruiMei", "ChuuBunruiCode", "ChuuBunruiMei", "ShouBunruiCode", "ShouBunruiMei",
-        "Title", "Sassuu", "ShuunouKaisiNendo", "ShuunouShuuryouNendo", "HozonShubetuIndex",
-        "HozonNengen", "ManryouNengetu", "Jouyou", "Mokuji", "Haiki", "HaikiNengetu",
-        "Minaosi1", "Minaosi1Jiki", "Minaosi1Nengen", "Minaosi2", "Minaosi2Jiki",
-        "Minaosi2Nengen", "Minaosi3", "Minaosi3Jiki", "Minaosi3Nengen", "HozonShubetuMei"};
+    const std::vector<std::string> expectedKeys = {"KanriBangou",
+                                                   "SakuseiNendo",
+                                                   "KaMei",
+                                                   "KakariMei",
+                                                   "KaBunruiCode",
+                                                   "DaiBunruiCode",
+                                                   "DaiBunruiMei",
+                                                   "ChuuBunruiCode",
+                                                   "ChuuBunruiMei",
+                                                   "ShouBunruiCode",
+                                                   "ShouBunruiMei",
+                                                   "Title",
+                                                   "Sassuu",
+                                                   "ShuunouKaisiNendo",
+                                                   "ShuunouShuuryouNendo",
+                                                   "HozonShubetuIndex",
+                                                   "HozonNengen",
+                                                   "ManryouNengetu",
+                                                   "Jouyou",
+                                                   "Mokuji",
+                                                   "Haiki",
+                                                   "HaikiNengetu",
+                                                   "Minaosi1",
+                                                   "Minaosi1Jiki",
+                                                   "Minaosi1Nengen",
+                                                   "Minaosi2",
+                                                   "Minaosi2Jiki",
+                                                   "Minaosi2Nengen",
+                                                   "Minaosi3",
+                                                   "Minaosi3Jiki",
+                                                   "Minaosi3Nengen",
+                                                   "HozonShubetuMei"};
     EXPECT_EQ(keys, expectedKeys);
     EXPECT_EQ(v["KanriBangou"], "502001001 1 3 3000100");
     EXPECT_EQ(v["SakuseiNendo"], "2020-04-01T00:00:00");
@@ -76,7 +101,7 @@ TEST(DumpVolumes, ATruncatedFilePrintsTheCompleteRecordsAndWhatWasDropped) {
     const auto a = vb::volume("502001001 1 2 3000100", vb::kYosansho);
     const auto b = vb::volume("502001001 1 2 3000200", vb::kJinji);
     testing::writeBytes(folder / "HaikiDoc.dat", vb::file(5, {a, b}) + std::string(10, 'x'));
-    const Run result = dump(folder / "HaikiDoc.dat");
+    const DumpRun result = dump(folder / "HaikiDoc.dat");
     EXPECT_EQ(result.status, kSuccess);
     const auto document = nlohmann::ordered_json::parse(result.out);
     ASSERT_EQ(document["records"].size(), 2u);
@@ -88,7 +113,7 @@ TEST(DumpVolumes, ATruncatedFilePrintsTheCompleteRecordsAndWhatWasDropped) {
 TEST(DumpVolumes, EmptyAndUnreadableFiles) {
     testing::TempFolder folder;
     testing::writeBytes(folder / "DocMaster.dat", "");
-    Run result = dump(folder / "DocMaster.dat");
+    DumpRun result = dump(folder / "DocMaster.dat");
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(nlohmann::ordered_json::parse(result.out)["records"].size(), 0u);
 

@@ -86,8 +86,8 @@ TEST(DocMasterData, ExpiryIsTheLastFilingYearPlusRetentionPlusAYear) {
     CDocMasterData volume;
     volume.ShuunouShuuryouNendo = OleDateTime::fromDate(2020, 4, 1);
     volume.HozonNengen = OleSpan::fromYears(10);
-    EXPECT_EQ(volume.DeriveManryouNengetu(), OleDateTime(vb::kApril2020 + 3660 + 366,
-                                                         OleDateTime::valid));
+    EXPECT_EQ(volume.DeriveManryouNengetu(),
+              OleDateTime(vb::kApril2020 + 3660 + 366, OleDateTime::valid));
 }
 
 }  // namespace

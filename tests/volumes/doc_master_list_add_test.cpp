@@ -26,7 +26,7 @@ vb::Record numbered(vb::Record record, std::string_view number) {
 }
 
 class AddVolumeTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file() const { return folder / "DocMaster.dat"; }
 
     testing::TempFolder folder;
@@ -37,8 +37,7 @@ TEST_F(AddVolumeTest, TheFirstRegistrationWritesAFileWithCountOne) {
     const auto input = vb::volume("", vb::kYosansho);
     CDocMasterList list(file(), prompt);
     ASSERT_EQ(list.AddOrReplace(fromBytes(input)), 1);
-    EXPECT_EQ(testing::readBytes(file()),
-              vb::file(1, {numbered(input, "502001001 1 2 3000100")}));
+    EXPECT_EQ(testing::readBytes(file()), vb::file(1, {numbered(input, "502001001 1 2 3000100")}));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -53,9 +52,8 @@ TEST_F(AddVolumeTest, TheSameYearTitleDepartmentAndSectionReplaceAndKeepTheNumbe
     auto changed = vb::volume("", vb::kYosansho);
     changed.int32(vb::kBooksAt, 3);
     ASSERT_EQ(list.AddOrReplace(fromBytes(changed)), 1);
-    EXPECT_EQ(testing::readBytes(file()),
-              vb::file(2, {numbered(changed, "502001001 1 2 3000100"),
-                           numbered(other, "502001001 1 2 3000200")}));
+    EXPECT_EQ(testing::readBytes(file()), vb::file(2, {numbered(changed, "502001001 1 2 3000100"),
+                                                       numbered(other, "502001001 1 2 3000200")}));
 }
 
 TEST_F(AddVolumeTest, TheCreationYearMatchesWithinHalfASecond) {
@@ -81,18 +79,18 @@ TEST_F(AddVolumeTest, SerialsCountTitlesWithinAPrefix) {
     ASSERT_EQ(list.AddOrReplace(fromBytes(first)), 1);
     ASSERT_EQ(list.AddOrReplace(fromBytes(second)), 1);
     ASSERT_EQ(list.AddOrReplace(fromBytes(third)), 1);
-    EXPECT_EQ(testing::readBytes(file()),
-              vb::file(3, {numbered(first, "502001001 1 2 3000100"),
-                           numbered(second, "502001001 1 2 3000200"),
-                           numbered(third, "502001001 1 2 3000100")}));
+    // The file is in serial order: both volumes of serial 1 come first.
+    EXPECT_EQ(testing::readBytes(file()), vb::file(3, {numbered(first, "502001001 1 2 3000100"),
+                                                       numbered(third, "502001001 1 2 3000100"),
+                                                       numbered(second, "502001001 1 2 3000200")}));
 }
 
 TEST_F(AddVolumeTest, ANewTitleFollowsTheHighestSerialOfItsPrefixOnly) {
     auto otherPrefix = vb::volume("502001001 1 2 4004000", vb::kKyuuyo);
     otherPrefix.text(vb::kMinorCodeAt, "4");
-    testing::writeBytes(file(), vb::file(3, {vb::volume("502001001 1 2 3000100", vb::kYosansho),
-                                             vb::volume("502001001 1 2 3000500", vb::kJinji),
-                                             otherPrefix}));
+    testing::writeBytes(
+        file(), vb::file(3, {vb::volume("502001001 1 2 3000100", vb::kYosansho),
+                             vb::volume("502001001 1 2 3000500", vb::kJinji), otherPrefix}));
     CDocMasterList list(file(), prompt);
     auto added = vb::volume("", vb::kBunsho);
     ASSERT_EQ(list.AddOrReplace(fromBytes(added)), 1);
@@ -103,8 +101,7 @@ TEST_F(AddVolumeTest, ANewTitleFollowsTheHighestSerialOfItsPrefixOnly) {
 }
 
 TEST_F(AddVolumeTest, APrefixWithoutSerialsLeftRefusesNewTitles) {
-    const std::string original =
-        vb::file(1, {vb::volume("502001001 1 2 3999900", vb::kYosansho)});
+    const std::string original = vb::file(1, {vb::volume("502001001 1 2 3999900", vb::kYosansho)});
     testing::writeBytes(file(), original);
     CDocMasterList list(file(), prompt);
     EXPECT_EQ(list.AddOrReplace(fromBytes(vb::volume("", vb::kJinji))), 0);
@@ -148,12 +145,12 @@ TEST_F(AddVolumeTest, TheFileIsSortedByYearCodesAndSerial) {
     for (const auto& r : {r2Major10, r2Major9, h31, h30, r2Major9Second}) {
         ASSERT_EQ(list.AddOrReplace(fromBytes(r)), 1);
     }
-    EXPECT_EQ(testing::readBytes(file()),
-              vb::file(5, {numbered(h30, "43000100110 2 3000100"),
-                           numbered(h31, "431001001 9 2 3000100"),
-                           numbered(r2Major9, "502001001 9 2 3000100"),
-                           numbered(r2Major9Second, "502001001 9 2 3000200"),
-                           numbered(r2Major10, "50200100110 2 3000100")}));
+    EXPECT_EQ(
+        testing::readBytes(file()),
+        vb::file(5, {numbered(h30, "43000100110 2 3000100"), numbered(h31, "431001001 9 2 3000100"),
+                     numbered(r2Major9, "502001001 9 2 3000100"),
+                     numbered(r2Major9Second, "502001001 9 2 3000200"),
+                     numbered(r2Major10, "50200100110 2 3000100")}));
 }
 
 TEST_F(AddVolumeTest, VolumesWithEqualKeysKeepTheirOrder) {

@@ -14,7 +14,7 @@ namespace vb = testing::volume_bytes;
 using Outcome = VolumeFileReadReport::Outcome;
 
 class VolumeFileTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file() const { return folder / "DocMaster.dat"; }
     std::filesystem::path safetyCopy() const { return folder / "DocMaster.da$"; }
     std::string pathText() const { return file().string(); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "common/my_tool.h"
 #include "volumes/doc_master_data.h"
 
@@ -9,8 +11,7 @@ namespace bunrako {
 namespace {
 
 CDocMasterData classified(const OleDateTime& created, std::string_view department,
-                          std::string_view major, std::string_view middle,
-                          std::string_view minor) {
+                          std::string_view major, std::string_view middle, std::string_view minor) {
     CDocMasterData volume;
     volume.SakuseiNendo = created;
     volume.setKaBunruiCode(department);
@@ -28,9 +29,8 @@ TEST(NumberPrefix, EraDigitsDepartmentAndRightAlignedCodes) {
     EXPECT_EQ(buildNumberPrefix(classified(reiwa2, "0010010000", "12", "", "7"), tool),
               "50200100112   7");
     // 1 April 2019 is still 平成31.
-    EXPECT_EQ(buildNumberPrefix(classified(OleDateTime::fromDate(2019, 4, 1), "0020030000", "1",
-                                           "1", "1"),
-                                tool),
+    EXPECT_EQ(buildNumberPrefix(
+                  classified(OleDateTime::fromDate(2019, 4, 1), "0020030000", "1", "1", "1"), tool),
               "431002003 1 1 1");
 }
 
@@ -62,13 +62,11 @@ TEST(NumberPrefix, ShortDepartmentCodesKeepThePositions) {
 
 TEST(NumberPrefix, DatesWithoutAnEraKeepThePositions) {
     const CMyTool tool;
-    EXPECT_EQ(buildNumberPrefix(classified(OleDateTime::fromDate(1868, 4, 1), "0010010000", "1",
-                                           "2", "3"),
-                                tool),
+    EXPECT_EQ(buildNumberPrefix(
+                  classified(OleDateTime::fromDate(1868, 4, 1), "0010010000", "1", "2", "3"), tool),
               "***001001 1 2 3");
-    EXPECT_EQ(buildNumberPrefix(classified(OleDateTime::invalidValue(), "0010010000", "1", "2",
-                                           "3"),
-                                tool),
+    EXPECT_EQ(buildNumberPrefix(
+                  classified(OleDateTime::invalidValue(), "0010010000", "1", "2", "3"), tool),
               "   001001 1 2 3");
 }
 

@@ -16,30 +16,30 @@ inline constexpr size_t kNumberAt = 0, kPaddingAt = 22, kCreatedAt = 24, kDepart
                         kMajorNameAt = 94, kMiddleCodeAt = 115, kMiddleNameAt = 118,
                         kMinorCodeAt = 139, kMinorNameAt = 142, kTitleAt = 163, kBooksAt = 236,
                         kFiledFromAt = 240, kFiledToAt = 252, kRetentionIndexAt = 264,
-                        kRetentionAt = 268, kExpiryAt = 280, kDailyUseAt = 292,
-                        kContentsAt = 296, kDisposedAt = 300, kDisposalAt = 304,
-                        kReview1At = 316, kReview1DateAt = 320, kReview1SpanAt = 332,
-                        kReview2At = 344, kReview2DateAt = 348, kReview2SpanAt = 360,
-                        kReview3At = 372, kReview3DateAt = 376, kReview3SpanAt = 388,
-                        kRetentionNameAt = 400, kReservedAt = 421;
+                        kRetentionAt = 268, kExpiryAt = 280, kDailyUseAt = 292, kContentsAt = 296,
+                        kDisposedAt = 300, kDisposalAt = 304, kReview1At = 316,
+                        kReview1DateAt = 320, kReview1SpanAt = 332, kReview2At = 344,
+                        kReview2DateAt = 348, kReview2SpanAt = 360, kReview3At = 372,
+                        kReview3DateAt = 376, kReview3SpanAt = 388, kRetentionNameAt = 400,
+                        kReservedAt = 421;
 
 // OLE dates (days since 1899-12-30) used by the tests.
 inline constexpr double kApril2018 = 43191, kApril2019 = 43556, kApril2020 = 43922,
                         kApril2021 = 44287;
 
 // CP932 bytes of the Japanese texts used by the tests.
-inline constexpr const char* kSoumuKa = "\x91\x8d\x96\xb1\x89\xdb";         // 総務課
-inline constexpr const char* kShomuKakari = "\x8f\x8e\x96\xb1\x8c\x57";    // 庶務係
-inline constexpr const char* kKeiriKakari = "\x8c\x6f\x97\x9d\x8c\x57";    // 経理係
-inline constexpr const char* kBunsho = "\x95\xb6\x8f\x91";                 // 文書
-inline constexpr const char* kReiki = "\x97\xe1\x8b\x4b";                  // 例規
-inline constexpr const char* kJourei = "\x8f\xf0\x97\xe1";                 // 条例
-inline constexpr const char* kYosansho = "\x97\x5c\x8e\x5a\x8f\x91";       // 予算書
-inline constexpr const char* kJinji = "\x90\x6c\x8e\x96";                  // 人事
-inline constexpr const char* kKyuuyo = "\x8b\x8b\x97\x5e";                 // 給与
+inline constexpr const char* kSoumuKa = "\x91\x8d\x96\xb1\x89\xdb";      // 総務課
+inline constexpr const char* kShomuKakari = "\x8f\x8e\x96\xb1\x8c\x57";  // 庶務係
+inline constexpr const char* kKeiriKakari = "\x8c\x6f\x97\x9d\x8c\x57";  // 経理係
+inline constexpr const char* kBunsho = "\x95\xb6\x8f\x91";               // 文書
+inline constexpr const char* kReiki = "\x97\xe1\x8b\x4b";                // 例規
+inline constexpr const char* kJourei = "\x8f\xf0\x97\xe1";               // 条例
+inline constexpr const char* kYosansho = "\x97\x5c\x8e\x5a\x8f\x91";     // 予算書
+inline constexpr const char* kJinji = "\x90\x6c\x8e\x96";                // 人事
+inline constexpr const char* kKyuuyo = "\x8b\x8b\x97\x5e";               // 給与
 
 class Record {
-public:
+  public:
     Record() : m_bytes(kRecordSize, '\0') {}
 
     Record& text(size_t at, std::string_view cp932) {
@@ -62,7 +62,7 @@ public:
     }
     const std::string& bytes() const { return m_bytes; }
 
-private:
+  private:
     std::string m_bytes;
 };
 

@@ -13,8 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CDocMasterData volumeNamed(std::string_view major, std::string_view middle,
-                           std::string_view minor, std::string_view title) {
+CDocMasterData volumeNamed(std::string_view major, std::string_view middle, std::string_view minor,
+                           std::string_view title) {
     CDocMasterData volume = CDocMasterData::NewRecord(OleDateTime::fromDate(2020, 6, 1));
     volume.setKaMei("総務課");
     volume.setKakariMei("庶務係");
@@ -44,7 +44,8 @@ TEST(VolumeFolders, RegisteringCreatesTheTreeBelowTheVolumeFile) {
     const fs::path expected = folder / "文書/例規/条例/予算書/索引目録データ/令和2年度";
     EXPECT_TRUE(fs::is_directory(expected));
     EXPECT_EQ(list.catalogueFolder(volume), expected);
-    EXPECT_EQ(volumeTitleFolder(folder / "DocMaster.dat", volume), folder / "文書/例規/条例/予算書");
+    EXPECT_EQ(volumeTitleFolder(folder / "DocMaster.dat", volume),
+              folder / "文書/例規/条例/予算書");
     EXPECT_EQ(volumeYearFolderName(volume, CMyTool()), "令和2年度");
     EXPECT_EQ(foldersBelow(folder.path()).size(), 6u);
 }
@@ -61,8 +62,9 @@ TEST(VolumeFolders, NamesNeverLeaveTheDataFolder) {
     EXPECT_EQ(foldersBelow(outer.path()).size(), 7u);
     const fs::path leaf = list.catalogueFolder(volume);
     EXPECT_TRUE(fs::is_directory(leaf));
-    EXPECT_EQ(std::distance(fs::relative(leaf, data).begin(), fs::relative(leaf, data).end()), 6);
-    for (const auto& part : fs::relative(leaf, data)) {
+    const fs::path below = fs::relative(leaf, data);
+    EXPECT_EQ(std::distance(below.begin(), below.end()), 6);
+    for (const auto& part : below) {
         EXPECT_NE(part, "..");
         EXPECT_NE(part, ".");
     }

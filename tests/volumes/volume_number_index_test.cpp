@@ -14,7 +14,7 @@ namespace {
 // The storing rule written out as plain scans over the list, to hold the
 // indexed look-ups of the list against.
 class ScanningModel {
-public:
+  public:
     void add(CDocMasterData volume) {
         size_t same = m_volumes.size();
         for (size_t i = 0; i < m_volumes.size(); ++i) {
@@ -45,7 +45,7 @@ public:
     }
     const std::vector<CDocMasterData>& volumes() const { return m_volumes; }
 
-private:
+  private:
     CMyTool m_tool;
     std::vector<CDocMasterData> m_volumes;
 };
@@ -55,15 +55,13 @@ TEST(VolumeNumbering, ManyAddsWithoutFileAccessNumberAsAScanWould) {
     const char* sections[] = {"庶務係", "経理係", "人事係"};
     const char* minorCodes[] = {"1", "2", "03"};
     std::mt19937 random(20240601);
-    auto pick = [&random](size_t count) {
-        return static_cast<size_t>(random() % count);
-    };
+    auto pick = [&random](size_t count) { return static_cast<size_t>(random() % count); };
     testing::FakePrompt prompt;
     CDocMasterList list("unused/DocMaster.dat", prompt);
     ScanningModel model;
     for (int i = 0; i < 600; ++i) {
-        CDocMasterData volume =
-            CDocMasterData::NewRecord(OleDateTime::fromDate(2019 + static_cast<int>(pick(2)), 5, 1));
+        CDocMasterData volume = CDocMasterData::NewRecord(
+            OleDateTime::fromDate(2019 + static_cast<int>(pick(2)), 5, 1));
         volume.setKaMei("総務課");
         volume.setKakariMei(sections[pick(3)]);
         volume.setKaBunruiCode("0010010000");
