@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "common/cp932.h"
@@ -20,8 +21,8 @@
 namespace bunrako {
 namespace {
 
-constexpr size_t kCountSize = sizeof(uint32_t);
 constexpr size_t kRecordSize = CDocMasterData::kSize;
+static_assert(alignof(CDocMasterData) <= 4, "records lie 4 bytes into the image");
 
 std::string recordLabel(const std::string& path, size_t index) {
     char label[64];
@@ -33,35 +34,55 @@ std::string recordLabel(const std::string& path, size_t index) {
 
 CDocMasterList::CDocMasterList(std::filesystem::path path, Prompt& prompt)
     : m_path(path.empty() ? pathFromUtf8(volumes::texts::kVolumeFileName) : std::move(path)),
-      m_prompt(prompt) {}
+      m_prompt(prompt),
+      m_image(kCountSize, '\0') {}
 
 CDocMasterList::~CDocMasterList() = default;
 
-int CDocMasterList::Read() {
-    m_records.clear();
+// The image's heap storage was obtained from operator new, which creates the
+// trivially copyable records implicitly; the bytes read into it are their
+// object representations.
+std::span<const CDocMasterData> CDocMasterList::records() const {
+    if (empty()) return {};
+    return {std::launder(reinterpret_cast<const CDocMasterData*>(m_image.data() + kCountSize)),
+            size()};
+}
+
+std::span<CDocMasterData> CDocMasterList::mutableRecords() {
+    if (empty()) return {};
+    return {std::launder(reinterpret_cast<CDocMasterData*>(m_image.data() + kCountSize)), size()};
+}
+
+void CDocMasterList::clearImage() {
+    m_image.assign(kCountSize, '\0');
     invalidateIndex();
+}
+
+int CDocMasterList::Read() {
+    clearImage();
     m_lastRead = {};
     const std::string pathText = pathToUtf8(m_path);
     const std::string openLabel = pathText + volumes::texts::kReadOpenLabel;
     ReadAttempts attempts;
     attempts.attempts = m_readAttempts;
     attempts.finalMessage = openLabel + volumes::texts::kCheckNetwork;
-    std::string image;
-    if (readDataFile(m_prompt, m_path, image, openLabel, attempts) != FileErrorCause::none) {
+    if (readDataFile(m_prompt, m_path, m_image, openLabel, attempts) != FileErrorCause::none) {
         m_lastRead.outcome = VolumeFileReadReport::Outcome::openFailed;
+        clearImage();
         return 0;
     }
-    m_lastRead.fileSize = image.size();
-    if (image.size() < kCountSize) {
+    m_lastRead.fileSize = m_image.size();
+    if (m_image.size() < kCountSize) {
         m_lastRead.outcome = VolumeFileReadReport::Outcome::noCount;
         // A file just created is empty; one of 1-3 bytes has lost its count.
-        if (!image.empty()) {
+        if (!m_image.empty()) {
             CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
                                     pathText + volumes::texts::kCountLabel, true);
         }
+        clearImage();
         return 0;
     }
-    parseImage(image);
+    takeCountedRecords();
     if (m_lastRead.outcome == VolumeFileReadReport::Outcome::truncated) {
         CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
                                 recordLabel(pathText, m_lastRead.recordsRead), true);
@@ -70,42 +91,33 @@ int CDocMasterList::Read() {
     return 1;
 }
 
-// The count word is only believed as far as the file reaches: nothing is
-// allocated beyond the records that are really there.
-void CDocMasterList::parseImage(std::string_view image) {
+// Keeps the records that the count word claims and the file really holds,
+// and normalises their numbers. The count is only believed as far as the
+// file reaches: nothing is allocated for records that are not there.
+void CDocMasterList::takeCountedRecords() {
     uint32_t count = 0;
-    std::memcpy(&count, image.data(), kCountSize);
-    const uint64_t dataBytes = image.size() - kCountSize;
+    std::memcpy(&count, m_image.data(), kCountSize);
+    const uint64_t dataBytes = m_image.size() - kCountSize;
     const uint64_t available = dataBytes / kRecordSize;
-    const size_t toRead = static_cast<size_t>(std::min<uint64_t>(count, available));
-    m_records.reserve(toRead);
-    const char* data = image.data() + kCountSize;
-    for (size_t i = 0; i < toRead; ++i) {
-        CDocMasterData& volume = m_records.emplace_back();
-        std::memcpy(static_cast<void*>(&volume), data + i * kRecordSize, kRecordSize);
-        normaliseManagementNumber(volume);
-    }
+    const size_t kept = static_cast<size_t>(std::min<uint64_t>(count, available));
+    const uint64_t used = static_cast<uint64_t>(kept) * kRecordSize;
     m_lastRead.declaredCount = count;
-    m_lastRead.recordsRead = toRead;
-    const uint64_t used = static_cast<uint64_t>(toRead) * kRecordSize;
+    m_lastRead.recordsRead = kept;
     if (count > available) {
         m_lastRead.outcome = VolumeFileReadReport::Outcome::truncated;
         m_lastRead.incompleteBytes = dataBytes - used;
     } else {
         m_lastRead.bytesBeyondCount = dataBytes - used;
     }
+    m_image.resize(kCountSize + kept * kRecordSize);
+    for (CDocMasterData& volume : mutableRecords()) normaliseManagementNumber(volume);
 }
 
 int CDocMasterList::Write() {
-    const uint32_t count = static_cast<uint32_t>(m_records.size());
-    std::string image(kCountSize + m_records.size() * kRecordSize, '\0');
-    std::memcpy(image.data(), &count, kCountSize);
-    if (!m_records.empty()) {
-        std::memcpy(image.data() + kCountSize, static_cast<const void*>(m_records.data()),
-                    m_records.size() * kRecordSize);
-    }
+    const auto count = static_cast<uint32_t>(size());
+    std::memcpy(m_image.data(), &count, kCountSize);
     const std::string label = pathToUtf8(m_path) + volumes::texts::kWriteOpenLabel;
-    return writeDataFile(m_prompt, m_path, image, label, true) ? 1 : 0;
+    return writeDataFile(m_prompt, m_path, m_image, label, true) ? 1 : 0;
 }
 
 int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess) {
@@ -116,11 +128,11 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
         if (m_lastRead.outcome == VolumeFileReadReport::Outcome::openFailed) return 0;
     }
     if (!m_index && m_addsWithoutIndex > 0) {
-        m_index = std::make_unique<VolumeNumberIndex>(m_records);
+        m_index = std::make_unique<VolumeNumberIndex>(records());
     }
     CDocMasterData stored = volume;
     const std::optional<size_t> existing = findSameVolume(stored);
-    const std::string prefix = buildNumberPrefix(stored, CMyTool());
+    const std::string prefix = buildNumberPrefix(stored, m_tool);
     const std::optional<int> serial = chooseSerial(prefix, fixedBytes(stored.Title));
     if (!serial) {
         m_prompt.showMessage(
@@ -130,12 +142,13 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
     }
     setManagementNumber(stored, prefix, *serial);
     if (existing) {
-        const CDocMasterData before = m_records[*existing];
-        m_records[*existing] = stored;
+        CDocMasterData& target = mutableRecords()[*existing];
+        const CDocMasterData before = target;
+        target = stored;
         if (m_index) m_index->replaced(*existing, before, stored);
     } else {
-        m_records.push_back(stored);
-        if (m_index) m_index->appended(m_records.size() - 1, stored);
+        m_image.append(reinterpret_cast<const char*>(&stored), kRecordSize);
+        if (m_index) m_index->appended(size() - 1, stored);
     }
     if (!m_index) ++m_addsWithoutIndex;
     if (noFileAccess) return 1;
@@ -146,17 +159,19 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
 
 int CDocMasterList::Remove(const CDocMasterData& volume) {
     if (!Read()) return 0;
-    const auto found = std::find_if(m_records.begin(), m_records.end(), [&](const auto& stored) {
-        return isSameVolumeToRemove(stored, volume);
+    const auto stored = records();
+    const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& candidate) {
+        return isSameVolumeToRemove(candidate, volume);
     });
-    if (found == m_records.end()) return 0;
-    m_records.erase(found);
+    if (found == stored.end()) return 0;
+    const auto index = static_cast<size_t>(found - stored.begin());
+    m_image.erase(kCountSize + index * kRecordSize, kRecordSize);
     invalidateIndex();
     return Write();
 }
 
 void CDocMasterList::sort() {
-    sortVolumes(m_records, CMyTool());
+    sortVolumes(mutableRecords(), m_tool);
     invalidateIndex();
 }
 
@@ -169,9 +184,10 @@ std::filesystem::path CDocMasterList::catalogueFolder(const CDocMasterData& volu
 }
 
 std::optional<size_t> CDocMasterList::findSameVolume(const CDocMasterData& volume) const {
-    if (m_index) return m_index->findSameVolume(m_records, volume);
-    for (size_t i = 0; i < m_records.size(); ++i) {
-        if (isSameVolume(m_records[i], volume)) return i;
+    const auto stored = records();
+    if (m_index) return m_index->findSameVolume(stored, volume);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (isSameVolume(stored[i], volume)) return i;
     }
     return std::nullopt;
 }
@@ -182,10 +198,10 @@ std::optional<int> CDocMasterList::chooseSerial(std::string_view prefix,
                                                 std::string_view title) const {
     std::optional<int> highest;
     if (m_index) {
-        if (const auto lent = m_index->serialOfTitle(m_records, prefix, title)) return lent;
+        if (const auto lent = m_index->serialOfTitle(records(), prefix, title)) return lent;
         highest = m_index->highestSerial(prefix);
     } else {
-        for (const CDocMasterData& stored : m_records) {
+        for (const CDocMasterData& stored : records()) {
             if (storedNumberPrefix(stored) != prefix) continue;
             const int serial = storedSerial(stored);
             if (fixedBytes(stored.Title) == title) return serial;

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
-#include <vector>
 
+#include "common/my_tool.h"
 #include "volumes/doc_master_data.h"
 
 namespace bunrako {
@@ -44,6 +46,10 @@ struct VolumeFileReadReport {
 // disposal archive): a 4-byte record count, then 656-byte records back to
 // back. Every change re-reads the file, applies the change and writes the
 // whole file back after a ".da$" safety copy.
+//
+// The list keeps the file's image itself and its records in place inside it:
+// a volume file of decades of volumes is read and written without a second
+// copy of it in memory.
 class CDocMasterList {
   public:
     // An empty path means "DocMaster.dat" in the current folder.
@@ -53,10 +59,10 @@ class CDocMasterList {
     CDocMasterList& operator=(const CDocMasterList&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    const std::vector<CDocMasterData>& records() const { return m_records; }
-    size_t size() const { return m_records.size(); }
-    bool empty() const { return m_records.empty(); }
-    const CDocMasterData& operator[](size_t index) const { return m_records[index]; }
+    std::span<const CDocMasterData> records() const;
+    size_t size() const { return (m_image.size() - kCountSize) / CDocMasterData::kSize; }
+    bool empty() const { return size() == 0; }
+    const CDocMasterData& operator[](size_t index) const { return records()[index]; }
 
     // Replaces the list with the file's volumes (creating a missing file
     // empty), each management number normalised. 1 when every counted
@@ -93,15 +99,20 @@ class CDocMasterList {
     std::filesystem::path catalogueFolder(const CDocMasterData& volume) const;
 
   private:
-    void parseImage(std::string_view image);
-    void reportTruncation() const;
+    static constexpr size_t kCountSize = 4;
+
+    std::span<CDocMasterData> mutableRecords();
+    void clearImage();
+    void takeCountedRecords();
     std::optional<size_t> findSameVolume(const CDocMasterData& volume) const;
     std::optional<int> chooseSerial(std::string_view prefix, std::string_view title) const;
     void invalidateIndex();
 
     std::filesystem::path m_path;
     Prompt& m_prompt;
-    std::vector<CDocMasterData> m_records;
+    const CMyTool m_tool;
+    // The count word (written by Write), then the records.
+    std::string m_image;
     VolumeFileReadReport m_lastRead;
     int m_readAttempts = 4;
     // Built on the second add since the list was read, sorted or shortened;

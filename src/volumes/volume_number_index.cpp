@@ -27,13 +27,13 @@ void insertSorted(std::vector<uint32_t>& indices, uint32_t index) {
 
 }  // namespace
 
-VolumeNumberIndex::VolumeNumberIndex(const std::vector<CDocMasterData>& volumes) {
+VolumeNumberIndex::VolumeNumberIndex(std::span<const CDocMasterData> volumes) {
     m_byIdentity.reserve(volumes.size());
     m_byPrefixAndTitle.reserve(volumes.size());
     for (size_t i = 0; i < volumes.size(); ++i) appended(i, volumes[i]);
 }
 
-std::optional<size_t> VolumeNumberIndex::findSameVolume(const std::vector<CDocMasterData>& volumes,
+std::optional<size_t> VolumeNumberIndex::findSameVolume(std::span<const CDocMasterData> volumes,
                                                         const CDocMasterData& volume) const {
     const auto found = m_byIdentity.find(volumeIdentityKey(volume));
     if (found == m_byIdentity.end()) return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<size_t> VolumeNumberIndex::findSameVolume(const std::vector<CDocMa
     return std::nullopt;
 }
 
-std::optional<int> VolumeNumberIndex::serialOfTitle(const std::vector<CDocMasterData>& volumes,
+std::optional<int> VolumeNumberIndex::serialOfTitle(std::span<const CDocMasterData> volumes,
                                                     std::string_view prefix,
                                                     std::string_view title) const {
     const auto found = m_byPrefixAndTitle.find(prefixAndTitleKey(prefix, title));

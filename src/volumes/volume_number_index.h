@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,15 +20,15 @@ struct CDocMasterData;
 // whole list. It answers exactly as a scan in list order would.
 class VolumeNumberIndex {
   public:
-    explicit VolumeNumberIndex(const std::vector<CDocMasterData>& volumes);
+    explicit VolumeNumberIndex(std::span<const CDocMasterData> volumes);
 
     // The lowest index of a volume with the same creation year, title,
     // department and section.
-    std::optional<size_t> findSameVolume(const std::vector<CDocMasterData>& volumes,
+    std::optional<size_t> findSameVolume(std::span<const CDocMasterData> volumes,
                                          const CDocMasterData& volume) const;
     // The serial of the first volume (lowest index) whose number has the
     // prefix and whose title is the title.
-    std::optional<int> serialOfTitle(const std::vector<CDocMasterData>& volumes,
+    std::optional<int> serialOfTitle(std::span<const CDocMasterData> volumes,
                                      std::string_view prefix, std::string_view title) const;
     // The highest serial among the numbers with the prefix.
     std::optional<int> highestSerial(std::string_view prefix) const;

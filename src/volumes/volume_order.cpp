@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
+#include <vector>
 
 #include "common/cp932.h"
 #include "common/my_tool.h"
@@ -89,7 +90,7 @@ bool keyLess(const VolumeSortKey& a, const VolumeSortKey& b) {
 
 // Moves the records so that position k receives the record at order[k],
 // following each cycle of the permutation with one spare record.
-void applyOrder(std::vector<CDocMasterData>& volumes, const std::vector<uint32_t>& order) {
+void applyOrder(std::span<CDocMasterData> volumes, const std::vector<uint32_t>& order) {
     std::vector<bool> placed(volumes.size(), false);
     for (size_t start = 0; start < volumes.size(); ++start) {
         if (placed[start] || order[start] == start) continue;
@@ -115,7 +116,7 @@ VolumeSortKey volumeSortKey(const CDocMasterData& volume, const CMyTool& tool) {
     return buildKey(volume, std::string_view(era).substr(0, std::min(era.size(), kEraWidth)));
 }
 
-void sortVolumes(std::vector<CDocMasterData>& volumes, const CMyTool& tool) {
+void sortVolumes(std::span<CDocMasterData> volumes, const CMyTool& tool) {
     EraPrefixCache eras(tool);
     std::vector<VolumeSortKey> keys;
     keys.reserve(volumes.size());

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <vector>
+#include <span>
 
 namespace bunrako {
 
@@ -19,6 +18,6 @@ VolumeSortKey volumeSortKey(const CDocMasterData& volume, const CMyTool& tool);
 
 // Sorts ascending by that key. Volumes with equal keys keep their order. Each
 // key is built once per sort; records are moved only when out of place.
-void sortVolumes(std::vector<CDocMasterData>& volumes, const CMyTool& tool);
+void sortVolumes(std::span<CDocMasterData> volumes, const CMyTool& tool);
 
 }  // namespace bunrako
