@@ -120,7 +120,8 @@ int CDocMasterList::Write() {
     return writeDataFile(m_prompt, m_path, m_image, label, true) ? 1 : 0;
 }
 
-int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess) {
+int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess,
+                                 DepartmentDigits department) {
     if (!noFileAccess) {
         // Other workstations may have changed the file. A file that would not
         // open is not overwritten with what little the list holds.
@@ -132,7 +133,7 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
     }
     CDocMasterData stored = volume;
     const std::optional<size_t> existing = findSameVolume(stored);
-    const std::string prefix = buildNumberPrefix(stored, m_tool);
+    const std::string prefix = buildNumberPrefix(stored, m_tool, department);
     const std::optional<int> serial = chooseSerial(prefix, fixedBytes(stored.Title));
     if (!serial) {
         m_prompt.showMessage(

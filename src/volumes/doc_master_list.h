@@ -11,6 +11,7 @@
 
 #include "common/my_tool.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/management_number.h"
 
 namespace bunrako {
 
@@ -83,8 +84,10 @@ class CDocMasterList {
     // appends it with the next serial of its number prefix, creates its
     // folder tree, sorts and writes. With noFileAccess only the list changes
     // (the caller sorts and writes at the end). 0 when the file could not be
-    // read or written, or the prefix has no serial left.
-    int AddOrReplace(const CDocMasterData& volume, bool noFileAccess = false);
+    // read or written, or the prefix has no serial left. The fiscal-year
+    // switch numbers its copies with the department code padded to ten.
+    int AddOrReplace(const CDocMasterData& volume, bool noFileAccess = false,
+                     DepartmentDigits department = DepartmentDigits::firstSix);
 
     // Re-reads the file and removes the first volume that matches in
     // creation year, the three classification names, title, department and

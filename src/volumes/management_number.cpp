@@ -36,7 +36,7 @@ std::string_view slice(std::string_view text, size_t pos, size_t count) {
 void rightAligned(std::string_view text, size_t width, char* out) {
     const size_t blanks = width > text.size() ? width - text.size() : 0;
     std::memset(out, ' ', blanks);
-    std::memcpy(out + blanks, text.data(), std::min(text.size(), width));
+    if (!text.empty()) std::memcpy(out + blanks, text.data(), std::min(text.size(), width));
 }
 
 // atoi: optional sign, then digits up to the first other character.
@@ -109,7 +109,9 @@ std::string buildNumberPrefix(const CDocMasterData& volume, const CMyTool& tool,
 void setManagementNumber(CDocMasterData& volume, std::string_view prefix, int serial) {
     char number[kNumberLength + 1] = {};
     std::memset(number, ' ', kNumberPrefixLength);
-    std::memcpy(number, prefix.data(), std::min(prefix.size(), kNumberPrefixLength));
+    if (!prefix.empty()) {
+        std::memcpy(number, prefix.data(), std::min(prefix.size(), kNumberPrefixLength));
+    }
     formatSerial(serial, number + kSerialPosition);
     number[19] = '0';
     number[20] = '0';

@@ -4,8 +4,8 @@
 namespace bunrako::volumes::texts {
 
 // File names.
+// The volume file of a list made without a path.
 inline constexpr const char* kVolumeFileName = "DocMaster.dat";
-inline constexpr const char* kDisposedFileName = "HaikiDoc.dat";
 
 // Labels of file failures, each put after the path of the file.
 inline constexpr const char* kReadOpenLabel = "Open";

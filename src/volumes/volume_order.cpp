@@ -25,13 +25,13 @@ char* putRightAligned(std::string_view text, size_t width, char* out) {
     const std::string_view cut = truncateCp932(text, width);
     const size_t blanks = width - cut.size();
     std::memset(out, ' ', blanks);
-    std::memcpy(out + blanks, cut.data(), cut.size());
+    if (!cut.empty()) std::memcpy(out + blanks, cut.data(), cut.size());
     return out + width;
 }
 
 char* putLeftAligned(std::string_view text, size_t width, char* out) {
     const size_t used = std::min(text.size(), width);
-    std::memcpy(out, text.data(), used);
+    if (used > 0) std::memcpy(out, text.data(), used);
     std::memset(out + used, ' ', width - used);
     return out + width;
 }

@@ -128,6 +128,15 @@ TEST_F(AddVolumeTest, WithoutFileAccessOnlyTheListChanges) {
     EXPECT_EQ(std::string(list[1].KanriBangou), "502001001 1 2 3000200");
 }
 
+TEST_F(AddVolumeTest, CopiesForANewYearCanTakeTheDepartmentCodePaddedToTen) {
+    auto copy = vb::volume("", vb::kYosansho, vb::kApril2021);
+    copy.text(vb::kDepartmentCodeAt, std::string("12345\0\0\0\0\0", 10));
+    CDocMasterList list(file(), prompt);
+    ASSERT_EQ(list.AddOrReplace(fromBytes(copy), true, DepartmentDigits::zeroPaddedToTen), 1);
+    EXPECT_EQ(std::string(list[0].KanriBangou), "503000001 1 2 3000100");
+    EXPECT_EQ(list[0].kaBunruiCode(), "12345");
+}
+
 TEST_F(AddVolumeTest, TheFileIsSortedByYearCodesAndSerial) {
     auto volumeIn = [](double created, std::string_view major, std::string_view title) {
         auto r = vb::volume("", title, created);

@@ -5,6 +5,7 @@
 #include "common/cp932.h"
 #include "common/my_tool.h"
 #include "support/fake_prompt.h"
+#include "support/temp_folder.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/management_number.h"
 
@@ -15,6 +16,9 @@ namespace {
 // indexed look-ups of the list against.
 class ScanningModel {
   public:
+    explicit ScanningModel(std::span<const CDocMasterData> start)
+        : m_volumes(start.begin(), start.end()) {}
+
     void add(CDocMasterData volume) {
         size_t same = m_volumes.size();
         for (size_t i = 0; i < m_volumes.size(); ++i) {
@@ -56,9 +60,23 @@ TEST(VolumeNumbering, ManyAddsWithoutFileAccessNumberAsAScanWould) {
     const char* minorCodes[] = {"1", "2", "03"};
     std::mt19937 random(20240601);
     auto pick = [&random](size_t count) { return static_cast<size_t>(random() % count); };
+    // The list starts from a file whose volumes already hold serials.
+    testing::TempFolder folder;
     testing::FakePrompt prompt;
-    CDocMasterList list("unused/DocMaster.dat", prompt);
-    ScanningModel model;
+    CDocMasterList list(folder / "DocMaster.dat", prompt);
+    for (const char* title : {"予算書", "議事録"}) {
+        CDocMasterData stored = CDocMasterData::NewRecord(OleDateTime::fromDate(2019, 5, 1));
+        stored.setKaMei("総務課");
+        stored.setKakariMei("庶務係");
+        stored.setKaBunruiCode("0010010000");
+        stored.setDaiBunruiCode("1");
+        stored.setChuuBunruiCode("2");
+        stored.setShouBunruiCode("1");
+        stored.setTitle(title);
+        ASSERT_EQ(list.AddOrReplace(stored), 1);
+    }
+    ASSERT_EQ(list.Read(), 1);
+    ScanningModel model(list.records());
     for (int i = 0; i < 600; ++i) {
         CDocMasterData volume = CDocMasterData::NewRecord(
             OleDateTime::fromDate(2019 + static_cast<int>(pick(2)), 5, 1));
@@ -79,8 +97,8 @@ TEST(VolumeNumbering, ManyAddsWithoutFileAccessNumberAsAScanWould) {
             << i;
         EXPECT_EQ(list[i].Sassuu, model.volumes()[i].Sassuu) << i;
     }
-    // 600 adds of 30 identities: most of them replaced a volume.
-    EXPECT_EQ(list.size(), 30u);
+    // 600 adds of 30 identities and the two read: most adds replaced one.
+    EXPECT_EQ(list.size(), 31u);
 }
 
 }  // namespace
