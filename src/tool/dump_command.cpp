@@ -33,6 +33,9 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
     static const std::map<std::string, DumpFunction> kinds = {
+        {"master", dumpMaster},
+        {"receipts", dumpReceipts},
+        {"settings", dumpSettings},
         {"volumes", dumpVolumes},
     };
     return kinds;
