@@ -171,6 +171,15 @@ size_t cp932Length(std::string_view utf8) {
     return utf8ToCp932(utf8).size();
 }
 
+bool containsCp932(std::string_view cp932, std::string_view sub) {
+    if (sub.empty()) return true;
+    for (size_t at = 0; at + sub.size() <= cp932.size();) {
+        if (cp932.compare(at, sub.size(), sub) == 0) return true;
+        at += isCp932LeadByte(static_cast<unsigned char>(cp932[at])) ? 2 : 1;
+    }
+    return false;
+}
+
 std::string_view truncateCp932(std::string_view cp932, size_t maxBytes) {
     if (cp932.size() <= maxBytes) return cp932;
     size_t end = 0;

@@ -22,6 +22,11 @@ bool isCp932LeadByte(unsigned char byte);
 // Number of CP932 bytes the UTF-8 text takes.
 size_t cp932Length(std::string_view utf8);
 
+// Whether sub occurs in the CP932 text starting on a character boundary, so
+// that the trail byte of one character and the lead byte of the next never
+// make a match (an empty sub always occurs).
+bool containsCp932(std::string_view cp932, std::string_view sub);
+
 // The longest prefix of the CP932 bytes that fits in maxBytes without cutting
 // a double-byte character in half.
 std::string_view truncateCp932(std::string_view cp932, size_t maxBytes);

@@ -119,6 +119,19 @@ TEST(Cp932Test, TruncationNeverCutsADoubleByteCharacter) {
     EXPECT_EQ(truncateToCp932Bytes("〜x", 2), "〜");
 }
 
+TEST(Cp932Test, ContainsMatchesOnlyWholeCharacters) {
+    const std::string minutes = utf8ToCp932("定例会議録");
+    EXPECT_TRUE(containsCp932(minutes, utf8ToCp932("会議")));
+    EXPECT_FALSE(containsCp932(minutes, utf8ToCp932("議事")));
+    EXPECT_TRUE(containsCp932(minutes, ""));
+    // ア is 83 41 and 表 is 95 5C: their trail bytes are not "A" or "\\".
+    EXPECT_FALSE(containsCp932(utf8ToCp932("アイ"), "A"));
+    EXPECT_FALSE(containsCp932(utf8ToCp932("表"), "\\"));
+    EXPECT_TRUE(containsCp932(utf8ToCp932("アA"), "A"));
+    // The trail byte of one character and the lead of the next are no match.
+    EXPECT_FALSE(containsCp932("\x95\x5C\x8E\xA6", "\x5C\x8E"));
+}
+
 TEST(Cp932Test, FixedFieldReadsUpToTheFirstNulOrTheWidth) {
     const char field[6] = {'\x82', '\xA0', 'b', '\0', 'z', 'z'};
     EXPECT_EQ(readFixedText(field), "あb");

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "volumes/calendar_mode.h"
+
+namespace bunrako {
+
+struct CDocMasterData;
+struct CHozonNengenHenkoushoData;
+
+// One column of a register list: its caption and width in pixels.
+struct ListColumn {
+    const char* caption;
+    int width;
+};
+
+// The columns of the volume list (文書整理一覧表), also used by the list of
+// disposed volumes (廃棄簿冊名一覧表).
+std::span<const ListColumn> volumeListColumns();
+// The columns of the ledger of permanent volumes (永年簿冊台帳).
+std::span<const ListColumn> permanentLedgerColumns();
+// The columns of the list of change forms (保存年限変更書).
+std::span<const ListColumn> changeFormListColumns();
+
+// The texts of a row, UTF-8, one per column in the order of the columns.
+// Years show as the label year of their fiscal year ("2008" or "H20"),
+// months as the label year and month ("2008.4" or "H20.4"); a date that is
+// not valid shows empty.
+std::vector<std::string> volumeListCells(const CDocMasterData& volume, CalendarMode mode);
+std::vector<std::string> permanentLedgerCells(const CDocMasterData& volume, CalendarMode mode);
+std::vector<std::string> changeFormListCells(const CHozonNengenHenkoushoData& form,
+                                             CalendarMode mode);
+
+// A review period in whole years as the ledger shows it: its days rounded by
+// half a second away from zero, cut to whole days, divided by 365 with the
+// remainder dropped (3660 days show as 10, 36234 as 99).
+int ledgerPeriodYears(double days);
+
+}  // namespace bunrako

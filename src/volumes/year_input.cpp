@@ -1,0 +1,37 @@
+#include "volumes/year_input.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "common/format_text.h"
+#include "common/my_tool.h"
+
+namespace bunrako {
+
+OleDateTime fiscalYearStartOf(const YearInput& input, int periodType, const CMyTool& tool) {
+    if (input.western) return tool.FiscalStartFromYear(input.year, periodType);
+    return tool.FiscalStartFromEraYear(input.era, input.eraYear, periodType);
+}
+
+OleDateTime firstDayOfMonth(const YearMonthInput& input, const CMyTool& tool) {
+    const std::string western =
+        input.year.western ? formatPrintf("%04d,%02d,01", input.year.year, input.month)
+                           : tool.EraToWesternText(formatPrintf("%d,%02d,%02d,01", input.year.era,
+                                                                input.year.eraYear, input.month));
+    if (western.size() != 10) return OleDateTime::invalidValue();
+    return tool.WesternTextToDate(western);
+}
+
+YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool) {
+    YearInput input;
+    input.western = western;
+    input.year = date.isValid() ? date.year() : 0;
+    const std::string era = tool.DateToEraText(date);
+    if (era.size() == 10 && era[0] >= '1' && era[0] <= '9') {
+        input.era = era[0] - '0';
+        input.eraYear = std::atoi(era.substr(2, 2).c_str());
+    }
+    return input;
+}
+
+}  // namespace bunrako

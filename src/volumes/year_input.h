@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/ole_date_time.h"
+
+namespace bunrako {
+
+class CMyTool;
+
+// A year as the dialogs take it: an era (1-based era number, 0 when none is
+// chosen) with the year of that era, or a Western year, by calendar mode.
+struct YearInput {
+    bool western = false;
+    int era = 0;
+    int eraYear = 0;
+    int year = 0;
+};
+
+// A year and month (day 1 of it is meant).
+struct YearMonthInput {
+    YearInput year;
+    int month = 0;
+};
+
+// The first day of the fiscal year the input names as its label year.
+OleDateTime fiscalYearStartOf(const YearInput& input, int periodType, const CMyTool& tool);
+// Day 1 of the month: the era text "E,YY,MM,01" turned Western, or the
+// Western text "YYYY,MM,01"; an input that makes no date text of ten
+// characters gives an invalid date.
+OleDateTime firstDayOfMonth(const YearMonthInput& input, const CMyTool& tool);
+// How a dialog shows a date: its era and era year, and its Western year.
+YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
+
+}  // namespace bunrako
