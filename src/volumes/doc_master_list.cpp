@@ -171,6 +171,28 @@ int CDocMasterList::Remove(const CDocMasterData& volume) {
     return Write();
 }
 
+int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
+    if (!Read()) {
+        // A file without a count holds nothing to remove; a file that would not
+        // open or is shorter than its count must not be written back.
+        return m_lastRead.outcome == VolumeFileReadReport::Outcome::noCount ? 1 : 0;
+    }
+    bool removedAny = false;
+    for (const CDocMasterData& volume : volumes) {
+        const auto stored = records();
+        const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& candidate) {
+            return isSameVolumeToRemove(candidate, volume);
+        });
+        if (found == stored.end()) continue;
+        const auto index = static_cast<size_t>(found - stored.begin());
+        m_image.erase(kCountSize + index * kRecordSize, kRecordSize);
+        removedAny = true;
+    }
+    if (!removedAny) return 1;
+    invalidateIndex();
+    return Write();
+}
+
 void CDocMasterList::sort() {
     sortVolumes(mutableRecords(), m_tool);
     invalidateIndex();

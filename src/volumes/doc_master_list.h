@@ -94,6 +94,11 @@ class CDocMasterList {
     // section, then writes. 0 when the read failed or nothing matched (the
     // file is then left alone).
     int Remove(const CDocMasterData& volume);
+    // Removes many volumes with one read and one write: for each, the first
+    // volume that matches as Remove matches. Volumes that match nothing are
+    // passed over (nothing is written when none matched). 0 only when the
+    // file could not be read whole or written; the file is then left alone.
+    int RemoveVolumes(std::span<const CDocMasterData> volumes);
 
     // Puts the list in the order of the volume files.
     void sort();

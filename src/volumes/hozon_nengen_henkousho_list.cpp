@@ -38,7 +38,8 @@ int CHozonNengenHenkoushoList::Read() {
     const std::string pathText = pathToUtf8(m_path);
     const ReadAttempts attempts{4, formatPrintf(texts::kFormsNetworkCheck, pathText.c_str())};
     std::string bytes;
-    if (readDataFile(m_prompt, m_path, bytes, formatPrintf(texts::kFormsOpenLabel, pathText.c_str()),
+    if (readDataFile(m_prompt, m_path, bytes,
+                     formatPrintf(texts::kFormsOpenLabel, pathText.c_str()),
                      attempts) != FileErrorCause::none) {
         return 0;
     }
@@ -66,18 +67,41 @@ int CHozonNengenHenkoushoList::Write() {
 }
 
 int CHozonNengenHenkoushoList::Add(const CHozonNengenHenkoushoData& form) {
+    return AddAll(std::span(&form, 1));
+}
+
+int CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
     Read();
     // Writing after a re-read that never opened the file would replace every
-    // stored form with this one.
+    // stored form with these.
     if (!m_lastRead.opened) return 0;
-    const auto same = std::find_if(m_forms.begin(), m_forms.end(),
-                                   [&](const auto& stored) { return stored.sameForm(form); });
-    if (same != m_forms.end()) {
-        *same = form;
-    } else {
-        m_forms.push_back(form);
+    for (const CHozonNengenHenkoushoData& form : forms) {
+        const auto same = std::find_if(m_forms.begin(), m_forms.end(),
+                                       [&](const auto& stored) { return stored.sameForm(form); });
+        if (same != m_forms.end()) {
+            *same = form;
+        } else {
+            m_forms.push_back(form);
+        }
     }
     return Write();
+}
+
+int CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
+    if (Read() == 0) {
+        // A file without a count holds nothing to remove; a file that would not
+        // open or is shorter than its count must not be written back.
+        return m_lastRead.opened && !m_lastRead.hasCount ? 1 : 0;
+    }
+    bool removedAny = false;
+    for (const CHozonNengenHenkoushoData& form : forms) {
+        const auto same = std::find_if(m_forms.begin(), m_forms.end(),
+                                       [&](const auto& stored) { return stored.sameForm(form); });
+        if (same == m_forms.end()) continue;
+        m_forms.erase(same);
+        removedAny = true;
+    }
+    return removedAny ? Write() : 1;
 }
 
 int CHozonNengenHenkoushoList::Remove(const CHozonNengenHenkoushoData& form) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,12 @@ class CHozonNengenHenkoushoList {
     // Re-reads, removes the first same form and writes; 0 when the re-read
     // failed or no form matched.
     int Remove(const CHozonNengenHenkoushoData& form);
+    // Many forms with one re-read and one write, each as Add / Remove would
+    // do it. RemoveAll passes over forms that match nothing; both return 0
+    // only when the file could not be read whole or written, and then leave
+    // it alone.
+    int AddAll(std::span<const CHozonNengenHenkoushoData> forms);
+    int RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
 
     // HozonNengenHenkousho.csv of the given forms (the selected ones, in list
     // order) in folder. Nothing is written for no forms.
