@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 #include <stdexcept>
 
-#include "app/ui/qt_text.h"
 #include "common/prompt.h"
 
 namespace bunrako {
@@ -24,7 +23,8 @@ QString plainCaption(CommandId id) {
 }
 
 void showNotYetAvailable(Prompt& prompt, CommandId id) {
-    prompt.showMessage(ui::texts::kNotYetAvailable, toStdString(plainCaption(id)),
+    // The tool tip names the command in full ("簿冊登録", not "登録").
+    prompt.showMessage(ui::texts::kNotYetAvailable, commandText(id).toolTip,
                        MessageIcon::information);
 }
 
