@@ -16,7 +16,8 @@ int RegisterListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RegisterListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() || index.model() != this || index.row() >= rowCount() ||
+        index.column() >= columnCount()) {
         return {};
     }
     // The tool tip carries the whole text of cells too narrow for it.
