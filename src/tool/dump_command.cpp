@@ -32,7 +32,19 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
 }  // namespace
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
-    static const std::map<std::string, DumpFunction> kinds = {};
+    static const std::map<std::string, DumpFunction> kinds = {
+        // clang-format off
+        {"master", dumpMaster},
+        {"receipts", dumpReceipts},
+        {"settings", dumpSettings},
+        {"register", dumpRegister},
+        {"forms", dumpForms},
+        {"names", dumpNames},
+        {"names10", dumpNames10},
+        {"approvers", dumpApprovers},
+        {"volumes", dumpVolumes},
+        // clang-format on
+    };
     return kinds;
 }
 
