@@ -9,9 +9,11 @@
 #include <QTest>
 #include <QUrl>
 
+#include "app/desktop_tools.h"
 #include "app/ui/record_list_model.h"
 #include "app/ui/texts.h"
 #include "ui/desktop_fixture.h"
+#include "volumes/doc_master_data.h"
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
@@ -46,7 +48,7 @@ class BunrakoViewTest : public QObject {
   private slots:
     void init() {
         m_fixture = std::make_unique<DesktopFixture>();
-        m_view = std::make_unique<CBunrakoView>(m_fixture->ports);
+        m_view = std::make_unique<CBunrakoView>(m_fixture->ports, m_fixture->document);
         m_view->resize(1000, 600);
         m_view->OnInitialUpdate();
     }
@@ -57,7 +59,7 @@ class BunrakoViewTest : public QObject {
 
     void opensOnTheVolumeList() {
         DesktopFixture fixture;
-        CBunrakoView view(fixture.ports);
+        CBunrakoView view(fixture.ports, fixture.document);
         QSignalSpy tabs(&view, &CBunrakoView::tabChanged);
         QSignalSpy titles(&view, &CBunrakoView::titleChanged);
         view.OnInitialUpdate();
@@ -162,43 +164,47 @@ class BunrakoViewTest : public QObject {
     }
 
     void keysFAndTRunTheirListsCommands() {
+        useFileManager();
         QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
         QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
-        QCOMPARE(lastCaption(*m_fixture), std::string("ファイル管理"));
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
         QTest::keyClick(m_view->list(RegisterTab::permanent), Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("永年簿冊抽出"));
         QTest::keyClick(m_view->list(RegisterTab::disposed), Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("廃棄簿冊抽出"));
         QTest::keyClick(m_view->list(RegisterTab::retentionChange), Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("変更書抽出"));
-        const size_t shown = m_fixture->prompt.messages.size();
         for (const RegisterTab tab :
              {RegisterTab::titleRegister, RegisterTab::indexCatalogue, RegisterTab::relatedFiles}) {
             QTest::keyClick(m_view->list(tab), Qt::Key_F);
-            QCOMPARE(lastCaption(*m_fixture), std::string("ファイル管理"));
         }
-        QCOMPARE(m_fixture->prompt.messages.size(), shown + 3);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{4});
+        QCOMPARE(m_fixture->prompt.messages.size(), size_t{4});
     }
 
     void otherKeysAndCombinationsAreLeftToTheList() {
+        useFileManager();
         QTest::keyClick(m_view->list(RegisterTab::permanent), Qt::Key_F);
         QTest::keyClick(m_view->list(RegisterTab::titleRegister), Qt::Key_T);
         QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_T, Qt::ControlModifier);
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F, Qt::AltModifier);
         QVERIFY(m_fixture->prompt.messages.empty());
+        QVERIFY(m_fixture->shell.started.empty());
     }
 
     void theTabBarPassesOnOneKeyPerTab() {
+        useFileManager();
         auto* bar = m_view->findChild<QTabBar*>();
         QTest::keyClick(bar, Qt::Key_F);  // the volume tab passes T only
-        QVERIFY(m_fixture->prompt.messages.empty());
+        QVERIFY(m_fixture->shell.started.empty());
         QTest::keyClick(bar, Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
         m_view->selectTab(0);
         QTest::keyClick(bar, Qt::Key_T);
         QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
         QTest::keyClick(bar, Qt::Key_F);
-        QCOMPARE(lastCaption(*m_fixture), std::string("ファイル管理"));
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
     }
 
     void theIndexCatalogueNeedsASelectedVolume() {
@@ -292,8 +298,55 @@ class BunrakoViewTest : public QObject {
     }
 
     void rightClickOnEmptyRelatedFilesRunsTheFileManager() {
+        useFileManager();
         emit m_view->list(RegisterTab::relatedFiles)->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(lastCaption(*m_fixture), std::string("ファイル管理"));
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+    }
+
+    void toolsWhoseSettingIsOffDoNothing() {
+        for (const CommandId tool : {CommandId::personalFolder, CommandId::wordProcessor,
+                                     CommandId::spreadsheet, CommandId::fileManager}) {
+            m_view->runCommand(tool);
+        }
+        QVERIFY(m_fixture->prompt.messages.empty());
+        QVERIFY(m_fixture->shell.started.empty());
+        QVERIFY(m_fixture->fileBrowser.browsed.empty());
+    }
+
+    void theFileManagerOpensTheSelectedVolumesFolder() {
+        useFileManager();
+        const std::string volumeFile = m_fixture->document.m_settings.Current().m_strVolumeFile;
+        installVolumes({"会議録", "例規集"});
+        selectRows(*m_view, RegisterTab::volumes, {1});
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+        QCOMPARE(
+            m_fixture->shell.started[0].commandLine,
+            "fm \"" +
+                DesktopTools::FileManagerFolder(m_fixture->document.m_settings.Current(),
+                                                m_view->firstSelectedVolume(RegisterTab::volumes)) +
+                "\"");
+        QVERIFY(m_fixture->shell.started[0].commandLine.find("総務") != std::string::npos);
+    }
+
+    void theWordProcessorProposesTheSelectedVolumesFolder() {
+        CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
+        settings.m_bUseWordProcessor = 1;
+        installVolumes({"会議録", "例規集"});
+        selectRows(*m_view, RegisterTab::volumes, {1, 0});
+        m_view->runCommand(CommandId::wordProcessor);
+        QCOMPARE(m_fixture->fileBrowser.browsed.size(), size_t{1});
+        const auto& browsed = m_fixture->fileBrowser.browsed[0];
+        QCOMPARE(browsed.fileName, std::string("一般文書.jtd"));
+        // The first selected row in list order.
+        QVERIFY(browsed.folder.size() >= std::string("会議録").size());
+        QCOMPARE(browsed.folder.substr(browsed.folder.size() - std::string("会議録").size()),
+                 std::string("会議録"));
+
+        // Off the volume tabs, no volume is proposed.
+        m_view->selectTab(0);
+        m_view->runCommand(CommandId::wordProcessor);
+        QCOMPARE(m_fixture->fileBrowser.browsed.back().folder.find("会議録"), std::string::npos);
     }
 
     void doubleClickChangesTheRow() {
@@ -335,6 +388,32 @@ class BunrakoViewTest : public QObject {
     }
 
   private:
+    void useFileManager() {
+        CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
+        settings.m_bUseFileManager = 1;
+        settings.m_strFileManagerExe = "fm";
+    }
+
+    // The volume list shows volume records, as the volume register gives them.
+    void installVolumes(std::initializer_list<const char*> titles) {
+        auto* model = new RecordListModel<CDocMasterData>(
+            registerTabInfo(RegisterTab::volumes).columns,
+            [](const CDocMasterData& volume, int column) {
+                return column == 6 ? volume.title() : std::string();
+            });
+        std::vector<CDocMasterData> volumes;
+        for (const char* title : titles) {
+            CDocMasterData volume;
+            volume.setDaiBunruiMei("総務");
+            volume.setChuuBunruiMei("文書");
+            volume.setShouBunruiMei("例規");
+            volume.setTitle(title);
+            volumes.push_back(volume);
+        }
+        model->setRecords(std::move(volumes));
+        m_view->setListModel(RegisterTab::volumes, model);
+    }
+
     std::unique_ptr<DesktopFixture> m_fixture;
     std::unique_ptr<CBunrakoView> m_view;
 };

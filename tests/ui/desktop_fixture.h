@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/document_data.h"
 #include "app/ui/desktop_ports.h"
 #include "common/ole_date_time.h"
 #include "support/fake_file_browser.h"
@@ -22,6 +23,11 @@ struct DesktopFixture {
     QTemporaryDir folder;
     QSettings settings{folder.filePath(QStringLiteral("bunrako.ini")), QSettings::IniFormat};
     DesktopPorts ports{prompt, shell, fileBrowser, clock};
+    // The program folder is the temporary folder: without a pointer file it
+    // is also the data folder.
+    DocumentData document{prompt, folder.path().toStdString() + "/"};
+
+    DesktopFixture() { prompt.messages.clear(); }
 };
 
 }  // namespace bunrako::testing

@@ -67,7 +67,8 @@ class MainFrameTest : public QObject {
   private slots:
     void init() {
         m_fixture = std::make_unique<DesktopFixture>();
-        m_frame = std::make_unique<CMainFrame>(m_fixture->ports, m_fixture->settings);
+        m_frame = std::make_unique<CMainFrame>(m_fixture->ports, m_fixture->document,
+                                               m_fixture->settings);
     }
     void cleanup() {
         m_frame.reset();
@@ -153,9 +154,12 @@ class MainFrameTest : public QObject {
         // Select rows so that selection-bound commands are enabled.
         fillVolumes(*m_frame->view(), 2);
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
-        const CommandId frameOnly[] = {CommandId::appAbout, CommandId::appExit,
-                                       CommandId::viewToolBar, CommandId::viewStatusBar,
-                                       CommandId::volumeTitleOrder};
+        // The frame's own commands, and the tools, which are silent while
+        // the settings leave them off.
+        const CommandId frameOnly[] = {
+            CommandId::appAbout,      CommandId::appExit,          CommandId::viewToolBar,
+            CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
+            CommandId::wordProcessor, CommandId::spreadsheet,      CommandId::fileManager};
         for (const auto& text : ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "app/document_data.h"
 #include "app/ui/command_icons.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/single_instance.h"
@@ -40,8 +41,10 @@ bool CBunrakoApp::InitInstance() {
     if (!m_instance->start()) return false;
 
     m_settings = std::make_unique<QSettings>();
+    // The document finds the data folder and loads the section's files.
+    m_document = std::make_unique<DocumentData>(m_prompt);
     const DesktopPorts ports{m_prompt, m_shell, m_fileBrowser, m_clock};
-    m_frame = std::make_unique<CMainFrame>(ports, *m_settings);
+    m_frame = std::make_unique<CMainFrame>(ports, *m_document, *m_settings);
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(),
             &CMainFrame::bringToFront);
     m_frame->show();

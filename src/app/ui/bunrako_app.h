@@ -13,6 +13,7 @@ class QSettings;
 namespace bunrako {
 
 class CMainFrame;
+class DocumentData;
 class SingleInstance;
 
 // The program: one copy per user, the settings store of the office's
@@ -36,6 +37,7 @@ class CBunrakoApp : public QApplication {
     SystemClock m_clock;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<DocumentData> m_document;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

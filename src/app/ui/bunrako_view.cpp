@@ -14,11 +14,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/desktop_tools.h"
+#include "app/document_data.h"
 #include "app/ui/command_catalogue.h"
 #include "app/ui/record_list_model.h"
 #include "app/ui/texts.h"
 #include "app/ui/wait_cursor.h"
 #include "common/prompt.h"
+#include "volumes/doc_master_data.h"
 
 namespace bunrako {
 namespace {
@@ -53,8 +56,8 @@ QString initialCaption(int tab) {
 
 }  // namespace
 
-CBunrakoView::CBunrakoView(const DesktopPorts& ports, QWidget* parent)
-    : QWidget(parent), m_ports(ports) {
+CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QWidget* parent)
+    : QWidget(parent), m_ports(ports), m_document(document) {
     m_tabBar = new QTabBar(this);
     m_tabBar->setExpanding(false);
     m_tabBar->setFocusPolicy(Qt::StrongFocus);
@@ -239,7 +242,53 @@ void CBunrakoView::runCommand(CommandId id) {
         toggleTitleOrder();
         return;
     }
+    if (runTool(id)) return;
     showNotYetAvailable(m_ports.prompt, id);
+}
+
+const CDocMasterData* CBunrakoView::firstSelectedVolume(RegisterTab tab) const {
+    if (tab != RegisterTab::volumes && tab != RegisterTab::permanent &&
+        tab != RegisterTab::disposed) {
+        return nullptr;
+    }
+    const auto* volumes = dynamic_cast<const RecordListModel<CDocMasterData>*>(listModel(tab));
+    if (!volumes) return nullptr;
+    const QModelIndexList rows = list(tab)->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return nullptr;
+    const auto first = std::min_element(
+        rows.begin(), rows.end(),
+        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    return &volumes->record(first->row());
+}
+
+// The outside tools; each does nothing while the settings leave it off.
+bool CBunrakoView::runTool(CommandId id) {
+    DesktopTools tools(m_ports.prompt, m_ports.shell, m_ports.fileBrowser);
+    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    const auto current = static_cast<RegisterTab>(m_currentTab);
+    switch (id) {
+        case CommandId::personalFolder:
+            tools.OpenPersonalFolder(settings);
+            return true;
+        case CommandId::wordProcessor:
+        case CommandId::spreadsheet:
+            tools.OpenGeneralDocument(settings, m_document.m_strDataFolder,
+                                      id == CommandId::wordProcessor
+                                          ? DesktopTools::DocumentKind::wordProcessor
+                                          : DesktopTools::DocumentKind::spreadsheet,
+                                      firstSelectedVolume(current));
+            return true;
+        case CommandId::fileManager: {
+            // The volume of the list on screen, else the one chosen in the
+            // volume list (the register and catalogue tabs belong to it).
+            const CDocMasterData* volume = firstSelectedVolume(current);
+            if (!volume) volume = firstSelectedVolume(RegisterTab::volumes);
+            tools.OpenFileManager(settings, volume);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 void CBunrakoView::toggleSelectAll(RegisterTab tab) {

@@ -16,7 +16,9 @@ class QTableView;
 
 namespace bunrako {
 
+class DocumentData;
 class RegisterListModel;
+struct CDocMasterData;
 
 // The main view: seven register tabs over seven lists, the caption line of
 // the current tab, and the routing of menu, toolbar, key and mouse commands
@@ -25,7 +27,7 @@ class RegisterListModel;
 class CBunrakoView : public QWidget {
     Q_OBJECT
   public:
-    explicit CBunrakoView(const DesktopPorts& ports, QWidget* parent = nullptr);
+    CBunrakoView(const DesktopPorts& ports, DocumentData& document, QWidget* parent = nullptr);
 
     // Opens the volume list; called once the frame listens to the view.
     void OnInitialUpdate();
@@ -47,6 +49,10 @@ class CBunrakoView : public QWidget {
     int selectedCount(RegisterTab tab) const;
     bool hasSelection(RegisterTab tab) const { return selectedCount(tab) > 0; }
     bool titleOrder() const { return m_titleOrder; }
+
+    // The first selected volume of a volume list (tabs 1 to 3), when that
+    // list shows volume records; nullptr otherwise.
+    const CDocMasterData* firstSelectedVolume(RegisterTab tab) const;
 
     bool isCommandEnabled(CommandId id) const;
     bool isCommandChecked(CommandId id) const;
@@ -82,12 +88,14 @@ class CBunrakoView : public QWidget {
 
     void toggleSelectAll(RegisterTab tab);
     void toggleTitleOrder();
+    bool runTool(CommandId id);
     bool handleKey(int tab, int key);
     void onDoubleClick(RegisterTab tab);
     void onRightClick(RegisterTab tab, const QPoint& position);
     int tabOfList(const QObject* object) const;
 
     DesktopPorts m_ports;
+    DocumentData& m_document;
     QTabBar* m_tabBar = nullptr;
     QLineEdit* m_captionLine = nullptr;
     QStackedWidget* m_stack = nullptr;

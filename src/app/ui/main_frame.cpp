@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/document_data.h"
 #include "app/ui/about_dialog.h"
 #include "app/ui/bunrako_view.h"
 #include "app/ui/command_catalogue.h"
@@ -22,6 +23,8 @@ namespace bunrako {
 namespace {
 
 constexpr QSize kDefaultSize(1024, 720);
+// m_nCalendarMode: 0 era years, 1 Western years.
+constexpr int kWesternCalendar = 1;
 
 bool isCheckable(CommandId id) {
     return id == CommandId::volumeTitleOrder || id == CommandId::viewToolBar ||
@@ -30,10 +33,11 @@ bool isCheckable(CommandId id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(const DesktopPorts& ports, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), m_ports(ports), m_settings(settings) {
+CMainFrame::CMainFrame(const DesktopPorts& ports, DocumentData& document, QSettings& settings,
+                       QWidget* parent)
+    : QMainWindow(parent), m_ports(ports), m_document(document), m_settings(settings) {
     setWindowIcon(CommandIcons::application());
-    m_view = new CBunrakoView(ports, this);
+    m_view = new CBunrakoView(ports, document, this);
     setCentralWidget(m_view);
 
     createActions();
@@ -149,7 +153,7 @@ void CMainFrame::createStatusBar() {
         indicator->setMinimumWidth(90);
         bar->addPermanentWidget(indicator);
     }
-    m_dateIndicator->setText(toQString(CMyTool().FormatDate(m_ports.clock.today(), 0)));
+    showSection();
     // The message pane says "レディ" whenever no command explains itself.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
         if (message.isEmpty()) bar->showMessage(QString::fromUtf8(ui::texts::kReady));
@@ -226,6 +230,19 @@ void CMainFrame::setToolBarsVisible(bool visible) {
 void CMainFrame::showAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::showSection() {
+    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    m_sectionIndicator->setText(toQString(settings.m_strSectionName) + QStringLiteral("　") +
+                                toQString(settings.m_strSubsectionName));
+    const OleDateTime today = m_ports.clock.today();
+    m_dateIndicator->setText(settings.m_nCalendarMode == kWesternCalendar
+                                 ? QString::fromUtf8(ui::texts::kWesternDate)
+                                       .arg(today.year())
+                                       .arg(today.month())
+                                       .arg(today.day())
+                                 : toQString(CMyTool().FormatDate(today, 0)));
 }
 
 void CMainFrame::bringToFront() {

@@ -18,6 +18,7 @@ class QToolBar;
 namespace bunrako {
 
 class CBunrakoView;
+class DocumentData;
 
 // The main window: menus, the standard toolbar, one register menu and one
 // register toolbar per tab (swapped with the tab), the status bar and the
@@ -26,7 +27,8 @@ class CBunrakoView;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    CMainFrame(const DesktopPorts& ports, QSettings& settings, QWidget* parent = nullptr);
+    CMainFrame(const DesktopPorts& ports, DocumentData& document, QSettings& settings,
+               QWidget* parent = nullptr);
 
     CBunrakoView* view() const { return m_view; }
     QAction* action(CommandId id) const;
@@ -48,6 +50,8 @@ class CMainFrame : public QMainWindow {
     void updateCommandStates();
     // Another start of the program wants this window.
     void bringToFront();
+    // The section and the calendar may have changed: the indicators follow.
+    void showSection();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +69,7 @@ class CMainFrame : public QMainWindow {
     void setToolBarsVisible(bool visible);
 
     DesktopPorts m_ports;
+    DocumentData& m_document;
     QSettings& m_settings;
     CBunrakoView* m_view = nullptr;
     std::map<CommandId, QAction*> m_actions;

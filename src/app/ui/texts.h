@@ -85,6 +85,7 @@ inline constexpr const char* kNotYetAvailable = "この機能はまだ使用で�
 inline constexpr const char* kReady = "レディ";
 // Rows of the list on screen and how many of them are selected.
 inline constexpr const char* kRowCount = "%1件中 %2件選択";
+inline constexpr const char* kWesternDate = "%1年%2月%3日";
 
 // ---- About box -------------------------------------------------------------------
 inline constexpr const char* kAboutCaption = "バージョン情報";
