@@ -1,6 +1,7 @@
 // The desktop program.
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/ui/bunrako_app.h"
 #include "app/ui/texts.h"
