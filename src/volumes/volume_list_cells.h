@@ -4,18 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "app/list_column.h"
 #include "volumes/calendar_mode.h"
 
 namespace bunrako {
 
 struct CDocMasterData;
 struct CHozonNengenHenkoushoData;
-
-// One column of a register list: its caption and width in pixels.
-struct ListColumn {
-    const char* caption;
-    int width;
-};
 
 // The columns of the volume list (文書整理一覧表), also used by the list of
 // disposed volumes (廃棄簿冊名一覧表).

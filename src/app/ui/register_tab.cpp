@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ui/texts.h"
+#include "volumes/volume_list_cells.h"
 
 namespace bunrako {
 namespace {
@@ -17,27 +18,7 @@ constexpr ListColumn kTitleRegisterColumns[] = {{t::kColReceived, 100},
                                                 {t::kColSender, 100},
                                                 {t::kColReceiver, 100}};
 
-// The volume list and the disposed-volume list share their columns.
-constexpr ListColumn kVolumeColumns[] = {
-    {t::kColSection, 80},     {t::kColSubsection, 80}, {t::kColMajor, 100},    {t::kColMiddle, 100},
-    {t::kColMinor, 100},      {t::kColSerial, 50},     {t::kColTitle, 300},    {t::kColBooks, 30},
-    {t::kColFilingStart, 70}, {t::kColFilingEnd, 70},  {t::kColRetention, 60}, {t::kColExpiry, 70},
-    {t::kColInUse, 60},       {t::kColContents, 30},   {t::kColDisposal, 70}};
-
-constexpr ListColumn kPermanentColumns[] = {
-    {t::kColSection, 80},     {t::kColSubsection, 80}, {t::kColMajorShort, 30},
-    {t::kColMiddleShort, 30}, {t::kColMinorShort, 30}, {t::kColSerial, 50},
-    {t::kColTitle, 300},      {t::kColBooks, 30},      {t::kColFilingStart, 70},
-    {t::kColFilingEnd, 70},   {t::kColRetention, 60},  {t::kColReview1, 60},
-    {t::kColRetention, 30},   {t::kColReview2, 60},    {t::kColRetention, 30},
-    {t::kColReview3, 60},     {t::kColRetention, 30},  {t::kColDisposal, 70},
-    {t::kColRemarks, 70}};
-
-constexpr ListColumn kRetentionChangeColumns[] = {
-    {t::kColSection, 80},         {t::kColSubsection, 80},     {t::kColMajor, 100},
-    {t::kColMiddle, 100},         {t::kColMinor, 100},         {t::kColSerial, 30},
-    {t::kColTitle, 300},          {t::kColFilingStart, 70},    {t::kColFilingEnd, 70},
-    {t::kColRetentionBefore, 50}, {t::kColRetentionAfter, 50}, {t::kColReason, 200}};
+// The columns of the volume tabs come with their cell texts (volumes/).
 
 constexpr ListColumn kIndexColumns[] = {{t::kColReceived, 100},
                                         {t::kColDocumentNumber, 80},
@@ -89,15 +70,16 @@ const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
     {RegisterTab::titleRegister, t::kTabTitleRegister, t::kTabTitleRegister, kTitleRegisterColumns,
      kTitleRegisterCommands, kTitleRegisterNeedSelection, true, C::registerSelectAll,
      C::fileManager, kNone, 'F'},
-    {RegisterTab::volumes, t::kTabVolumes, t::kTabVolumes, kVolumeColumns, kVolumeCommands,
+    {RegisterTab::volumes, t::kTabVolumes, t::kTabVolumes, volumeListColumns(), kVolumeCommands,
      kVolumeNeedSelection, true, C::volumeSelectAll, C::fileManager, C::volumeExtract, 'T'},
-    {RegisterTab::permanent, t::kTabPermanent, t::kMenuPermanent, kPermanentColumns,
+    {RegisterTab::permanent, t::kTabPermanent, t::kMenuPermanent, permanentLedgerColumns(),
      kPermanentCommands, kPermanentNeedSelection, true, C::permanentSelectAll, kNone,
      C::permanentExtract, 'T'},
-    {RegisterTab::disposed, t::kTabDisposed, t::kMenuDisposed, kVolumeColumns, kDisposedCommands,
-     kDisposedNeedSelection, true, C::disposedSelectAll, kNone, C::disposedExtract, 'T'},
+    {RegisterTab::disposed, t::kTabDisposed, t::kMenuDisposed, volumeListColumns(),
+     kDisposedCommands, kDisposedNeedSelection, true, C::disposedSelectAll, kNone,
+     C::disposedExtract, 'T'},
     {RegisterTab::retentionChange, t::kTabRetentionChange, t::kTabRetentionChange,
-     kRetentionChangeColumns, kChangeFormCommands, kChangeFormNeedSelection, true,
+     changeFormListColumns(), kChangeFormCommands, kChangeFormNeedSelection, true,
      C::changeFormSelectAll, kNone, C::changeFormExtract, 'T'},
     {RegisterTab::indexCatalogue,
      t::kTabIndexCatalogue,

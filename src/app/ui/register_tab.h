@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "app/list_column.h"
 #include "app/ui/command_id.h"
 
 namespace bunrako {
@@ -21,12 +22,6 @@ enum class RegisterTab : int {
 inline constexpr int kRegisterTabCount = 7;
 
 inline constexpr int tabIndex(RegisterTab tab) { return static_cast<int>(tab); }
-
-// One column of a register list: its caption and its width in pixels.
-struct ListColumn {
-    const char* caption;
-    int width;
-};
 
 // What the view and the frame know about one register tab.
 struct RegisterTabInfo {
