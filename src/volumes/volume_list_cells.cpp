@@ -1,7 +1,5 @@
 #include "volumes/volume_list_cells.h"
 
-#include <cmath>
-#include <iterator>
 
 #include "common/cp932.h"
 #include "common/format_text.h"
@@ -63,10 +61,16 @@ std::string text(const char (&field)[N]) {
     return readFixedText(field);
 }
 
+// The calendar is read-only once built; the lists share one.
+const CMyTool& calendar() {
+    static const CMyTool tool;
+    return tool;
+}
+
 // The cells show dates by the label of their fiscal year.
 class DateCells {
   public:
-    explicit DateCells(CalendarMode mode) : m_mode(mode) {}
+    explicit DateCells(CalendarMode mode) : m_mode(mode), m_tool(calendar()) {}
 
     std::string year(const OleDateTime& date) const {
         const OleDateTime label = m_tool.FiscalLabelDate(date, m_mode.periodType);
@@ -83,7 +87,7 @@ class DateCells {
 
   private:
     CalendarMode m_mode;
-    CMyTool m_tool;
+    const CMyTool& m_tool;
 };
 
 std::string serialOf(const CDocMasterData& volume) {
@@ -92,8 +96,59 @@ std::string serialOf(const CDocMasterData& volume) {
     return cp932ToUtf8(number.substr(kNumberPrefixLength, 4));
 }
 
+std::string number(int value) { return formatPrintf(texts::kCellNumber, value); }
+
+std::string periodYears(const OleSpan& period) { return number(ledgerPeriodYears(period.days())); }
+
 std::string disposalCell(const CDocMasterData& volume, const DateCells& dates) {
     return volume.Haiki != 0 ? dates.yearMonth(volume.HaikiNengetu) : std::string();
+}
+
+// Columns 0-10 of both volume lists: department to retention type; the
+// ledger shows the classification codes alone.
+std::string commonVolumeCell(const CDocMasterData& volume, int column, const DateCells& dates,
+                             bool codesOnly) {
+    const auto level = [&](const auto& code, const auto& name) {
+        return codesOnly ? classification(fixedBytes(code))
+                         : classification(fixedBytes(code), fixedBytes(name));
+    };
+    switch (column) {
+        case 0:
+            return text(volume.KaMei);
+        case 1:
+            return text(volume.KakariMei);
+        case 2:
+            return level(volume.DaiBunruiCode, volume.DaiBunruiMei);
+        case 3:
+            return level(volume.ChuuBunruiCode, volume.ChuuBunruiMei);
+        case 4:
+            return level(volume.ShouBunruiCode, volume.ShouBunruiMei);
+        case 5:
+            return serialOf(volume);
+        case 6:
+            return text(volume.Title);
+        case 7:
+            return number(volume.Sassuu);
+        case 8:
+            return dates.year(volume.ShuunouKaisiNendo);
+        case 9:
+            return dates.year(volume.ShuunouShuuryouNendo);
+        case 10:
+            return text(volume.HozonShubetuMei);
+        default:
+            return {};
+    }
+}
+
+template <typename Record, typename Cell>
+std::vector<std::string> row(const Record& record, std::span<const ListColumn> columns,
+                             CalendarMode mode, Cell cell) {
+    std::vector<std::string> cells;
+    cells.reserve(columns.size());
+    for (size_t column = 0; column < columns.size(); ++column) {
+        cells.push_back(cell(record, static_cast<int>(column), mode));
+    }
+    return cells;
 }
 
 }  // namespace
@@ -108,72 +163,93 @@ int ledgerPeriodYears(double days) {
     return static_cast<int>(wholeDays / kLedgerDaysPerYear);
 }
 
-std::vector<std::string> volumeListCells(const CDocMasterData& volume, CalendarMode mode) {
+std::string volumeListCell(const CDocMasterData& volume, int column, CalendarMode mode) {
     const DateCells dates(mode);
-    return {
-        text(volume.KaMei),
-        text(volume.KakariMei),
-        classification(fixedBytes(volume.DaiBunruiCode), fixedBytes(volume.DaiBunruiMei)),
-        classification(fixedBytes(volume.ChuuBunruiCode), fixedBytes(volume.ChuuBunruiMei)),
-        classification(fixedBytes(volume.ShouBunruiCode), fixedBytes(volume.ShouBunruiMei)),
-        serialOf(volume),
-        text(volume.Title),
-        formatPrintf(texts::kCellNumber, volume.Sassuu),
-        dates.year(volume.ShuunouKaisiNendo),
-        dates.year(volume.ShuunouShuuryouNendo),
-        text(volume.HozonShubetuMei),
-        dates.yearMonth(volume.ManryouNengetu),
-        volume.Jouyou == 1 ? texts::kCellDailyUse : texts::kCellArchiveRoom,
-        volume.Mokuji == 1 ? texts::kCellHasContents : "",
-        disposalCell(volume, dates),
-    };
+    switch (column) {
+        case 11:
+            return dates.yearMonth(volume.ManryouNengetu);
+        case 12:
+            return volume.Jouyou == 1 ? texts::kCellDailyUse : texts::kCellArchiveRoom;
+        case 13:
+            return volume.Mokuji == 1 ? texts::kCellHasContents : "";
+        case 14:
+            return disposalCell(volume, dates);
+        default:
+            return commonVolumeCell(volume, column, dates, false);
+    }
+}
+
+std::string permanentLedgerCell(const CDocMasterData& volume, int column, CalendarMode mode) {
+    const DateCells dates(mode);
+    switch (column) {
+        case 11:
+            return dates.yearMonth(volume.Minaosi1Jiki);
+        case 12:
+            return periodYears(volume.Minaosi1Nengen);
+        case 13:
+            return dates.yearMonth(volume.Minaosi2Jiki);
+        case 14:
+            return periodYears(volume.Minaosi2Nengen);
+        case 15:
+            return dates.yearMonth(volume.Minaosi3Jiki);
+        case 16:
+            return periodYears(volume.Minaosi3Nengen);
+        case 17:
+            return disposalCell(volume, dates);
+        case 18:
+            return {};  // 備考 stays empty
+        default:
+            return commonVolumeCell(volume, column, dates, true);
+    }
+}
+
+std::string changeFormListCell(const CHozonNengenHenkoushoData& form, int column,
+                               CalendarMode mode) {
+    const DateCells dates(mode);
+    switch (column) {
+        case 0:
+            return text(form.HenkouKaMei);
+        case 1:
+            return text(form.HenkouKakariMei);
+        case 2:
+            return classification(fixedBytes(form.HenkouDaiBunruiCode),
+                                  fixedBytes(form.HenkouDaiBunruiMei));
+        case 3:
+            return classification(fixedBytes(form.HenkouChuuBunruiCode),
+                                  fixedBytes(form.HenkouChuuBunruiMei));
+        case 4:
+            return classification(fixedBytes(form.HenkouShouBunruiCode),
+                                  fixedBytes(form.HenkouShouBunruiMei));
+        case 5:
+            return {};  // № stays empty
+        case 6:
+            return text(form.HenkouTitle);
+        case 7:
+            return dates.year(form.HenkouShuunouKaisiNendo);
+        case 8:
+            return dates.year(form.HenkouShuunouShuuryouNendo);
+        case 9:
+            return text(form.HenkouMaeShubetu);
+        case 10:
+            return text(form.HenkouGoShubetu);
+        case 11:
+            return text(form.HenkouRiyuu);
+        default:
+            return {};
+    }
+}
+
+std::vector<std::string> volumeListCells(const CDocMasterData& volume, CalendarMode mode) {
+    return row(volume, volumeListColumns(), mode, volumeListCell);
 }
 
 std::vector<std::string> permanentLedgerCells(const CDocMasterData& volume, CalendarMode mode) {
-    const DateCells dates(mode);
-    const auto years = [](const OleSpan& period) {
-        return formatPrintf(texts::kCellNumber, ledgerPeriodYears(period.days()));
-    };
-    return {
-        text(volume.KaMei),
-        text(volume.KakariMei),
-        classification(fixedBytes(volume.DaiBunruiCode)),
-        classification(fixedBytes(volume.ChuuBunruiCode)),
-        classification(fixedBytes(volume.ShouBunruiCode)),
-        serialOf(volume),
-        text(volume.Title),
-        formatPrintf(texts::kCellNumber, volume.Sassuu),
-        dates.year(volume.ShuunouKaisiNendo),
-        dates.year(volume.ShuunouShuuryouNendo),
-        text(volume.HozonShubetuMei),
-        dates.yearMonth(volume.Minaosi1Jiki),
-        years(volume.Minaosi1Nengen),
-        dates.yearMonth(volume.Minaosi2Jiki),
-        years(volume.Minaosi2Nengen),
-        dates.yearMonth(volume.Minaosi3Jiki),
-        years(volume.Minaosi3Nengen),
-        disposalCell(volume, dates),
-        std::string(),
-    };
+    return row(volume, permanentLedgerColumns(), mode, permanentLedgerCell);
 }
 
 std::vector<std::string> changeFormListCells(const CHozonNengenHenkoushoData& form,
                                              CalendarMode mode) {
-    const DateCells dates(mode);
-    return {
-        text(form.HenkouKaMei),
-        text(form.HenkouKakariMei),
-        classification(fixedBytes(form.HenkouDaiBunruiCode), fixedBytes(form.HenkouDaiBunruiMei)),
-        classification(fixedBytes(form.HenkouChuuBunruiCode), fixedBytes(form.HenkouChuuBunruiMei)),
-        classification(fixedBytes(form.HenkouShouBunruiCode), fixedBytes(form.HenkouShouBunruiMei)),
-        std::string(),
-        text(form.HenkouTitle),
-        dates.year(form.HenkouShuunouKaisiNendo),
-        dates.year(form.HenkouShuunouShuuryouNendo),
-        text(form.HenkouMaeShubetu),
-        text(form.HenkouGoShubetu),
-        text(form.HenkouRiyuu),
-    };
+    return row(form, changeFormListColumns(), mode, changeFormListCell);
 }
 
 }  // namespace bunrako

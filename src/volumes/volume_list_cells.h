@@ -24,6 +24,13 @@ std::span<const ListColumn> changeFormListColumns();
 // Years show as the label year of their fiscal year ("2008" or "H20"),
 // months as the label year and month ("2008.4" or "H20.4"); a date that is
 // not valid shows empty.
+// One cell at a time, for a view that asks cell by cell ("" for a column
+// the list does not have).
+std::string volumeListCell(const CDocMasterData& volume, int column, CalendarMode mode);
+std::string permanentLedgerCell(const CDocMasterData& volume, int column, CalendarMode mode);
+std::string changeFormListCell(const CHozonNengenHenkoushoData& form, int column,
+                               CalendarMode mode);
+// The whole row.
 std::vector<std::string> volumeListCells(const CDocMasterData& volume, CalendarMode mode);
 std::vector<std::string> permanentLedgerCells(const CDocMasterData& volume, CalendarMode mode);
 std::vector<std::string> changeFormListCells(const CHozonNengenHenkoushoData& form,

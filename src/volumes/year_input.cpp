@@ -22,6 +22,16 @@ OleDateTime firstDayOfMonth(const YearMonthInput& input, const CMyTool& tool) {
     return tool.WesternTextToDate(western);
 }
 
+bool isExtractionYear(const YearInput& input, const CMyTool& tool) {
+    if (input.western) return input.year >= 1000 && input.year <= 3000;
+    return input.era >= 1 && input.era <= tool.EraCount() && input.eraYear >= 1 &&
+           input.eraYear <= 99;
+}
+
+bool isExtractionMonth(const YearMonthInput& input, const CMyTool& tool) {
+    return isExtractionYear(input.year, tool) && input.month >= 1 && input.month <= 12;
+}
+
 YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool) {
     YearInput input;
     input.western = western;

@@ -27,6 +27,12 @@ OleDateTime fiscalYearStartOf(const YearInput& input, int periodType, const CMyT
 // Western text "YYYY,MM,01"; an input that makes no date text of ten
 // characters gives an invalid date.
 OleDateTime firstDayOfMonth(const YearMonthInput& input, const CMyTool& tool);
+// Whether a year of the extraction dialogs is complete: an era chosen and an
+// era year of 1-99, or a Western year of 1000-3000.
+bool isExtractionYear(const YearInput& input, const CMyTool& tool);
+// The same for a year and month (a month of 1-12).
+bool isExtractionMonth(const YearMonthInput& input, const CMyTool& tool);
+
 // How a dialog shows a date: its era and era year, and its Western year.
 YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
 

@@ -107,6 +107,11 @@ TEST(VolumeListCellsTest, ColumnsMatchTheirRows) {
     ASSERT_EQ(volumeListColumns().size(), volumeListCells(volume, kEra).size());
     ASSERT_EQ(permanentLedgerColumns().size(), permanentLedgerCells(volume, kEra).size());
     ASSERT_EQ(changeFormListColumns().size(), 12u);
+    // Cell by cell the same texts; columns the list does not have are empty.
+    EXPECT_EQ(volumeListCell(volume, 6, kEra), "予算書");
+    EXPECT_EQ(permanentLedgerCell(volume, 2, kEra), " 1");
+    EXPECT_EQ(volumeListCell(volume, 15, kEra), "");
+    EXPECT_EQ(permanentLedgerCell(volume, -1, kEra), "");
     EXPECT_STREQ(volumeListColumns()[6].caption, "タイトル");
     EXPECT_EQ(volumeListColumns()[6].width, 300);
     EXPECT_STREQ(permanentLedgerColumns()[2].caption, "大");
