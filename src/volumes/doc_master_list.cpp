@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "common/cp932.h"
 #include "common/data_file.h"
@@ -177,18 +179,36 @@ int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
         // open or is shorter than its count must not be written back.
         return m_lastRead.outcome == VolumeFileReadReport::Outcome::noCount ? 1 : 0;
     }
+    // The stored volumes by title, department and section, so that each
+    // removal looks at its few candidates; the file is compacted once.
+    const auto stored = records();
+    std::unordered_map<std::string, std::vector<size_t>> byIdentity;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        byIdentity[volumeIdentityKey(stored[i])].push_back(i);
+    }
+    std::vector<bool> removed(stored.size(), false);
     bool removedAny = false;
     for (const CDocMasterData& volume : volumes) {
-        const auto stored = records();
-        const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& candidate) {
-            return isSameVolumeToRemove(candidate, volume);
-        });
-        if (found == stored.end()) continue;
-        const auto index = static_cast<size_t>(found - stored.begin());
-        m_image.erase(kCountSize + index * kRecordSize, kRecordSize);
-        removedAny = true;
+        const auto candidates = byIdentity.find(volumeIdentityKey(volume));
+        if (candidates == byIdentity.end()) continue;
+        for (size_t i : candidates->second) {
+            if (removed[i] || !isSameVolumeToRemove(stored[i], volume)) continue;
+            removed[i] = true;
+            removedAny = true;
+            break;
+        }
     }
     if (!removedAny) return 1;
+    size_t kept = 0;
+    for (size_t i = 0; i < removed.size(); ++i) {
+        if (removed[i]) continue;
+        if (kept != i) {
+            std::memmove(m_image.data() + kCountSize + kept * kRecordSize,
+                         m_image.data() + kCountSize + i * kRecordSize, kRecordSize);
+        }
+        ++kept;
+    }
+    m_image.resize(kCountSize + kept * kRecordSize);
     invalidateIndex();
     return Write();
 }
