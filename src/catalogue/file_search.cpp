@@ -1,0 +1,136 @@
+#include "catalogue/file_search.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "catalogue/sakuin_mokuroku.h"
+#include "catalogue/texts.h"
+#include "common/cp932.h"
+#include "common/file_io.h"
+
+namespace bunrako {
+
+namespace ct = texts::catalogue;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isInside(const fs::path& path, const fs::path& root) {
+    const auto mismatch = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
+    return mismatch.first == root.end();
+}
+
+// A link is listed only as a file whose real place is inside the tree.
+bool linkedFileInside(const fs::path& link, const fs::path& canonicalRoot) {
+    std::error_code ec;
+    if (!fs::is_regular_file(link, ec) || ec) return false;
+    const fs::path target = fs::canonical(link, ec);
+    return !ec && isInside(target, canonicalRoot);
+}
+
+// The entries of one folder in name order; nothing when it cannot be read.
+std::vector<fs::directory_entry> folderEntries(const fs::path& folder) {
+    std::vector<fs::directory_entry> entries;
+    std::error_code ec;
+    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) entries.push_back(*it);
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return a.path().filename() < b.path().filename();
+    });
+    return entries;
+}
+
+bool hasExtension(const std::string& name, const char* const* begin, const char* const* end) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return false;
+    const std::string extension = name.substr(dot + 1);
+    return std::find(begin, end, extension) != end;
+}
+
+// Containment at character boundaries of CP932 text.
+bool containsCp932(std::string_view text, std::string_view part) {
+    if (part.empty()) return true;
+    for (size_t i = 0; i + part.size() <= text.size();) {
+        if (text.compare(i, part.size(), part) == 0) return true;
+        i += isCp932LeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    return false;
+}
+
+void addCatalogueRows(const fs::path& file, const std::string& textCp932, Prompt& prompt,
+                      const Clock& clock, std::vector<FileSearchRow>& rows) {
+    CSakuinMokuroku catalogue(prompt, clock, file);
+    catalogue.Load();
+    const std::string folder = pathToUtf8(file.parent_path());
+    for (const CSakuinMokurokuList& entry : catalogue.entries()) {
+        if (containsCp932(fixedBytes(entry.subject), textCp932)) {
+            rows.push_back({entry.subjectText(), folder});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<fs::path> ListFilesForSearch(const fs::path& root) {
+    std::vector<fs::path> files;
+    std::error_code ec;
+    const fs::path canonicalRoot = fs::canonical(root, ec);
+    if (ec || !fs::is_directory(canonicalRoot, ec)) return files;
+    // Depth first with an explicit stack: a deep tree cannot exhaust the
+    // call stack.
+    std::vector<fs::directory_entry> pending;
+    const auto pushFolder = [&](const fs::path& folder) {
+        std::vector<fs::directory_entry> entries = folderEntries(folder);
+        pending.insert(pending.end(), std::make_move_iterator(entries.rbegin()),
+                       std::make_move_iterator(entries.rend()));
+    };
+    pushFolder(root);
+    while (!pending.empty()) {
+        const fs::directory_entry entry = std::move(pending.back());
+        pending.pop_back();
+        std::error_code statusError;
+        const fs::file_status status = entry.symlink_status(statusError);
+        if (statusError) continue;
+        if (fs::is_symlink(status)) {
+            if (linkedFileInside(entry.path(), canonicalRoot)) files.push_back(entry.path());
+        } else if (fs::is_directory(status)) {
+            pushFolder(entry.path());
+        } else if (fs::is_regular_file(status)) {
+            files.push_back(entry.path());
+        }
+    }
+    return files;
+}
+
+bool FileNameMatches(const std::string& nameUtf8, const FileSearchCriteria& criteria) {
+    if (nameUtf8.find(criteria.text) == std::string::npos) return false;
+    if (criteria.allFiles) return true;
+    return (criteria.documentFiles && hasExtension(nameUtf8, std::begin(ct::kDocumentExtensions),
+                                                   std::end(ct::kDocumentExtensions))) ||
+           (criteria.spreadsheetFiles &&
+            hasExtension(nameUtf8, std::begin(ct::kSpreadsheetExtensions),
+                         std::end(ct::kSpreadsheetExtensions)));
+}
+
+std::vector<FileSearchRow> SearchFiles(const fs::path& root, const FileSearchCriteria& criteria,
+                                       Prompt& prompt, const Clock& clock) {
+    std::vector<FileSearchRow> rows;
+    const std::string textCp932 = utf8ToCp932(criteria.text);
+    for (const fs::path& file : ListFilesForSearch(root)) {
+        const std::string name = pathToUtf8(file.filename());
+        if (criteria.mode == FileSearchCriteria::catalogues) {
+            if (name == ct::kCatalogueFileName) {
+                addCatalogueRows(file, textCp932, prompt, clock, rows);
+            }
+        } else if (FileNameMatches(name, criteria)) {
+            rows.push_back({name, pathToUtf8(file.parent_path())});
+        }
+    }
+    return rows;
+}
+
+fs::path FileSearchRowPath(const FileSearchRow& row) {
+    return pathFromUtf8(row.folder) / pathFromUtf8(row.name);
+}
+
+}  // namespace bunrako

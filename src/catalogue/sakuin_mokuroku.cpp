@@ -1,0 +1,117 @@
+#include "catalogue/sakuin_mokuroku.h"
+
+#include <utility>
+
+#include "catalogue/sakuin_mokuroku_file.h"
+#include "catalogue/texts.h"
+#include "common/clock.h"
+#include "common/data_file.h"
+#include "common/file_io.h"
+#include "common/prompt.h"
+
+namespace bunrako {
+
+namespace ct = texts::catalogue;
+
+namespace {
+
+bool isLater(const OleDateTime& a, const OleDateTime& b) {
+    return a.isValid() && b.isValid() && a.days() > b.days();
+}
+
+}  // namespace
+
+CSakuinMokuroku::CSakuinMokuroku(Prompt& prompt, const Clock& clock, std::filesystem::path filePath)
+    : m_prompt(prompt), m_clock(clock), m_header(CSakuinMokurokuHeader::Cleared(clock.now())) {
+    setFilePath(std::move(filePath));
+}
+
+void CSakuinMokuroku::setFilePath(std::filesystem::path filePath) {
+    m_filePath = filePath.empty() ? pathFromUtf8(ct::kCatalogueFileName) : std::move(filePath);
+}
+
+void CSakuinMokuroku::clear() {
+    m_header = CSakuinMokurokuHeader::Cleared(m_clock.now());
+    m_entries.clear();
+    m_report = {};
+}
+
+int CSakuinMokuroku::Load() {
+    clear();
+    std::string bytes;
+    const FileErrorCause cause = readWholeFile(m_filePath, bytes);
+    if (cause != FileErrorCause::none) {
+        m_report.state = ReadState::missing;
+        m_report.openError = cause;
+        return 0;
+    }
+    CatalogueImage image = parseCatalogueFile(bytes, m_clock.now());
+    m_header = image.header;
+    m_entries = std::move(image.entries);
+    m_report = std::move(image.report);
+    switch (m_report.state) {
+        case ReadState::complete:
+        case ReadState::unknownTag:
+        case ReadState::partialRecord:
+            return 1;
+        case ReadState::textTooLong:
+            // Cutting the text would change the document; the file is left
+            // as it is and the clerk is told why it does not show.
+            m_prompt.showMessage(describeReadProblem(m_report, pathToUtf8(m_filePath)), {},
+                                 MessageIcon::error);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+int CSakuinMokuroku::Save() {
+    const std::string pathText = pathToUtf8(m_filePath);
+    std::string current;
+    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
+        const CatalogueImage onDisk = parseCatalogueFile(current, m_clock.now());
+        if (!onDisk.report.mayOverwrite()) {
+            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
+                                 MessageIcon::error);
+            return 0;
+        }
+    }
+    const std::string bytes = serializeCatalogueFile(m_header, m_entries);
+    return writeDataFile(m_prompt, m_filePath, bytes, ct::kCannotOpenFile + pathText, true) ? 1 : 0;
+}
+
+int CSakuinMokuroku::Find(const CSakuinMokurokuList& entry) const {
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (m_entries[i].SameKey(entry)) return index + 1;
+        if (isLater(m_entries[i].receivedDate, entry.receivedDate)) return ~index;
+    }
+    return 0;
+}
+
+int CSakuinMokuroku::AddOrReplace(CSakuinMokurokuList entry) {
+    Load();
+    const int found = Find(entry);
+    int index = 0;
+    if (found == 0) {
+        m_entries.push_back(entry);
+        index = static_cast<int>(m_entries.size()) - 1;
+    } else if (found < 0) {
+        index = ~found;
+        m_entries.insert(m_entries.begin() + index, entry);
+    } else {
+        index = found - 1;
+        m_entries[static_cast<size_t>(index)] = entry;
+    }
+    return Save() ? index : -1;
+}
+
+int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
+    Load();
+    const int found = Find(entry);
+    if (found > 0) m_entries.erase(m_entries.begin() + (found - 1));
+    if (!Save()) return -1;
+    return found - 2 >= 0 ? found - 2 : -1;
+}
+
+}  // namespace bunrako
