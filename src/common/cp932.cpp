@@ -210,7 +210,7 @@ std::string readFixedText(const char* field, size_t width) {
 bool writeFixedBytes(char* field, size_t width, std::string_view cp932) {
     if (width == 0) return cp932.empty();
     const std::string_view kept = truncateCp932(cp932, width - 1);
-    std::memcpy(field, kept.data(), kept.size());
+    if (!kept.empty()) std::memcpy(field, kept.data(), kept.size());
     std::memset(field + kept.size(), 0, width - kept.size());
     return kept.size() == cp932.size();
 }

@@ -11,11 +11,13 @@ inline constexpr const char* kFileErrorBadPath = ":不正パス";
 inline constexpr const char* kFileErrorTooManyOpenFiles = ":オープン ファイル数超過";
 inline constexpr const char* kFileErrorAccessDenied = ":ファイル アクセス禁止";
 inline constexpr const char* kFileErrorInvalidFile = ":不正ファイル ハンドル使用";
-inline constexpr const char* kFileErrorRemoveCurrentDir = ":作業中のカレント ディレクトリの削除不可";
+inline constexpr const char* kFileErrorRemoveCurrentDir =
+    ":作業中のカレント ディレクトリの削除不可";
 inline constexpr const char* kFileErrorDirectoryFull = ":ディレクトリ フル";
 inline constexpr const char* kFileErrorBadSeek = ":ファイル ポインタ設定エラー";
 inline constexpr const char* kFileErrorHardIO = ":ハードウェア エラー";
-inline constexpr const char* kFileErrorSharingViolation = ":SHARE.EXE 未ロードまたは共有領域ロック済み";
+inline constexpr const char* kFileErrorSharingViolation =
+    ":SHARE.EXE 未ロードまたは共有領域ロック済み";
 inline constexpr const char* kFileErrorLockViolation = ":ロック済み領域のロック要求";
 inline constexpr const char* kFileErrorDiskFull = ":ディスク フル";
 inline constexpr const char* kFileErrorEndOfFile = ":ファイルの終わりに到達";
@@ -23,10 +25,12 @@ inline constexpr const char* kFileErrorEndOfFile = ":ファイルの終わりに
 // Archive error causes, shown directly after a label.
 inline constexpr const char* kArchiveErrorNone = "エラーは発生していません。";
 inline constexpr const char* kArchiveErrorGeneric = ":特定できないエラーが発生しました。";
-inline constexpr const char* kArchiveErrorReadOnly = ":入力用に開いたアーカイブへ書き込もうとしました。";
+inline constexpr const char* kArchiveErrorReadOnly =
+    ":入力用に開いたアーカイブへ書き込もうとしました。";
 inline constexpr const char* kArchiveErrorEndOfFile =
     ":オブジェクトの読み込み中にファイルの終わりに到達しました。";
-inline constexpr const char* kArchiveErrorWriteOnly = ":出力用に開いたアーカイブから読み込もうとしました。";
+inline constexpr const char* kArchiveErrorWriteOnly =
+    ":出力用に開いたアーカイブから読み込もうとしました。";
 inline constexpr const char* kArchiveErrorBadIndex = ":ファイル フォーマットが正しくありません。";
 inline constexpr const char* kArchiveErrorBadClass =
     ":誤った形式のオブジェクトにオブジェクトを読み込もうとしました。";
@@ -34,7 +38,11 @@ inline constexpr const char* kArchiveErrorBadSchema =
     ":クラスのバージョンが異なるオブジェクトを読み込もうとしました。";
 
 // Folders.
-inline constexpr const char* kCannotDeleteFolder = "フォルダを削除できません手動削除してください：%s";
+inline constexpr const char* kCannotDeleteFolder =
+    "フォルダを削除できません手動削除してください：%s";
+
+// Outside programs.
+inline constexpr const char* kCannotStartProgram = "プログラムを起動できません：%s";
 
 // Shell errors of opening and printing files, shown after the path.
 inline constexpr const char* kShellErrorOutOfMemory =

@@ -2,10 +2,10 @@
 #include <ostream>
 
 #include "common/file_io.h"
-#include "common/prompt.h"
 #include "tool/cli.h"
 #include "tool/commands.h"
 #include "tool/dump.h"
+#include "tool/stderr_prompt.h"
 #include "tool/texts.h"
 
 namespace bunrako::cli {
@@ -28,29 +28,6 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
     }
     return false;
 }
-
-// Until the shared standard-error prompt lands: messages become lines.
-class LinePrompt : public Prompt {
-  public:
-    explicit LinePrompt(std::ostream& err) : m_err(err) {}
-    void showMessage(const std::string& text, const std::string&, MessageIcon) override {
-        std::string line = text;
-        std::replace(line.begin(), line.end(), '\n', ' ');
-        m_err << line << "\n";
-    }
-    Answer ask(const std::string& text, const std::string& caption, Buttons buttons,
-               MessageIcon icon) override {
-        showMessage(text, caption, icon);
-        return buttons == Buttons::yesNo ? Answer::no : Answer::cancel;
-    }
-    bool retryOrGiveUp(const std::string& text) override {
-        showMessage(text, {}, MessageIcon::error);
-        return false;
-    }
-
-  private:
-    std::ostream& m_err;
-};
 
 }  // namespace
 
@@ -124,7 +101,7 @@ int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << fileArg << texts::kNoSuchFile << "\n";
         return kFailure;
     }
-    LinePrompt prompt(err);
+    StderrPrompt prompt(err);
     const DumpOutcome outcome = reader->second(file, prompt);
     if (!outcome.readable) return kFailure;
     out << outcome.document.dump() << "\n";
