@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/texts.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/my_tool.h"
 
 namespace bunrako {
 
@@ -26,18 +28,6 @@ bool linkedFileInside(const fs::path& link, const fs::path& canonicalRoot) {
     if (!fs::is_regular_file(link, ec) || ec) return false;
     const fs::path target = fs::canonical(link, ec);
     return !ec && isInside(target, canonicalRoot);
-}
-
-// The entries of one folder in name order; nothing when it cannot be read.
-std::vector<fs::directory_entry> folderEntries(const fs::path& folder) {
-    std::vector<fs::directory_entry> entries;
-    std::error_code ec;
-    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) entries.push_back(*it);
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return a.path().filename() < b.path().filename();
-    });
-    return entries;
 }
 
 bool hasExtension(const std::string& name, const char* const* begin, const char* const* end) {
@@ -76,27 +66,18 @@ std::vector<fs::path> ListFilesForSearch(const fs::path& root) {
     std::error_code ec;
     const fs::path canonicalRoot = fs::canonical(root, ec);
     if (ec || !fs::is_directory(canonicalRoot, ec)) return files;
-    // Depth first with an explicit stack: a deep tree cannot exhaust the
-    // call stack.
-    std::vector<fs::directory_entry> pending;
-    const auto pushFolder = [&](const fs::path& folder) {
-        std::vector<fs::directory_entry> entries = folderEntries(folder);
-        pending.insert(pending.end(), std::make_move_iterator(entries.rbegin()),
-                       std::make_move_iterator(entries.rend()));
-    };
-    pushFolder(root);
-    while (!pending.empty()) {
-        const fs::directory_entry entry = std::move(pending.back());
-        pending.pop_back();
+    // The tree listing never descends through links and passes over folders
+    // it cannot read; what is left is to keep the files.
+    std::vector<std::string> entries;
+    CMyTool::ListFolderTree(pathToUtf8(root), entries);
+    for (const std::string& entry : entries) {
+        const fs::path path = pathFromUtf8(entry);
         std::error_code statusError;
-        const fs::file_status status = entry.symlink_status(statusError);
+        const fs::file_status status = fs::symlink_status(path, statusError);
         if (statusError) continue;
-        if (fs::is_symlink(status)) {
-            if (linkedFileInside(entry.path(), canonicalRoot)) files.push_back(entry.path());
-        } else if (fs::is_directory(status)) {
-            pushFolder(entry.path());
-        } else if (fs::is_regular_file(status)) {
-            files.push_back(entry.path());
+        if (fs::is_regular_file(status) ||
+            (fs::is_symlink(status) && linkedFileInside(path, canonicalRoot))) {
+            files.push_back(path);
         }
     }
     return files;

@@ -29,10 +29,10 @@ struct FileSearchRow {
     bool operator==(const FileSearchRow&) const = default;
 };
 
-// Every file below the root, depth first, each folder's entries in name
-// order. Symbolic links are never followed into folders; a link to a file is
-// listed only when its target lies inside the tree. Folders that cannot be
-// read are passed over.
+// Every file below the root, in the order of the folder-tree listing.
+// Symbolic links are never followed into folders; a link to a file is listed
+// only when its target lies inside the tree. Folders that cannot be read are
+// passed over.
 std::vector<std::filesystem::path> ListFilesForSearch(const std::filesystem::path& root);
 
 // Whether a file name passes the name text and the kinds of mode files.
