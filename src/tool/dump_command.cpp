@@ -32,7 +32,11 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
 }  // namespace
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
-    static const std::map<std::string, DumpFunction> kinds = {};
+    static const std::map<std::string, DumpFunction> kinds = {
+        {"catalogue", dumpCatalogue},
+        {"related", dumpRelated},
+        {"registered", dumpRegistered},
+    };
     return kinds;
 }
 
