@@ -138,5 +138,20 @@ TEST_F(RelatedFilesTest, ANameLongerThanItsFieldIsNotCut) {
               std::string::npos);
 }
 
+TEST(RelatedListPathTest, BesideTheYearFoldersNamedAfterTheSubject) {
+    const std::filesystem::path volume = std::filesystem::u8path("/data/総務/文書/会議/会議録");
+    const std::filesystem::path catalogue =
+        volume / std::filesystem::u8path("索引目録データ/令和2年度/SakuinMokuroku.dat");
+    const std::filesystem::path expected =
+        volume / std::filesystem::u8path("索引目録データ/会議の開催について.dat");
+    EXPECT_EQ(CKanrenFile::PathForCatalogueEntry(catalogue, "会議の開催について"), expected);
+    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "会議の開催について"), expected);
+    // A subject is a name, never a path.
+    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "../../予算/案").parent_path(),
+              volume / std::filesystem::u8path("索引目録データ"));
+    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "").filename(),
+              std::filesystem::u8path("＿.dat"));
+}
+
 }  // namespace
 }  // namespace bunrako
