@@ -15,4 +15,14 @@ inline std::string formatText(std::string_view pattern, std::string_view value) 
     return text.replace(at, 2, value);
 }
 
+// Full printf formatting for the patterns with numbers as well
+// ("%s:Hassin[%d].meishou", "%s%d年度"); the compiler checks the arguments
+// against a literal pattern.
+#if defined(__GNUC__)
+#define BUNRAKO_PRINTF_FORMAT __attribute__((format(printf, 1, 2)))
+#else
+#define BUNRAKO_PRINTF_FORMAT
+#endif
+BUNRAKO_PRINTF_FORMAT std::string formatPrintf(const char* pattern, ...);
+
 }  // namespace bunrako

@@ -33,9 +33,19 @@ bool insideCatalogueFolder(const std::filesystem::path& file) {
 
 const std::map<std::string, DumpFunction>& dumpKinds() {
     static const std::map<std::string, DumpFunction> kinds = {
+        // clang-format off
+        {"master", dumpMaster},
+        {"receipts", dumpReceipts},
+        {"settings", dumpSettings},
+        {"register", dumpRegister},
+        {"forms", dumpForms},
+        {"names", dumpNames},
+        {"names10", dumpNames10},
+        {"approvers", dumpApprovers},
         {"catalogue", dumpCatalogue},
         {"related", dumpRelated},
         {"registered", dumpRegistered},
+        // clang-format on
     };
     return kinds;
 }

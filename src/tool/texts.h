@@ -10,10 +10,31 @@ inline constexpr const char* kNoSuchFile = ":ファイルがありません";
 // A well-formed date argument that names no day the program can hold.
 inline constexpr const char* kInvalidDate = "日付が正しくありません: ";
 
+// "<path>:末尾の不完全な組 N バイトを読み飛ばしました。"
+inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
+inline constexpr const char* kBytesDropped = " バイトを読み飛ばしました。";
+
 inline constexpr const char* kCatalogueFolderName = "索引目録データ";
 inline constexpr const char* kDisposalVolumeListSuffix = "システム廃棄_文書整理一覧表.dat";
 inline constexpr const char* kDisposalDisposedListSuffix = "システム廃棄_廃棄簿冊名一覧表.dat";
 inline constexpr const char* kDisposalFormsSuffix = "システム廃棄_保存年限変更書.dat";
 inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
+
+// ---- dump of the register, change forms, name lists and approvers -------
+// What a reader left out of a file it could read in part.
+inline constexpr const char* kDumpTailDropped =
+    "%s: 末尾の %zu バイトはレコードの途中で切れているため出力しませんでした";
+inline constexpr const char* kDumpCountBeyondFile =
+    "%s: 個数は %d 件ですが、ファイルには %zu 件分しかありません";
+inline constexpr const char* kDumpBadCount = "%s: 個数 %d 件は正しくありません";
+inline constexpr const char* kDumpNoCountWord = "%s: 個数の 4 バイトがそろっていません";
+inline constexpr const char* kDumpExtraBytes =
+    "%s: 個数 %d 件のあとの %zu バイトはレコードとして出力しませんでした";
+inline constexpr const char* kDumpPartRead =
+    "%s: 途中で読めなくなりました。読めた分だけを出力しました";
+// Files a reader does not read at all.
+inline constexpr const char* kDumpUnknownTag = "%s: このプログラムが知らない版（%s）のファイルです";
+inline constexpr const char* kDumpTagCut = "%s: 版の表示が途中で切れています";
+inline constexpr const char* kDumpCannotRead = "%s: ファイルを読めません";
 
 }  // namespace bunrako::cli::texts

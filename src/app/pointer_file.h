@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace bunrako {
+
+// The pointer file ShokiSetteiFileName.dat beside the program names, on its
+// first line, the shared folder of the settings file (with its trailing
+// separator: file names are appended to it as they are).
+
+// How much of the pointer file each reader looks at.
+inline constexpr size_t kPointerBytesForSettings = 512;
+inline constexpr size_t kPointerBytesForDataFolder = 260;
+
+// The first line (up to the first CR or LF) of at most maxBytes of the
+// pointer file in the program folder, as UTF-8; nothing when the file cannot
+// be read or the line is empty. Failing quietly is the rule: no message.
+std::optional<std::string> ReadPointerFile(const std::string& programFolder, size_t maxBytes);
+
+// The data folder: the pointer file's first line, or the program folder.
+std::string GetDataFolder(const std::string& programFolder);
+
+}  // namespace bunrako

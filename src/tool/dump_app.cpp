@@ -1,0 +1,84 @@
+// dump for the settings, the receipt numbers and the setting-item masters.
+#include <string>
+
+#include "app/receipt_file.h"
+#include "app/settei_koumoku_list.h"
+#include "app/shoki_settei_file.h"
+#include "app/texts.h"
+#include "common/cp932.h"
+#include "common/file_io.h"
+#include "common/my_tool.h"
+#include "common/prompt.h"
+#include "tool/dump.h"
+#include "tool/texts.h"
+
+namespace bunrako::cli {
+namespace {
+
+DumpOutcome unreadable() { return {false, {}}; }
+
+// The whole file without creating it; a failure is told as the program
+// tells it (path + "Open" + cause).
+bool readForDump(const std::filesystem::path& file, Prompt& prompt, std::string& bytes) {
+    return CMyTool::CheckFileError(prompt, readWholeFile(file, bytes),
+                                   pathToUtf8(file) + app::texts::kOpenLabel, true);
+}
+
+Json settingsRecordJson(const CShokiSetteiData& record) {
+    Json json = Json::object();
+    for (const ShokiSetteiField& field : ShokiSetteiFields()) {
+        // The receipt number is not kept in the settings file.
+        if (field.number == &CShokiSetteiData::m_nNextReceiptNo) continue;
+        if (field.text) {
+            json[field.name] = record.*field.text;
+        } else {
+            json[field.name] = record.*field.number;
+        }
+    }
+    return json;
+}
+
+}  // namespace
+
+DumpOutcome dumpMaster(const std::filesystem::path& file, Prompt& prompt) {
+    CSetteiKoumokuList master;
+    if (!master.LoadItems(prompt, pathToUtf8(file))) return unreadable();
+    DumpOutcome outcome{true, recordsDocument("master", std::nullopt)};
+    for (const CSetteiKoumokuData& item : master.Items()) {
+        outcome.document["records"].push_back({{"code", textJson(item.code)},
+                                               {"name", textJson(item.name)},
+                                               {"subName", textJson(item.subName)}});
+    }
+    return outcome;
+}
+
+DumpOutcome dumpSettings(const std::filesystem::path& file, Prompt& prompt) {
+    std::string bytes;
+    if (!readForDump(file, prompt, bytes)) return unreadable();
+    const ShokiSetteiFileContent content = ReadShokiSetteiFile(bytes, pathToUtf8(file), prompt);
+    if (!content.readable) return unreadable();
+    DumpOutcome outcome{true, recordsDocument("settings", content.version)};
+    for (const CShokiSetteiData& record : content.records) {
+        outcome.document["records"].push_back(settingsRecordJson(record));
+    }
+    return outcome;
+}
+
+DumpOutcome dumpReceipts(const std::filesystem::path& file, Prompt& prompt) {
+    std::string bytes;
+    if (!readForDump(file, prompt, bytes)) return unreadable();
+    const ReceiptFileContent content = ReadReceiptFile(bytes);
+    DumpOutcome outcome{true, recordsDocument("receipts", std::nullopt)};
+    for (const ReceiptPair& pair : content.pairs) {
+        outcome.document["records"].push_back({{"m_strSectionName", cp932ToUtf8(pair.sectionName)},
+                                               {"m_nNextReceiptNo", pair.nextReceiptNo}});
+    }
+    if (content.unreadBytes > 0) {
+        prompt.showMessage(pathToUtf8(file) + texts::kReceiptsCutOff +
+                               std::to_string(content.unreadBytes) + texts::kBytesDropped,
+                           {}, MessageIcon::warning);
+    }
+    return outcome;
+}
+
+}  // namespace bunrako::cli
