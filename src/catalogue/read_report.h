@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,8 +53,5 @@ struct ReadReport {
 std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8);
 // The message shown when a save refuses to write over the file.
 std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8);
-
-// Fills the "%s" marks of a message pattern in order.
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace bunrako

@@ -23,7 +23,6 @@ inline constexpr const char* kRegisteredFormsTag = "Ver20030101";
 inline constexpr const char* kDefaultRetentionText = "５年";
 
 // ---- Messages -------------------------------------------------------------
-// "%s" marks are filled in order by fillIn (read_report.h).
 // Save: the file will not open for writing (followed by the path).
 inline constexpr const char* kCannotOpenFile = "ファイルが開けません：";
 
@@ -35,16 +34,16 @@ inline constexpr const char* kUnknownTagNotOverwritten =
 inline constexpr const char* kDamagedNotOverwritten =
     "\nこのファイルには読み取れない部分があるため、上書きせずに保存を中止しました。";
 inline constexpr const char* kTextTooLong =
-    ":「%s」の文字列が長すぎます（%sバイト、上限%sバイト）。このファイルは読み込めません";
+    ":「%s」の文字列が長すぎます（%zuバイト、上限%zuバイト）。このファイルは読み込めません";
 inline constexpr const char* kFileIsEmpty = ":ファイルが空です";
 inline constexpr const char* kHeaderCut = ":見出しの途中でファイルが終わっています";
 inline constexpr const char* kPartialRecordDropped =
-    ":ファイルの終わりの不完全なデータ（%sバイト）を読み飛ばしました";
+    ":ファイルの終わりの不完全なデータ（%zuバイト）を読み飛ばしました";
 inline constexpr const char* kArchiveCut =
-    ":ファイルが途中で終わっているか壊れているため、%s件目以降を読み込めませんでした";
-inline constexpr const char* kBadRecordCount = ":データ個数（%s）が不正です";
+    ":ファイルが途中で終わっているか壊れているため、%zu件目以降を読み込めませんでした";
+inline constexpr const char* kBadRecordCount = ":データ個数（%lld）が不正です";
 inline constexpr const char* kRecordsMissing =
-    ":データ個数は%s件ですが、%s件分のデータしかありません";
+    ":データ個数は%lld件ですが、%zu件分のデータしかありません";
 
 // Field keys named in the messages above.
 inline constexpr const char* kFieldVolumeNumber = "管理番号";
