@@ -42,6 +42,7 @@ const std::map<std::string, DumpFunction>& dumpKinds() {
         {"names", dumpNames},
         {"names10", dumpNames10},
         {"approvers", dumpApprovers},
+        {"volumes", dumpVolumes},
         {"catalogue", dumpCatalogue},
         {"related", dumpRelated},
         {"registered", dumpRegistered},

@@ -37,4 +37,10 @@ inline constexpr const char* kDumpUnknownTag = "%s: このプログラムが知�
 inline constexpr const char* kDumpTagCut = "%s: 版の表示が途中で切れています";
 inline constexpr const char* kDumpCannotRead = "%s: ファイルを読めません";
 
+// dump of a volume file whose count word does not match its length.
+inline constexpr const char* kVolumesTruncated =
+    "%s:件数 %u 件のうち完全な %zu 件を出力しました（不完全な末尾 %llu バイトは除外）";
+inline constexpr const char* kVolumesBeyondCount =
+    "%s:件数 %u 件より後ろの %llu バイトはどのレコードにも属さないため出力していません";
+
 }  // namespace bunrako::cli::texts

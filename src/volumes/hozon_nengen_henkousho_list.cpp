@@ -11,7 +11,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = volume_texts;
+namespace texts = volumes::texts;
 
 constexpr size_t kCountBytes = 4;
 constexpr size_t kFormSize = CHozonNengenHenkoushoData::kSize;

@@ -14,7 +14,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = volume_texts;
+namespace texts = volumes::texts;
 
 constexpr const char* kLineEnd = "\r\n";
 

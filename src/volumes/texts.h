@@ -1,7 +1,27 @@
 #pragma once
 
-// Every text the volume registers show or write, in one place.
-namespace bunrako::volume_texts {
+// Every text the volume registers show, write or use as a name, in one place.
+namespace bunrako::volumes::texts {
+
+// File names.
+// The volume file of a list made without a path.
+inline constexpr const char* kVolumeFileName = "DocMaster.dat";
+
+// Labels of file failures, each put after the path of the file.
+inline constexpr const char* kReadOpenLabel = "Open";
+inline constexpr const char* kWriteOpenLabel = ":Open\n";
+inline constexpr const char* kCountLabel = ":データ個数";
+inline constexpr const char* kRecordLabel = ":詳細データ(%zu)";
+// Shown after the path and kReadOpenLabel when the last read attempt failed.
+inline constexpr const char* kCheckNetwork = "エラー：ネットワーク確立等確認して下さい";
+
+// A fifth digit does not fit the management number; the title follows.
+inline constexpr const char* kSerialExhausted =
+    "管理番号の連番が9999を超えるため、この簿冊は登録できません：";
+
+// The folder tree of a volume below the folder of its volume file.
+inline constexpr const char* kCatalogueFolderName = "索引目録データ";
+inline constexpr const char* kFiscalYearSuffix = "度";
 
 // ---- Retention-period change forms (保存年限変更書) -------------------------
 inline constexpr const char* kFormsOpenLabel = "%sOpen";
@@ -17,4 +37,4 @@ inline constexpr const char* kFormsCsvHeader =
 inline constexpr const char* kFormsEraFiscalYear = "%s%d年度";
 inline constexpr const char* kFormsWesternFiscalYear = "%04d年度";
 
-}  // namespace bunrako::volume_texts
+}  // namespace bunrako::volumes::texts

@@ -1,0 +1,181 @@
+// Reading, storing one volume and writing a volume file of 100,000 volumes
+// (65.6 MB), each against the plain file operations on the same bytes.
+// Targets: Read within 2x a plain read; AddOrReplace (re-read, number, sort,
+// write with its safety copy, folder tree) within 4x a plain read + write.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "common/file_io.h"
+#include "common/prompt.h"
+#include "volumes/doc_master_list.h"
+
+namespace {
+
+using namespace bunrako;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kVolumes = 100000;
+
+class SilentPrompt : public Prompt {
+  public:
+    void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+    Answer ask(const std::string&, const std::string&, Buttons, MessageIcon) override {
+        return Answer::cancel;
+    }
+    bool retryOrGiveUp(const std::string&) override { return false; }
+};
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// A volume of one of 20 fiscal years, 10 sections and 100 classifications:
+// about five titles share each number prefix.
+CDocMasterData generatedVolume(int i) {
+    CDocMasterData volume = CDocMasterData::NewRecord(OleDateTime::fromDate(2001 + i % 20, 4, 1));
+    const int section = (i / 20) % 10;
+    const int classification = (i / 200) % 100;
+    volume.setKaMei("総務課");
+    volume.setKakariMei("係" + std::to_string(section));
+    volume.setKaBunruiCode("00100" + std::to_string(section) + "0000");
+    volume.setDaiBunruiCode(std::to_string(1 + classification / 20));
+    volume.setDaiBunruiMei("大分類" + std::to_string(classification / 20));
+    volume.setChuuBunruiCode(std::to_string(1 + classification / 4 % 5));
+    volume.setChuuBunruiMei("中分類" + std::to_string(classification / 4 % 5));
+    volume.setShouBunruiCode(std::to_string(1 + classification % 4));
+    volume.setShouBunruiMei("小分類" + std::to_string(classification % 4));
+    volume.setTitle("簿冊タイトル第" + std::to_string(i) + "号");
+    return volume;
+}
+
+class Office {
+  public:
+    Office()
+        : m_folder(fs::temp_directory_path() /
+                   ("bunrako-bench-" + std::to_string(std::random_device()()))) {
+        fs::create_directories(m_folder);
+        CDocMasterList list(volumeFile(), m_prompt);
+        for (int i = 0; i < kVolumes; ++i) list.AddOrReplace(generatedVolume(i), true);
+        list.sort();
+        list.Write();
+    }
+    ~Office() {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+    fs::path volumeFile() const { return m_folder / "DocMaster.dat"; }
+    fs::path scratchFile() const { return m_folder / "scratch.dat"; }
+    Prompt& prompt() { return m_prompt; }
+
+  private:
+    fs::path m_folder;
+    SilentPrompt m_prompt;
+};
+
+Office& office() {
+    static Office instance;
+    return instance;
+}
+
+// Seconds of a plain read, and of a plain read and write, of the file.
+double plainRead(const fs::path& file) {
+    const auto start = Clock::now();
+    std::string bytes;
+    readWholeFile(file, bytes);
+    benchmark::DoNotOptimize(bytes.data());
+    return secondsSince(start);
+}
+
+double plainReadWrite(const fs::path& file, const fs::path& scratch) {
+    const auto start = Clock::now();
+    std::string bytes;
+    readWholeFile(file, bytes);
+    writeWholeFile(scratch, bytes);
+    return secondsSince(start);
+}
+
+void reportRatio(benchmark::State& state, double measured, double plain, const char* name) {
+    state.counters["ms"] = 1000 * measured / static_cast<double>(state.iterations());
+    state.counters["plain_ms"] = 1000 * plain / static_cast<double>(state.iterations());
+    state.counters[name] = measured / plain;
+}
+
+void BM_Read(benchmark::State& state) {
+    Office& o = office();
+    double plain = 0, measured = 0;
+    for (auto _ : state) {
+        plain += plainRead(o.volumeFile());
+        const auto start = Clock::now();
+        CDocMasterList list(o.volumeFile(), o.prompt());
+        list.Read();
+        benchmark::DoNotOptimize(list.size());
+        const double seconds = secondsSince(start);
+        measured += seconds;
+        state.SetIterationTime(seconds);
+    }
+    reportRatio(state, measured, plain, "x_plain_read");
+}
+
+void BM_AddOne(benchmark::State& state) {
+    Office& o = office();
+    double plain = 0, measured = 0;
+    int next = kVolumes;
+    for (auto _ : state) {
+        plain += plainReadWrite(o.volumeFile(), o.scratchFile());
+        const CDocMasterData volume = generatedVolume(next++);
+        const auto start = Clock::now();
+        CDocMasterList list(o.volumeFile(), o.prompt());
+        if (list.AddOrReplace(volume) != 1) state.SkipWithError("AddOrReplace failed");
+        const double seconds = secondsSince(start);
+        measured += seconds;
+        state.SetIterationTime(seconds);
+    }
+    reportRatio(state, measured, plain, "x_plain_read_write");
+}
+
+void BM_Write(benchmark::State& state) {
+    Office& o = office();
+    CDocMasterList list(o.volumeFile(), o.prompt());
+    list.Read();
+    double plain = 0, measured = 0;
+    for (auto _ : state) {
+        std::string bytes;
+        readWholeFile(o.volumeFile(), bytes);
+        auto start = Clock::now();
+        writeWholeFile(o.scratchFile(), bytes);
+        plain += secondsSince(start);
+        start = Clock::now();
+        if (list.Write() != 1) state.SkipWithError("Write failed");
+        const double seconds = secondsSince(start);
+        measured += seconds;
+        state.SetIterationTime(seconds);
+    }
+    reportRatio(state, measured, plain, "x_plain_write");
+}
+
+// Numbering 100,000 volumes one after another without file access, as the
+// bulk import does: each add must cost O(1) on average.
+void BM_NumberWithoutFileAccess(benchmark::State& state) {
+    for (auto _ : state) {
+        CDocMasterList list(office().volumeFile(), office().prompt());
+        for (int i = 0; i < kVolumes; ++i) list.AddOrReplace(generatedVolume(i), true);
+        benchmark::DoNotOptimize(list.size());
+    }
+    state.SetItemsProcessed(state.iterations() * kVolumes);
+}
+
+BENCHMARK(BM_Read)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_AddOne)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Write)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_NumberWithoutFileAccess)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

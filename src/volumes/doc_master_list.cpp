@@ -1,0 +1,222 @@
+#include "volumes/doc_master_list.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "common/cp932.h"
+#include "common/data_file.h"
+#include "common/file_io.h"
+#include "common/my_tool.h"
+#include "common/prompt.h"
+#include "volumes/management_number.h"
+#include "volumes/texts.h"
+#include "volumes/volume_folders.h"
+#include "volumes/volume_identity.h"
+#include "volumes/volume_number_index.h"
+#include "volumes/volume_order.h"
+
+namespace bunrako {
+namespace {
+
+constexpr size_t kRecordSize = CDocMasterData::kSize;
+static_assert(alignof(CDocMasterData) <= 4, "records lie 4 bytes into the image");
+
+std::string recordLabel(const std::string& path, size_t index) {
+    char label[64];
+    std::snprintf(label, sizeof label, volumes::texts::kRecordLabel, index);
+    return path + label;
+}
+
+}  // namespace
+
+CDocMasterList::CDocMasterList(std::filesystem::path path, Prompt& prompt)
+    : m_path(path.empty() ? pathFromUtf8(volumes::texts::kVolumeFileName) : std::move(path)),
+      m_prompt(prompt),
+      m_image(kCountSize, '\0') {}
+
+CDocMasterList::~CDocMasterList() = default;
+
+// The image's heap storage was obtained from operator new, which creates the
+// trivially copyable records implicitly; the bytes read into it are their
+// object representations.
+std::span<const CDocMasterData> CDocMasterList::records() const {
+    if (empty()) return {};
+    return {std::launder(reinterpret_cast<const CDocMasterData*>(m_image.data() + kCountSize)),
+            size()};
+}
+
+std::span<CDocMasterData> CDocMasterList::mutableRecords() {
+    if (empty()) return {};
+    return {std::launder(reinterpret_cast<CDocMasterData*>(m_image.data() + kCountSize)), size()};
+}
+
+void CDocMasterList::clearImage() {
+    m_image.assign(kCountSize, '\0');
+    invalidateIndex();
+}
+
+int CDocMasterList::Read() {
+    clearImage();
+    m_lastRead = {};
+    const std::string pathText = pathToUtf8(m_path);
+    const std::string openLabel = pathText + volumes::texts::kReadOpenLabel;
+    ReadAttempts attempts;
+    attempts.attempts = m_readAttempts;
+    attempts.finalMessage = openLabel + volumes::texts::kCheckNetwork;
+    if (readDataFile(m_prompt, m_path, m_image, openLabel, attempts) != FileErrorCause::none) {
+        m_lastRead.outcome = VolumeFileReadReport::Outcome::openFailed;
+        clearImage();
+        return 0;
+    }
+    m_lastRead.fileSize = m_image.size();
+    if (m_image.size() < kCountSize) {
+        m_lastRead.outcome = VolumeFileReadReport::Outcome::noCount;
+        // A file just created is empty; one of 1-3 bytes has lost its count.
+        if (!m_image.empty()) {
+            CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
+                                    pathText + volumes::texts::kCountLabel, true);
+        }
+        clearImage();
+        return 0;
+    }
+    takeCountedRecords();
+    if (m_lastRead.outcome == VolumeFileReadReport::Outcome::truncated) {
+        CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
+                                recordLabel(pathText, m_lastRead.recordsRead), true);
+        return 0;
+    }
+    return 1;
+}
+
+// Keeps the records that the count word claims and the file really holds,
+// and normalises their numbers. The count is only believed as far as the
+// file reaches: nothing is allocated for records that are not there.
+void CDocMasterList::takeCountedRecords() {
+    uint32_t count = 0;
+    std::memcpy(&count, m_image.data(), kCountSize);
+    const uint64_t dataBytes = m_image.size() - kCountSize;
+    const uint64_t available = dataBytes / kRecordSize;
+    const size_t kept = static_cast<size_t>(std::min<uint64_t>(count, available));
+    const uint64_t used = static_cast<uint64_t>(kept) * kRecordSize;
+    m_lastRead.declaredCount = count;
+    m_lastRead.recordsRead = kept;
+    if (count > available) {
+        m_lastRead.outcome = VolumeFileReadReport::Outcome::truncated;
+        m_lastRead.incompleteBytes = dataBytes - used;
+    } else {
+        m_lastRead.bytesBeyondCount = dataBytes - used;
+    }
+    m_image.resize(kCountSize + kept * kRecordSize);
+    for (CDocMasterData& volume : mutableRecords()) normaliseManagementNumber(volume);
+}
+
+int CDocMasterList::Write() {
+    const auto count = static_cast<uint32_t>(size());
+    std::memcpy(m_image.data(), &count, kCountSize);
+    const std::string label = pathToUtf8(m_path) + volumes::texts::kWriteOpenLabel;
+    return writeDataFile(m_prompt, m_path, m_image, label, true) ? 1 : 0;
+}
+
+int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess,
+                                 DepartmentDigits department) {
+    if (!noFileAccess) {
+        // Other workstations may have changed the file. A file that would not
+        // open is not overwritten with what little the list holds.
+        Read();
+        if (m_lastRead.outcome == VolumeFileReadReport::Outcome::openFailed) return 0;
+    }
+    if (!m_index && m_addsWithoutIndex > 0) {
+        m_index = std::make_unique<VolumeNumberIndex>(records());
+    }
+    CDocMasterData stored = volume;
+    const std::optional<size_t> existing = findSameVolume(stored);
+    const std::string prefix = buildNumberPrefix(stored, m_tool, department);
+    const std::optional<int> serial = chooseSerial(prefix, fixedBytes(stored.Title));
+    if (!serial) {
+        m_prompt.showMessage(
+            pathToUtf8(m_path) + "\n" + volumes::texts::kSerialExhausted + stored.title(), {},
+            MessageIcon::error);
+        return 0;
+    }
+    setManagementNumber(stored, prefix, *serial);
+    if (existing) {
+        CDocMasterData& target = mutableRecords()[*existing];
+        const CDocMasterData before = target;
+        target = stored;
+        if (m_index) m_index->replaced(*existing, before, stored);
+    } else {
+        m_image.append(reinterpret_cast<const char*>(&stored), kRecordSize);
+        if (m_index) m_index->appended(size() - 1, stored);
+    }
+    if (!m_index) ++m_addsWithoutIndex;
+    if (noFileAccess) return 1;
+    createFolderTree(stored);
+    sort();
+    return Write();
+}
+
+int CDocMasterList::Remove(const CDocMasterData& volume) {
+    if (!Read()) return 0;
+    const auto stored = records();
+    const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& candidate) {
+        return isSameVolumeToRemove(candidate, volume);
+    });
+    if (found == stored.end()) return 0;
+    const auto index = static_cast<size_t>(found - stored.begin());
+    m_image.erase(kCountSize + index * kRecordSize, kRecordSize);
+    invalidateIndex();
+    return Write();
+}
+
+void CDocMasterList::sort() {
+    sortVolumes(mutableRecords(), m_tool);
+    invalidateIndex();
+}
+
+void CDocMasterList::createFolderTree(const CDocMasterData& volume) const {
+    createVolumeFolderTree(m_path, volume);
+}
+
+std::filesystem::path CDocMasterList::catalogueFolder(const CDocMasterData& volume) const {
+    return volumeCatalogueFolder(m_path, volume);
+}
+
+std::optional<size_t> CDocMasterList::findSameVolume(const CDocMasterData& volume) const {
+    const auto stored = records();
+    if (m_index) return m_index->findSameVolume(stored, volume);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (isSameVolume(stored[i], volume)) return i;
+    }
+    return std::nullopt;
+}
+
+// A volume that already has a number under the prefix and title lends its
+// serial; otherwise the next one after the highest under the prefix.
+std::optional<int> CDocMasterList::chooseSerial(std::string_view prefix,
+                                                std::string_view title) const {
+    std::optional<int> highest;
+    if (m_index) {
+        if (const auto lent = m_index->serialOfTitle(records(), prefix, title)) return lent;
+        highest = m_index->highestSerial(prefix);
+    } else {
+        for (const CDocMasterData& stored : records()) {
+            if (storedNumberPrefix(stored) != prefix) continue;
+            const int serial = storedSerial(stored);
+            if (fixedBytes(stored.Title) == title) return serial;
+            highest = std::max(highest.value_or(serial), serial);
+        }
+    }
+    const int next = highest ? std::max(*highest, 0) + 1 : 1;
+    if (next > kHighestSerial) return std::nullopt;
+    return next;
+}
+
+void CDocMasterList::invalidateIndex() {
+    m_index.reset();
+    m_addsWithoutIndex = 0;
+}
+
+}  // namespace bunrako

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/my_tool.h"
+#include "volumes/doc_master_data.h"
+#include "volumes/management_number.h"
+
+namespace bunrako {
+
+class Prompt;
+class VolumeNumberIndex;
+
+// What the last Read found in the file.
+struct VolumeFileReadReport {
+    enum class Outcome {
+        // Every counted record was read.
+        complete,
+        // Fewer than 4 bytes: no count word (a file just created is empty).
+        noCount,
+        // The count claims more than the file holds; the complete records
+        // were read, the rest dropped.
+        truncated,
+        // The file could not be opened.
+        openFailed,
+    };
+    Outcome outcome = Outcome::complete;
+    uint64_t fileSize = 0;
+    // The count word, read unsigned (0 when the file has none).
+    uint32_t declaredCount = 0;
+    size_t recordsRead = 0;
+    // Bytes after the last complete record that the count said belong to
+    // records (a partial record).
+    uint64_t incompleteBytes = 0;
+    // Bytes after the counted records, which no record claims.
+    uint64_t bytesBeyondCount = 0;
+};
+
+// The volumes of one volume file (DocMaster.dat, HaikiDoc.dat or a data-
+// disposal archive): a 4-byte record count, then 656-byte records back to
+// back. Every change re-reads the file, applies the change and writes the
+// whole file back after a ".da$" safety copy.
+//
+// The list keeps the file's image itself and its records in place inside it:
+// a volume file of decades of volumes is read and written without a second
+// copy of it in memory.
+class CDocMasterList {
+  public:
+    // An empty path means "DocMaster.dat" in the current folder.
+    CDocMasterList(std::filesystem::path path, Prompt& prompt);
+    ~CDocMasterList();
+    CDocMasterList(const CDocMasterList&) = delete;
+    CDocMasterList& operator=(const CDocMasterList&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::span<const CDocMasterData> records() const;
+    size_t size() const { return (m_image.size() - kCountSize) / CDocMasterData::kSize; }
+    bool empty() const { return size() == 0; }
+    const CDocMasterData& operator[](size_t index) const { return records()[index]; }
+
+    // Replaces the list with the file's volumes (creating a missing file
+    // empty), each management number normalised. 1 when every counted
+    // record was read; 0 for a file without a count word, a truncated file
+    // (the complete records stay in the list) or a file that would not open.
+    int Read();
+    const VolumeFileReadReport& lastRead() const { return m_lastRead; }
+    // How many times Read tries to open the file (4 unless changed).
+    void setReadAttempts(int attempts) { m_readAttempts = attempts; }
+
+    // Writes the whole list after the safety copy. 0 when the user gave up on
+    // a file that would not open: the file and its safety copy stay as they
+    // were.
+    int Write();
+
+    // Stores a volume: re-reads the file, replaces the volume of the same
+    // creation year, title, department and section (keeping its number) or
+    // appends it with the next serial of its number prefix, creates its
+    // folder tree, sorts and writes. With noFileAccess only the list changes
+    // (the caller sorts and writes at the end). 0 when the file could not be
+    // read or written, or the prefix has no serial left. The fiscal-year
+    // switch numbers its copies with the department code padded to ten.
+    int AddOrReplace(const CDocMasterData& volume, bool noFileAccess = false,
+                     DepartmentDigits department = DepartmentDigits::firstSix);
+
+    // Re-reads the file and removes the first volume that matches in
+    // creation year, the three classification names, title, department and
+    // section, then writes. 0 when the read failed or nothing matched (the
+    // file is then left alone).
+    int Remove(const CDocMasterData& volume);
+
+    // Puts the list in the order of the volume files.
+    void sort();
+    // The folder tree of a volume below the folder of this list's file.
+    void createFolderTree(const CDocMasterData& volume) const;
+    std::filesystem::path catalogueFolder(const CDocMasterData& volume) const;
+
+  private:
+    static constexpr size_t kCountSize = 4;
+
+    std::span<CDocMasterData> mutableRecords();
+    void clearImage();
+    void takeCountedRecords();
+    std::optional<size_t> findSameVolume(const CDocMasterData& volume) const;
+    std::optional<int> chooseSerial(std::string_view prefix, std::string_view title) const;
+    void invalidateIndex();
+
+    std::filesystem::path m_path;
+    Prompt& m_prompt;
+    const CMyTool m_tool;
+    // The count word (written by Write), then the records.
+    std::string m_image;
+    VolumeFileReadReport m_lastRead;
+    int m_readAttempts = 4;
+    // Built on the second add since the list was read, sorted or shortened;
+    // a single add scans instead, which is cheaper than building.
+    std::unique_ptr<VolumeNumberIndex> m_index;
+    int m_addsWithoutIndex = 0;
+};
+
+}  // namespace bunrako
