@@ -11,6 +11,7 @@
 #include "common/file_io.h"
 #include "common/prompt.h"
 #include "common/safe_file_name.h"
+#include "volumes/volume_folders.h"
 
 namespace bunrako {
 
@@ -90,9 +91,10 @@ std::filesystem::path CKanrenFile::PathForCatalogueEntry(const std::filesystem::
     return catalogueFile.parent_path().parent_path() / listFileName(subjectUtf8);
 }
 
-std::filesystem::path CKanrenFile::PathForVolumeFolder(const std::filesystem::path& volumeFolder,
-                                                       std::string_view subjectUtf8) {
-    return volumeFolder / pathFromUtf8(ct::kCatalogueFolderName) / listFileName(subjectUtf8);
+std::filesystem::path CKanrenFile::PathForRegisterDocument(const std::filesystem::path& volumeFile,
+                                                           const CDocMasterData& volume,
+                                                           std::string_view subjectUtf8) {
+    return volumeCatalogueFolder(volumeFile, volume).parent_path() / listFileName(subjectUtf8);
 }
 
 int CKanrenFile::Load() {

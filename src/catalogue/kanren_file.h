@@ -10,6 +10,7 @@
 
 namespace bunrako {
 
+struct CDocMasterData;
 class Prompt;
 
 // The related files of one document, newest first, bound to the document's
@@ -28,11 +29,11 @@ class CKanrenFile {
     // 索引目録データ folder of the volume, named after the entry's subject.
     static std::filesystem::path PathForCatalogueEntry(const std::filesystem::path& catalogueFile,
                                                        std::string_view subjectUtf8);
-    // The list of a document of the volume whose folder is given (the one
-    // named by the title, below the classification folders): the same place
-    // as above.
-    static std::filesystem::path PathForVolumeFolder(const std::filesystem::path& volumeFolder,
-                                                     std::string_view subjectUtf8);
+    // The list of a title-register document filed in the volume: the same
+    // place, found from the volume file and the volume record.
+    static std::filesystem::path PathForRegisterDocument(const std::filesystem::path& volumeFile,
+                                                         const CDocMasterData& volume,
+                                                         std::string_view subjectUtf8);
 
     // Empties the list and reads the file, creating it empty when missing.
     // 1 on success (an empty file and a file of another version read as an

@@ -1,13 +1,19 @@
 #include "catalogue/sakuin_mokuroku.h"
 
+#include <cstring>
+#include <string_view>
 #include <utility>
 
+#include "catalogue/old_catalogue_folder.h"
 #include "catalogue/sakuin_mokuroku_file.h"
 #include "catalogue/texts.h"
 #include "common/clock.h"
+#include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
+#include "volumes/doc_master_data.h"
+#include "volumes/volume_folders.h"
 
 namespace bunrako {
 
@@ -17,6 +23,28 @@ namespace {
 
 bool isLater(const OleDateTime& a, const OleDateTime& b) {
     return a.isValid() && b.isValid() && a.days() > b.days();
+}
+
+// Copies one header field from the volume when it differs; true when it did.
+template <size_t N>
+bool syncText(char (&field)[N], const char* volumeField, size_t volumeWidth) {
+    const std::string_view wanted = fixedBytes(volumeField, volumeWidth);
+    if (fixedBytes(field) == wanted) return false;
+    writeFixedBytes(field, wanted);
+    return true;
+}
+template <size_t N>
+bool syncText(char (&field)[N], const char (&volumeField)[N]) {
+    return syncText(field, volumeField, N);
+}
+
+// Values that are equal, or the very same bytes (an invalid date never
+// equals another, but must not make every look at the volume save again).
+template <typename Value>
+bool syncValue(Value& field, const Value& wanted) {
+    if (field == wanted || std::memcmp(&field, &wanted, sizeof field) == 0) return false;
+    field = wanted;
+    return true;
 }
 
 }  // namespace
@@ -34,6 +62,17 @@ void CSakuinMokuroku::clear() {
     m_header = CSakuinMokurokuHeader::Cleared(m_clock.now());
     m_entries.clear();
     m_report = {};
+}
+
+int CSakuinMokuroku::OpenForVolume(const std::filesystem::path& volumeFile) {
+    if (m_volume == nullptr) return 0;
+    createVolumeFolderTree(volumeFile, *m_volume);
+    const std::filesystem::path newFolder = volumeCatalogueFolder(volumeFile, *m_volume);
+    const std::filesystem::path oldFolder =
+        volumeTitleFolder(volumeFile, *m_volume) / newFolder.filename();
+    moveOldCatalogueFolder(oldFolder, newFolder, m_prompt);
+    setFilePath(newFolder / pathFromUtf8(ct::kCatalogueFileName));
+    return 1;
 }
 
 int CSakuinMokuroku::Load() {
@@ -112,6 +151,31 @@ int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
     if (found > 0) m_entries.erase(m_entries.begin() + (found - 1));
     if (!Save()) return -1;
     return found - 2 >= 0 ? found - 2 : -1;
+}
+
+int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& v) {
+    CSakuinMokurokuHeader& h = m_header;
+    bool changed = false;
+    // Every comparison runs: each differing field is copied.
+    changed |= syncText(h.volumeNumber, v.KanriBangou);
+    changed |= syncValue(h.fiscalYear, v.SakuseiNendo);
+    changed |= syncText(h.departmentName, v.KaMei);
+    changed |= syncText(h.sectionName, v.KakariMei);
+    changed |= syncText(h.departmentClassCode, v.KaBunruiCode);
+    changed |= syncText(h.majorClassCode, v.DaiBunruiCode);
+    changed |= syncText(h.majorClassName, v.DaiBunruiMei);
+    changed |= syncText(h.middleClassCode, v.ChuuBunruiCode);
+    changed |= syncText(h.middleClassName, v.ChuuBunruiMei);
+    changed |= syncText(h.minorClassCode, v.ShouBunruiCode);
+    changed |= syncText(h.minorClassName, v.ShouBunruiMei);
+    changed |= syncText(h.volumeTitle, v.Title);
+    changed |= syncValue(h.bookCount, v.Sassuu);
+    changed |= syncValue(h.storageStartYear, v.ShuunouKaisiNendo);
+    changed |= syncValue(h.storageEndYear, v.ShuunouShuuryouNendo);
+    changed |= syncValue(h.retentionClass, v.HozonShubetuIndex);
+    changed |= syncText(h.retentionText, v.HozonShubetuMei, sizeof v.HozonShubetuMei);
+    changed |= syncValue(h.retentionSpan, v.HozonNengen);
+    return changed ? Save() : 1;
 }
 
 }  // namespace bunrako

@@ -11,6 +11,7 @@ namespace bunrako {
 
 class Clock;
 class Prompt;
+struct CDocMasterData;
 
 // The index catalogue (索引目録) of one volume: its header and its entries in
 // ascending order of reception date, bound to one file. Every change reloads
@@ -26,8 +27,19 @@ class CSakuinMokuroku {
     CSakuinMokurokuHeader& header() { return m_header; }
     const CSakuinMokurokuHeader& header() const { return m_header; }
     const std::vector<CSakuinMokurokuList>& entries() const { return m_entries; }
+    // The volume whose catalogue this is; not owned. Set before OpenForVolume.
+    void setVolume(const CDocMasterData* volume) { m_volume = volume; }
+    const CDocMasterData* volume() const { return m_volume; }
     // How the last Load went.
     const ReadReport& readReport() const { return m_report; }
+
+    // Points the catalogue at the volume's file: creates the volume's folder
+    // tree and moves a catalogue that an earlier release kept one level
+    // higher (…\タイトル\<year folder>) into the 索引目録データ folder. The
+    // old folder goes only when every file of it has been copied and none
+    // would replace a different file of the same name; otherwise it stays and
+    // the clerk is told. 0 only when no volume is set.
+    int OpenForVolume(const std::filesystem::path& volumeFile);
 
     // Reads the file into header and entries, converting older versions.
     // 1 on success; 0 when the file is missing (silently: a volume without a
@@ -51,6 +63,10 @@ class CSakuinMokuroku {
     // the entry before the removed one, or -1 (also when the save failed).
     int Remove(CSakuinMokurokuList entry);
 
+    // Copies into the header every identifying field of the volume that
+    // differs from it and saves when any did. 0 when that save failed.
+    int SyncHeaderFromVolume(const CDocMasterData& volume);
+
   private:
     void clear();
 
@@ -60,6 +76,7 @@ class CSakuinMokuroku {
     CSakuinMokurokuHeader m_header;
     std::vector<CSakuinMokurokuList> m_entries;
     ReadReport m_report;
+    const CDocMasterData* m_volume = nullptr;
 };
 
 }  // namespace bunrako

@@ -6,8 +6,6 @@ namespace bunrako::texts::catalogue {
 
 // ---- File names, folder names and version tags -------------------------
 inline constexpr const char* kCatalogueFileName = "SakuinMokuroku.dat";
-inline constexpr const char* kCatalogueFolderName = "索引目録データ";
-inline constexpr const char* kYearFolderSuffix = "度";
 inline constexpr const char* kRelatedListExtension = ".dat";
 inline constexpr const char* kRegisteredFormsFileName = "TourokuTyouhyou.dat";
 
@@ -44,6 +42,15 @@ inline constexpr const char* kArchiveCut =
 inline constexpr const char* kBadRecordCount = ":データ個数（%lld）が不正です";
 inline constexpr const char* kRecordsMissing =
     ":データ個数は%lld件ですが、%zu件分のデータしかありません";
+
+// Opening a volume's catalogue when an earlier release left it in the old
+// folder place (followed by the old folder).
+inline constexpr const char* kOldCatalogueKept =
+    "\n索引目録データのフォルダに内容の異なる同じ名前のファイルがあるため、"
+    "古いフォルダの索引目録を移さずに残しました。";
+inline constexpr const char* kOldCatalogueNotCopied =
+    "\n古いフォルダの索引目録を索引目録データのフォルダへ写せなかったため、"
+    "古いフォルダを残しました。";
 
 // Field keys named in the messages above.
 inline constexpr const char* kFieldVolumeNumber = "管理番号";

@@ -5,6 +5,7 @@
 #include "support/catalogue_bytes.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
+#include "volumes/doc_master_data.h"
 
 namespace bunrako {
 namespace {
@@ -139,17 +140,27 @@ TEST_F(RelatedFilesTest, ANameLongerThanItsFieldIsNotCut) {
 }
 
 TEST(RelatedListPathTest, BesideTheYearFoldersNamedAfterTheSubject) {
-    const std::filesystem::path volume = std::filesystem::u8path("/data/総務/文書/会議/会議録");
-    const std::filesystem::path catalogue =
-        volume / std::filesystem::u8path("索引目録データ/令和2年度/SakuinMokuroku.dat");
+    CDocMasterData volume = CDocMasterData::NewRecord(OleDateTime::fromDate(2020, 5, 1));
+    volume.setDaiBunruiMei("総務");
+    volume.setChuuBunruiMei("文書");
+    volume.setShouBunruiMei("会議");
+    volume.setTitle("会議/録");
+    const std::filesystem::path volumeFile = std::filesystem::u8path("/data/DocMaster.dat");
+    const std::filesystem::path catalogueFolder =
+        std::filesystem::u8path("/data/総務/文書/会議/会議／録/索引目録データ");
     const std::filesystem::path expected =
-        volume / std::filesystem::u8path("索引目録データ/会議の開催について.dat");
-    EXPECT_EQ(CKanrenFile::PathForCatalogueEntry(catalogue, "会議の開催について"), expected);
-    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "会議の開催について"), expected);
+        catalogueFolder / std::filesystem::u8path("会議の開催について.dat");
+    EXPECT_EQ(CKanrenFile::PathForCatalogueEntry(
+                  catalogueFolder / std::filesystem::u8path("令和2年度/SakuinMokuroku.dat"),
+                  "会議の開催について"),
+              expected);
+    EXPECT_EQ(CKanrenFile::PathForRegisterDocument(volumeFile, volume, "会議の開催について"),
+              expected);
     // A subject is a name, never a path.
-    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "../../予算/案").parent_path(),
-              volume / std::filesystem::u8path("索引目録データ"));
-    EXPECT_EQ(CKanrenFile::PathForVolumeFolder(volume, "").filename(),
+    EXPECT_EQ(
+        CKanrenFile::PathForRegisterDocument(volumeFile, volume, "../../予算/案").parent_path(),
+        catalogueFolder);
+    EXPECT_EQ(CKanrenFile::PathForRegisterDocument(volumeFile, volume, "").filename(),
               std::filesystem::u8path("＿.dat"));
 }
 
