@@ -13,6 +13,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
+        {"check", runCheck},
         {"date", runDate},
         {"dump", runDump},
     };
@@ -22,7 +23,8 @@ const std::map<std::string, Command>& commands() {
 void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
-           "  dump FILE [--as KIND]\n";
+           "  dump FILE [--as KIND]\n"
+           "  check PATH\n";
 }
 
 }  // namespace
