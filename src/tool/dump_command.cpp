@@ -43,6 +43,9 @@ const std::map<std::string, DumpFunction>& dumpKinds() {
         {"names10", dumpNames10},
         {"approvers", dumpApprovers},
         {"volumes", dumpVolumes},
+        {"catalogue", dumpCatalogue},
+        {"related", dumpRelated},
+        {"registered", dumpRegistered},
         // clang-format on
     };
     return kinds;

@@ -1,0 +1,74 @@
+#include "catalogue/read_report.h"
+
+#include "catalogue/texts.h"
+#include "common/format_text.h"
+
+namespace bunrako {
+
+namespace ct = texts::catalogue;
+
+bool ReadReport::mayOverwrite() const {
+    switch (state) {
+        case ReadState::unknownTag:
+        case ReadState::archiveCut:
+        case ReadState::textTooLong:
+        case ReadState::badCount:
+            return false;
+        case ReadState::headerCut:
+            return !archiveFormat;
+        default:
+            return true;
+    }
+}
+
+bool ReadReport::unreadable() const {
+    switch (state) {
+        case ReadState::missing:
+        case ReadState::headerCut:
+        case ReadState::textTooLong:
+        case ReadState::badCount:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8) {
+    const std::string tag = report.versionTag.value_or("");
+    switch (report.state) {
+        case ReadState::complete:
+            return {};
+        case ReadState::missing:
+            return pathUtf8 + fileErrorText(report.openError);
+        case ReadState::empty:
+            return pathUtf8 + ct::kFileIsEmpty;
+        case ReadState::unknownTag:
+            return pathUtf8 + formatText(ct::kUnknownTagNotRead, tag);
+        case ReadState::partialRecord:
+            return pathUtf8 + formatPrintf(ct::kPartialRecordDropped, report.droppedBytes);
+        case ReadState::recordsMissing:
+            return pathUtf8 + formatPrintf(ct::kRecordsMissing,
+                                           static_cast<long long>(report.declaredCount),
+                                           report.recordsRead);
+        case ReadState::headerCut:
+            return pathUtf8 + ct::kHeaderCut;
+        case ReadState::archiveCut:
+            return pathUtf8 + formatPrintf(ct::kArchiveCut, report.recordsRead + 1);
+        case ReadState::textTooLong:
+            return pathUtf8 + formatPrintf(ct::kTextTooLong, report.field.c_str(), report.length,
+                                           report.limit);
+        case ReadState::badCount:
+            return pathUtf8 +
+                   formatPrintf(ct::kBadRecordCount, static_cast<long long>(report.declaredCount));
+    }
+    return {};
+}
+
+std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8) {
+    if (report.state == ReadState::unknownTag) {
+        return pathUtf8 + formatText(ct::kUnknownTagNotOverwritten, report.versionTag.value_or(""));
+    }
+    return pathUtf8 + ct::kDamagedNotOverwritten;
+}
+
+}  // namespace bunrako

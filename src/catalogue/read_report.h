@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/file_error.h"
+
+namespace bunrako {
+
+// How reading one catalogue, related-file list or registered-forms file went.
+// The readers keep what they could read; the report says what they could not,
+// whether the file may be written over, and what to tell the administrator.
+enum class ReadState {
+    complete,        // every record read
+    missing,         // the file is not there or will not open
+    empty,           // a file of no bytes
+    unknownTag,      // a version tag this program does not know: nothing read
+    partialRecord,   // a trailing incomplete fixed-size record was left out
+    recordsMissing,  // the count promises more records than the file holds
+    headerCut,       // the file ends inside its header
+    archiveCut,      // an archive ends or breaks inside a record: the rest unread
+    textTooLong,     // an archive string longer than its field
+    badCount,        // a count that cannot be (negative)
+};
+
+struct ReadReport {
+    ReadState state = ReadState::complete;
+    // The archive family: a break leaves the rest of the file unreadable.
+    bool archiveFormat = false;
+    // The version tag the file carried, as UTF-8; none for untagged files.
+    std::optional<std::string> versionTag;
+    // missing: why the file would not open.
+    FileErrorCause openError = FileErrorCause::none;
+    size_t recordsRead = 0;
+    size_t droppedBytes = 0;    // partialRecord
+    int64_t declaredCount = 0;  // recordsMissing, badCount
+    // textTooLong: the field, the stored length and the field's limit.
+    std::string field;
+    size_t length = 0;
+    size_t limit = 0;
+
+    // False when writing over the file would destroy data this program did
+    // not read: an unknown version, or an archive it could not read through.
+    bool mayOverwrite() const;
+    // True when the reader could make nothing sensible of the file.
+    bool unreadable() const;
+};
+
+// What went wrong, as one line beginning with the path ("" when complete).
+std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8);
+// The message shown when a save refuses to write over the file.
+std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8);
+
+}  // namespace bunrako

@@ -1,0 +1,181 @@
+#include "catalogue/sakuin_mokuroku.h"
+
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "catalogue/old_catalogue_folder.h"
+#include "catalogue/sakuin_mokuroku_file.h"
+#include "catalogue/texts.h"
+#include "common/clock.h"
+#include "common/cp932.h"
+#include "common/data_file.h"
+#include "common/file_io.h"
+#include "common/prompt.h"
+#include "volumes/doc_master_data.h"
+#include "volumes/volume_folders.h"
+
+namespace bunrako {
+
+namespace ct = texts::catalogue;
+
+namespace {
+
+bool isLater(const OleDateTime& a, const OleDateTime& b) {
+    return a.isValid() && b.isValid() && a.days() > b.days();
+}
+
+// Copies one header field from the volume when it differs; true when it did.
+template <size_t N>
+bool syncText(char (&field)[N], const char* volumeField, size_t volumeWidth) {
+    const std::string_view wanted = fixedBytes(volumeField, volumeWidth);
+    if (fixedBytes(field) == wanted) return false;
+    writeFixedBytes(field, wanted);
+    return true;
+}
+template <size_t N>
+bool syncText(char (&field)[N], const char (&volumeField)[N]) {
+    return syncText(field, volumeField, N);
+}
+
+// Values that are equal, or the very same bytes (an invalid date never
+// equals another, but must not make every look at the volume save again).
+template <typename Value>
+bool syncValue(Value& field, const Value& wanted) {
+    if (field == wanted || std::memcmp(&field, &wanted, sizeof field) == 0) return false;
+    field = wanted;
+    return true;
+}
+
+}  // namespace
+
+CSakuinMokuroku::CSakuinMokuroku(Prompt& prompt, const Clock& clock, std::filesystem::path filePath)
+    : m_prompt(prompt), m_clock(clock), m_header(CSakuinMokurokuHeader::Cleared(clock.now())) {
+    setFilePath(std::move(filePath));
+}
+
+void CSakuinMokuroku::setFilePath(std::filesystem::path filePath) {
+    m_filePath = filePath.empty() ? pathFromUtf8(ct::kCatalogueFileName) : std::move(filePath);
+}
+
+void CSakuinMokuroku::clear() {
+    m_header = CSakuinMokurokuHeader::Cleared(m_clock.now());
+    m_entries.clear();
+    m_report = {};
+}
+
+int CSakuinMokuroku::OpenForVolume(const std::filesystem::path& volumeFile) {
+    if (m_volume == nullptr) return 0;
+    createVolumeFolderTree(volumeFile, *m_volume);
+    const std::filesystem::path newFolder = volumeCatalogueFolder(volumeFile, *m_volume);
+    const std::filesystem::path oldFolder =
+        volumeTitleFolder(volumeFile, *m_volume) / newFolder.filename();
+    moveOldCatalogueFolder(oldFolder, newFolder, m_prompt);
+    setFilePath(newFolder / pathFromUtf8(ct::kCatalogueFileName));
+    return 1;
+}
+
+int CSakuinMokuroku::Load() {
+    clear();
+    std::string bytes;
+    const FileErrorCause cause = readWholeFile(m_filePath, bytes);
+    if (cause != FileErrorCause::none) {
+        m_report.state = ReadState::missing;
+        m_report.openError = cause;
+        return 0;
+    }
+    CatalogueImage image = parseCatalogueFile(bytes, m_clock.now());
+    m_header = image.header;
+    m_entries = std::move(image.entries);
+    m_report = std::move(image.report);
+    switch (m_report.state) {
+        case ReadState::complete:
+        case ReadState::unknownTag:
+        case ReadState::partialRecord:
+            return 1;
+        case ReadState::textTooLong:
+            // Cutting the text would change the document; the file is left
+            // as it is and the clerk is told why it does not show.
+            m_prompt.showMessage(describeReadProblem(m_report, pathToUtf8(m_filePath)), {},
+                                 MessageIcon::error);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+int CSakuinMokuroku::Save() {
+    const std::string pathText = pathToUtf8(m_filePath);
+    std::string current;
+    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
+        const CatalogueImage onDisk = parseCatalogueFile(current, m_clock.now());
+        if (!onDisk.report.mayOverwrite()) {
+            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
+                                 MessageIcon::error);
+            return 0;
+        }
+    }
+    const std::string bytes = serializeCatalogueFile(m_header, m_entries);
+    return writeDataFile(m_prompt, m_filePath, bytes, ct::kCannotOpenFile + pathText, true) ? 1 : 0;
+}
+
+int CSakuinMokuroku::Find(const CSakuinMokurokuList& entry) const {
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (m_entries[i].SameKey(entry)) return index + 1;
+        if (isLater(m_entries[i].receivedDate, entry.receivedDate)) return ~index;
+    }
+    return 0;
+}
+
+int CSakuinMokuroku::AddOrReplace(CSakuinMokurokuList entry) {
+    Load();
+    const int found = Find(entry);
+    int index = 0;
+    if (found == 0) {
+        m_entries.push_back(entry);
+        index = static_cast<int>(m_entries.size()) - 1;
+    } else if (found < 0) {
+        index = ~found;
+        m_entries.insert(m_entries.begin() + index, entry);
+    } else {
+        index = found - 1;
+        m_entries[static_cast<size_t>(index)] = entry;
+    }
+    return Save() ? index : -1;
+}
+
+int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
+    Load();
+    const int found = Find(entry);
+    if (found > 0) m_entries.erase(m_entries.begin() + (found - 1));
+    if (!Save()) return -1;
+    return found - 2 >= 0 ? found - 2 : -1;
+}
+
+int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& v) {
+    CSakuinMokurokuHeader& h = m_header;
+    bool changed = false;
+    // Every comparison runs: each differing field is copied.
+    changed |= syncText(h.volumeNumber, v.KanriBangou);
+    changed |= syncValue(h.fiscalYear, v.SakuseiNendo);
+    changed |= syncText(h.departmentName, v.KaMei);
+    changed |= syncText(h.sectionName, v.KakariMei);
+    changed |= syncText(h.departmentClassCode, v.KaBunruiCode);
+    changed |= syncText(h.majorClassCode, v.DaiBunruiCode);
+    changed |= syncText(h.majorClassName, v.DaiBunruiMei);
+    changed |= syncText(h.middleClassCode, v.ChuuBunruiCode);
+    changed |= syncText(h.middleClassName, v.ChuuBunruiMei);
+    changed |= syncText(h.minorClassCode, v.ShouBunruiCode);
+    changed |= syncText(h.minorClassName, v.ShouBunruiMei);
+    changed |= syncText(h.volumeTitle, v.Title);
+    changed |= syncValue(h.bookCount, v.Sassuu);
+    changed |= syncValue(h.storageStartYear, v.ShuunouKaisiNendo);
+    changed |= syncValue(h.storageEndYear, v.ShuunouShuuryouNendo);
+    changed |= syncValue(h.retentionClass, v.HozonShubetuIndex);
+    changed |= syncText(h.retentionText, v.HozonShubetuMei, sizeof v.HozonShubetuMei);
+    changed |= syncValue(h.retentionSpan, v.HozonNengen);
+    return changed ? Save() : 1;
+}
+
+}  // namespace bunrako

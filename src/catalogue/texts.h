@@ -1,0 +1,87 @@
+#pragma once
+
+// Every text the index catalogue, related-file, registered-form and file-search
+// code shows or writes, in one place.
+namespace bunrako::texts::catalogue {
+
+// ---- File names, folder names and version tags -------------------------
+inline constexpr const char* kCatalogueFileName = "SakuinMokuroku.dat";
+inline constexpr const char* kRelatedListExtension = ".dat";
+inline constexpr const char* kRegisteredFormsFileName = "TourokuTyouhyou.dat";
+
+inline constexpr const char* kCatalogueTagPrefix = "S";
+inline constexpr const char* kCatalogueTagVer316 = "SakuinMokurokuVer316";
+inline constexpr const char* kCatalogueTagVer303 = "SakuinMokurokuVer303";
+inline constexpr const char* kCatalogueTagVer201 = "SakuinMokurokuVer201";
+inline constexpr const char* kCatalogueTagVer200 = "SakuinMokurokuVer200";
+inline constexpr const char* kRelatedListTag = "Ver20090801";
+inline constexpr const char* kRegisteredFormsTag = "Ver20030101";
+
+// The cleared catalogue header's retention text.
+inline constexpr const char* kDefaultRetentionText = "５年";
+
+// ---- Messages -------------------------------------------------------------
+// Save: the file will not open for writing (followed by the path).
+inline constexpr const char* kCannotOpenFile = "ファイルが開けません：";
+
+// Each of these follows the file's path.
+inline constexpr const char* kUnknownTagNotRead =
+    ":未対応の版「%s」のため、データを読み込みませんでした";
+inline constexpr const char* kUnknownTagNotOverwritten =
+    "\nこのファイルは未対応の版「%s」で書かれているため、上書きせずに保存を中止しました。";
+inline constexpr const char* kDamagedNotOverwritten =
+    "\nこのファイルには読み取れない部分があるため、上書きせずに保存を中止しました。";
+inline constexpr const char* kTextTooLong =
+    ":「%s」の文字列が長すぎます（%zuバイト、上限%zuバイト）。このファイルは読み込めません";
+inline constexpr const char* kFileIsEmpty = ":ファイルが空です";
+inline constexpr const char* kHeaderCut = ":見出しの途中でファイルが終わっています";
+inline constexpr const char* kPartialRecordDropped =
+    ":ファイルの終わりの不完全なデータ（%zuバイト）を読み飛ばしました";
+inline constexpr const char* kArchiveCut =
+    ":ファイルが途中で終わっているか壊れているため、%zu件目以降を読み込めませんでした";
+inline constexpr const char* kBadRecordCount = ":データ個数（%lld）が不正です";
+inline constexpr const char* kRecordsMissing =
+    ":データ個数は%lld件ですが、%zu件分のデータしかありません";
+
+// Opening a volume's catalogue when an earlier release left it in the old
+// folder place (followed by the old folder).
+inline constexpr const char* kOldCatalogueKept =
+    "\n索引目録データのフォルダに内容の異なる同じ名前のファイルがあるため、"
+    "古いフォルダの索引目録を移さずに残しました。";
+inline constexpr const char* kOldCatalogueNotCopied =
+    "\n古いフォルダの索引目録を索引目録データのフォルダへ写せなかったため、"
+    "古いフォルダを残しました。";
+
+// Field keys named in the messages above.
+inline constexpr const char* kFieldVolumeNumber = "管理番号";
+inline constexpr const char* kFieldDepartmentName = "課局室名";
+inline constexpr const char* kFieldSectionName = "係名";
+inline constexpr const char* kFieldDepartmentClassCode = "課分類コード";
+inline constexpr const char* kFieldMajorClassCode = "大分類コード";
+inline constexpr const char* kFieldMajorClassName = "大分類名称";
+inline constexpr const char* kFieldMiddleClassCode = "中分類コード";
+inline constexpr const char* kFieldMiddleClassName = "中分類名称";
+inline constexpr const char* kFieldMinorClassCode = "小分類コード";
+inline constexpr const char* kFieldMinorClassName = "小分類名称";
+inline constexpr const char* kFieldVolumeTitle = "タイトル";
+inline constexpr const char* kFieldDocumentNumber = "文書番号";
+inline constexpr const char* kFieldSubject = "件名";
+inline constexpr const char* kFieldRemarks = "備考";
+inline constexpr const char* kFieldProgressText = "経過";
+inline constexpr const char* kFieldFileName = "ファイルの名称";
+inline constexpr const char* kFieldFileType = "ファイルの種類";
+inline constexpr const char* kFieldFolder = "ファイルの保存場所";
+
+// ---- File search ----------------------------------------------------------
+inline constexpr const char* kSearchColumnFileName = "ファイル名";
+inline constexpr const char* kSearchColumnDocumentName = "文書名";
+inline constexpr const char* kSearchColumnFolder = "格納先のフォルダー";
+inline constexpr const char* kSortAscendingMark = "▲";
+inline constexpr const char* kSortDescendingMark = "▼";
+// The extensions each kind of file is known by, in exactly these spellings.
+inline constexpr const char* kDocumentExtensions[] = {"jtd", "Jtd", "JTD", "doc", "Doc",
+                                                      "DOC", "txt", "Txt", "TXT"};
+inline constexpr const char* kSpreadsheetExtensions[] = {"jsd", "Jsd", "JSD", "xls", "Xls",
+                                                         "XLS", "csv", "Csv", "CSV"};
+
+}  // namespace bunrako::texts::catalogue
