@@ -135,6 +135,7 @@ TEST(ShokiSetteiList, AConstructorWithAPathOnlyBindsIt) {
 
 TEST(ShokiSetteiList, SaveAndLoadThreeRecordsInOrder) {
     TempFolder data;
+    InsideFolder inside(data.path());  // the receipt file sits beside a bare register name
     const std::string path = pathToUtf8(data / "ShokiSettei.dat");
     CShokiSetteiList list;
     list.Records() = {section("総務課", "0010010000", "K1.dat"),
@@ -157,6 +158,7 @@ TEST(ShokiSetteiList, SaveAndLoadThreeRecordsInOrder) {
 
 TEST(ShokiSetteiList, AnOldFileIsWrittenBackAsTheNewestVersion) {
     TempFolder data;
+    InsideFolder inside(data.path());  // the receipt file sits beside a bare register name
     const auto file = data / "ShokiSettei.dat";
     const std::string record = storedRecord("総務課", "0010010000", "K.dat");
     // Ver20030101 ends after m_strPersonalFolder: the first 23 stored fields.
