@@ -8,6 +8,7 @@
 #include "tool/commands.h"
 #include "tool/dump.h"
 #include "tool/texts.h"
+#include "volumes/texts.h"
 
 namespace bunrako::cli {
 namespace {
@@ -48,12 +49,23 @@ int countBadTexts(const Json& value) {
     return count;
 }
 
-std::vector<std::string> checkFile(const fs::path& file, DumpFunction reader) {
+// Catalogues used to sit in the year folder right below the title folder;
+// opening the volume moves them below 索引目録データ.
+bool inOldCataloguePlace(const fs::path& file) {
+    return pathToUtf8(file.parent_path().parent_path().filename()) !=
+           volumes::texts::kCatalogueFolderName;
+}
+
+std::vector<std::string> checkFile(const fs::path& file, const std::string& kind,
+                                   DumpFunction reader) {
     const std::string name = pathToUtf8(file);
     CollectingPrompt prompt;
     ValueScan scan;
     const DumpOutcome outcome = reader(file, prompt);
     std::vector<std::string> problems = std::move(prompt.messages);
+    if (kind == "catalogue" && inOldCataloguePlace(file)) {
+        problems.push_back(formatText(texts::kCheckOldCataloguePlace, name));
+    }
     if (!outcome.readable) {
         if (problems.empty()) problems.push_back(formatText(texts::kCheckUnreadable, name));
         return problems;
@@ -111,9 +123,10 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kFailure;
     }
     for (const fs::path& file : files) {
-        const auto reader = dumpKinds().find(*guessDumpKind(file));
+        const std::string kind = *guessDumpKind(file);
+        const auto reader = dumpKinds().find(kind);
         if (reader == dumpKinds().end()) continue;
-        for (std::string& problem : checkFile(file, reader->second)) {
+        for (std::string& problem : checkFile(file, kind, reader->second)) {
             problems.push_back(std::move(problem));
         }
     }

@@ -7,6 +7,7 @@
 #include "tool/dump.h"
 #include "tool/stderr_prompt.h"
 #include "tool/texts.h"
+#include "volumes/texts.h"
 
 namespace bunrako::cli {
 namespace {
@@ -22,9 +23,15 @@ bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+// The fixed end of a yearly archive's file name pattern ("%s%s…dat").
+std::string_view archiveSuffix(std::string_view pattern) {
+    const size_t at = pattern.rfind("%s");
+    return at == std::string_view::npos ? pattern : pattern.substr(at + 2);
+}
+
 bool insideCatalogueFolder(const std::filesystem::path& file) {
     for (const auto& part : file.parent_path()) {
-        if (pathToUtf8(part) == texts::kCatalogueFolderName) return true;
+        if (pathToUtf8(part) == volumes::texts::kCatalogueFolderName) return true;
     }
     return false;
 }
@@ -71,11 +78,11 @@ std::optional<std::string> guessDumpKind(const std::filesystem::path& file) {
         {"tourokutyouhyou.dat", "registered"},
     };
     if (const auto found = byName.find(lower); found != byName.end()) return found->second;
-    if (endsWith(name, texts::kDisposalVolumeListSuffix) ||
-        endsWith(name, texts::kDisposalDisposedListSuffix)) {
+    if (endsWith(name, archiveSuffix(volumes::texts::kVolumeArchiveName)) ||
+        endsWith(name, archiveSuffix(volumes::texts::kDisposedArchiveName))) {
         return "volumes";
     }
-    if (endsWith(name, texts::kDisposalFormsSuffix)) return "forms";
+    if (endsWith(name, archiveSuffix(volumes::texts::kFormArchiveName))) return "forms";
     if (endsWith(name, texts::kDisposalRegisterSuffix)) return "register";
     if (endsWith(lower, ".dan")) return "receipts";
     if (endsWith(lower, ".dat") && insideCatalogueFolder(file)) return "related";

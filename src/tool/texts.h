@@ -14,10 +14,6 @@ inline constexpr const char* kInvalidDate = "日付が正しくありません: 
 inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
 inline constexpr const char* kBytesDropped = " バイトを読み飛ばしました。";
 
-inline constexpr const char* kCatalogueFolderName = "索引目録データ";
-inline constexpr const char* kDisposalVolumeListSuffix = "システム廃棄_文書整理一覧表.dat";
-inline constexpr const char* kDisposalDisposedListSuffix = "システム廃棄_廃棄簿冊名一覧表.dat";
-inline constexpr const char* kDisposalFormsSuffix = "システム廃棄_保存年限変更書.dat";
 inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
 
 // ---- dump of the register, change forms, name lists and approvers -------
@@ -47,6 +43,8 @@ inline constexpr const char* kVolumesBeyondCount =
 inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";
 inline constexpr const char* kCheckBadTexts =
     "%s: Shift-JIS として読めない文字を含む文字列が %d 個あります";
+inline constexpr const char* kCheckOldCataloguePlace =
+    "%s: 索引目録が古い場所（索引目録データ フォルダの外）にあります";
 inline constexpr const char* kCheckUnreadable = "%s: 読めないファイルです";
 inline constexpr const char* kCheckCannotList = "%s: フォルダの中を調べられません";
 inline constexpr const char* kCheckSummaryClean = "%d 個のファイルを調べました。問題はありません。";

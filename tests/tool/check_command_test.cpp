@@ -73,6 +73,22 @@ TEST(CheckCommand, ReportsCountsTextsAndDatesOnePerLine) {
     EXPECT_NE(result.out.find("2 個のファイルを調べ"), std::string::npos) << result.out;
 }
 
+TEST(CheckCommand, NamesACatalogueLeftInTheOldFolderPlace) {
+    TempFolder folder;
+    const fs::path title = folder.path() / fs::u8path("総務/文書/庶務/例規集");
+    fs::create_directories(title / fs::u8path("令和2年度"));
+    fs::create_directories(title / fs::u8path("索引目録データ/令和3年度"));
+    writeBytes(title / fs::u8path("令和2年度/SakuinMokuroku.dat"), "");
+    writeBytes(title / fs::u8path("索引目録データ/令和3年度/SakuinMokuroku.dat"), "");
+    const CheckRun result = check(folder.path());
+    EXPECT_EQ(result.code, kFailure);
+    const size_t old = result.out.find("古い場所");
+    ASSERT_NE(old, std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("古い場所", old + 1), std::string::npos) << result.out;
+    const size_t lineStart = result.out.rfind('\n', old);
+    EXPECT_NE(result.out.substr(lineStart, old - lineStart).find("令和2年度"), std::string::npos);
+}
+
 TEST(CheckCommand, OneFileAndBadArguments) {
     TempFolder folder;
     writeBytes(folder / "Kamei.dat", le32(0));
