@@ -1,25 +1,33 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/settei_koumoku_list.h"
 #include "app/shoki_settei_list.h"
+#include "register/bunsho_ken_meibo_list.h"
+#include "volumes/bosatu_tyuushutu_jouken.h"
+#include "volumes/calendar_mode.h"
+#include "volumes/doc_master_list.h"
+#include "volumes/hozon_nengen_henkousho_list.h"
+#include "volumes/hozon_nengen_henkousho_tyuushutu_jouken.h"
 
 namespace bunrako {
 
+class Clock;
 class Prompt;
 
 // What the document owns for the whole run and loads at start-up and after
 // every settings change or section switch: the data folder, the settings of
-// every section and the three setting-item masters. The registers join here
-// as they are built, each with its line in LoadAll.
+// every section, the three setting-item masters, the registers of the
+// section in use and the extraction criteria of the tabs.
 class DocumentData {
   public:
     // Locates and loads the settings through the program folder's pointer
     // file, then loads everything else (LoadAll).
-    DocumentData(Prompt& prompt, std::string programFolder);
+    DocumentData(Prompt& prompt, const Clock& clock, std::string programFolder);
     // The same for the running program.
-    explicit DocumentData(Prompt& prompt);
+    DocumentData(Prompt& prompt, const Clock& clock);
 
     // (Re)loads every file of the current section, in order. Files that
     // cannot be read are told through the prompt; loading goes on with
@@ -27,6 +35,21 @@ class DocumentData {
     void LoadAll(Prompt& prompt);
 
     const std::string& ProgramFolder() const { return m_programFolder; }
+    Prompt& prompt() const { return *m_prompt; }
+    const Clock& clock() const { return m_clock; }
+
+    // The registers of the section in use, bound to the files its settings
+    // name (a bare name is relative to the current folder).
+    CDocMasterList& volumes() { return *m_volumes; }
+    CDocMasterList& disposedVolumes() { return *m_disposed; }
+    CHozonNengenHenkoushoList& changeForms() { return *m_changeForms; }
+    CBunshoKenMeiboList& titleRegister() { return *m_register; }
+    // The register file of the section; empty when the section keeps none.
+    const std::string& titleRegisterFile() const { return m_settings.Current().m_strRegisterFile; }
+
+    // How the lists and captions show dates: the calendar mode and the
+    // management period of the section in use, as of the last load.
+    CalendarMode calendar() const { return m_calendar; }
 
     std::string m_strDataFolder;
     CShokiSetteiList m_settings;
@@ -34,8 +57,25 @@ class DocumentData {
     CSetteiKoumokuList m_classification;  // 簿冊分類, BosatuBunrui.dat
     CSetteiKoumokuList m_retention;       // 保存年限, HozonNengen.dat
 
+    // The extraction criteria of the tabs, kept for the whole run and
+    // changed only by the extraction dialogs; every load gives them the
+    // section in use.
+    CBosatuTyuushutuJouken m_volumeCriteria;     // 文書整理一覧表
+    CBosatuTyuushutuJouken m_permanentCriteria;  // 永年簿冊台帳
+    CBosatuTyuushutuJouken m_disposedCriteria;   // 廃棄簿冊名一覧表
+    CHozonNengenHenkoushoTyuushutuJouken m_changeFormCriteria;
+
   private:
+    void handOverSection();
+
+    Prompt* m_prompt;
+    const Clock& m_clock;
     std::string m_programFolder;
+    std::unique_ptr<CDocMasterList> m_volumes;
+    std::unique_ptr<CDocMasterList> m_disposed;
+    std::unique_ptr<CBunshoKenMeiboList> m_register;
+    std::unique_ptr<CHozonNengenHenkoushoList> m_changeForms;
+    CalendarMode m_calendar;
 };
 
 }  // namespace bunrako

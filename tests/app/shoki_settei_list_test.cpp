@@ -6,6 +6,7 @@
 #include "common/file_io.h"
 #include "support/archive_bytes.h"
 #include "support/fake_prompt.h"
+#include "support/inside_folder.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {
@@ -14,26 +15,13 @@ namespace {
 using testing::cstr;
 using testing::FakePrompt;
 using testing::i32;
+using testing::InsideFolder;
 using testing::readBytes;
 using testing::str;
 using testing::TempFolder;
 using testing::writeBytes;
 
 const std::string kEnd = ":オブジェクトの読み込み中にファイルの終わりに到達しました。";
-
-// A bare register file name is relative to the current folder: tests that
-// load a default record work inside their temporary folder.
-class InsideFolder {
-  public:
-    explicit InsideFolder(const std::filesystem::path& folder)
-        : m_previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~InsideFolder() { std::filesystem::current_path(m_previous); }
-
-  private:
-    std::filesystem::path m_previous;
-};
 
 std::string folderText(const TempFolder& folder) { return pathToUtf8(folder.path()) + "/"; }
 

@@ -20,12 +20,21 @@ using bunrako::testing::DesktopFixture;
 
 namespace {
 
+// Rows for the lists whose registers are not filled from their files here.
 void fill(CBunrakoView& view, RegisterTab tab, int rows) {
     auto* model = dynamic_cast<TextRowModel*>(view.listModel(tab));
     QVERIFY(model);
     std::vector<TextRow> records;
     for (int row = 0; row < rows; ++row) records.push_back({"課", "係", std::to_string(row)});
     model->setRecords(std::move(records));
+}
+
+std::vector<CDocMasterData> sectionVolumes(int count) {
+    std::vector<CDocMasterData> volumes;
+    for (int i = 0; i < count; ++i) {
+        volumes.push_back(testing::sectionVolume("会議録" + std::to_string(i)));
+    }
+    return volumes;
 }
 
 void selectRows(CBunrakoView& view, RegisterTab tab, std::initializer_list<int> rows) {
@@ -67,7 +76,9 @@ class BunrakoViewTest : public QObject {
         QCOMPARE(tabs.size(), 1);
         QCOMPARE(tabs.front().front().toInt(), 1);
         QCOMPARE(titles.front().front().toString(), QStringLiteral("文書整理一覧表"));
-        QCOMPARE(view.captionLineText(), QStringLiteral("文書整理一覧表"));
+        // The volumes of the fiscal year of today (平成20年度), as the
+        // criteria start.
+        QCOMPARE(view.captionLineText(), QStringLiteral("平成20年度　文書整理一覧表"));
     }
 
     void showsTheSevenTabsInOrder() {
@@ -112,7 +123,7 @@ class BunrakoViewTest : public QObject {
         m_view->runCommand(CommandId::volumeSelectAll);  // empty list: nothing happens
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
 
-        fill(*m_view, RegisterTab::volumes, 4);
+        showVolumes(4);
         selectRows(*m_view, RegisterTab::volumes, {0, 1, 2});
         m_view->runCommand(CommandId::volumeSelectAll);  // one unselected row: select all
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 4);
@@ -128,7 +139,7 @@ class BunrakoViewTest : public QObject {
 
     void commandsNeedASelectionInTheirOwnList() {
         QSignalSpy states(m_view.get(), &CBunrakoView::commandStatesChanged);
-        fill(*m_view, RegisterTab::volumes, 3);
+        showVolumes(3);
         fill(*m_view, RegisterTab::titleRegister, 3);
         QVERIFY(!m_view->isCommandEnabled(CommandId::volumeLink));
         QVERIFY(!m_view->isCommandEnabled(CommandId::yearSwitch));
@@ -215,7 +226,7 @@ class BunrakoViewTest : public QObject {
         QCOMPARE(tabs.back().front().toInt(), 1);
         QCOMPARE(m_view->findChild<QTabBar*>()->currentIndex(), 1);
 
-        fill(*m_view, RegisterTab::volumes, 2);
+        showVolumes(2);
         selectRows(*m_view, RegisterTab::volumes, {1});
         m_fixture->prompt.messages.clear();
         m_view->selectTab(5);
@@ -252,7 +263,8 @@ class BunrakoViewTest : public QObject {
         QCOMPARE(m_view->captionLineText(), QStringLiteral("　　　　　文書件名簿"));
         QCOMPARE(titles.back().front().toString(), QStringLiteral("文書件名簿"));
         m_view->selectTab(3);
-        QCOMPARE(m_view->captionLineText(), QStringLiteral("廃棄簿冊名一覧表"));
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("平成20年度　廃棄簿冊名一覧表"));
+        QCOMPARE(titles.back().front().toString(), QStringLiteral("廃棄簿冊名一覧表"));
         m_view->setTabCaption(RegisterTab::disposed, QStringLiteral("2008年度　廃棄簿冊名一覧表"));
         QCOMPARE(m_view->captionLineText(), QStringLiteral("2008年度　廃棄簿冊名一覧表"));
         m_view->setTabCaption(RegisterTab::volumes, QStringLiteral("other"));
@@ -269,7 +281,7 @@ class BunrakoViewTest : public QObject {
     }
 
     void rightClickOnAVolumeOpensItsIndexCatalogue() {
-        fill(*m_view, RegisterTab::volumes, 2);
+        showVolumes(2);
         selectRows(*m_view, RegisterTab::volumes, {0});
         emit m_view->list(RegisterTab::volumes)->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(m_view->currentTab(), 5);
@@ -277,7 +289,7 @@ class BunrakoViewTest : public QObject {
     }
 
     void rightClickOnAnIndexEntryOpensItsRelatedFiles() {
-        fill(*m_view, RegisterTab::volumes, 1);
+        showVolumes(1);
         selectRows(*m_view, RegisterTab::volumes, {0});
         m_view->selectTab(5);
         emit m_view->list(RegisterTab::indexCatalogue)->customContextMenuRequested(QPoint(5, 5));
@@ -351,7 +363,7 @@ class BunrakoViewTest : public QObject {
 
     void doubleClickChangesTheRow() {
         m_view->show();
-        fill(*m_view, RegisterTab::volumes, 3);
+        showVolumes(3);
         QTableView* list = m_view->list(RegisterTab::volumes);
         const QPoint row = list->visualRect(list->model()->index(1, 0)).center();
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
@@ -388,30 +400,22 @@ class BunrakoViewTest : public QObject {
     }
 
   private:
+    // Stores count volumes of the section in its volume file and shows the
+    // volume list.
+    void showVolumes(int count) {
+        m_fixture->writeVolumes(sectionVolumes(count));
+        m_view->selectTab(tabIndex(RegisterTab::volumes));
+    }
+
     void useFileManager() {
         CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
         settings.m_bUseFileManager = 1;
         settings.m_strFileManagerExe = "fm";
     }
 
-    // The volume list shows volume records, as the volume register gives them.
     void installVolumes(std::initializer_list<const char*> titles) {
-        auto* model = new RecordListModel<CDocMasterData>(
-            registerTabInfo(RegisterTab::volumes).columns,
-            [](const CDocMasterData& volume, int column) {
-                return column == 6 ? volume.title() : std::string();
-            });
-        std::vector<CDocMasterData> volumes;
-        for (const char* title : titles) {
-            CDocMasterData volume;
-            volume.setDaiBunruiMei("総務");
-            volume.setChuuBunruiMei("文書");
-            volume.setShouBunruiMei("例規");
-            volume.setTitle(title);
-            volumes.push_back(volume);
-        }
-        model->setRecords(std::move(volumes));
-        m_view->setListModel(RegisterTab::volumes, model);
+        m_fixture->writeVolumes(titles);
+        m_view->selectTab(tabIndex(RegisterTab::volumes));
     }
 
     std::unique_ptr<DesktopFixture> m_fixture;

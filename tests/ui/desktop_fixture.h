@@ -2,32 +2,95 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <string>
+#include <vector>
 
 #include "app/document_data.h"
+#include "app/shoki_settei_file.h"
+#include "app/ui/bunrako_doc.h"
 #include "app/ui/desktop_ports.h"
+#include "common/file_io.h"
 #include "common/ole_date_time.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"
+#include "volumes/doc_master_data.h"
+#include "volumes/doc_master_list.h"
 
 namespace bunrako::testing {
 
-// The ports of the desktop program as fakes, and a settings store in a
-// temporary folder, for one frame or view under test.
+// The section every desktop test works for: 総務課 庶務係, era years, fiscal
+// years from April, every register file in the given folder.
+inline CShokiSetteiData sectionSettings(const std::string& folder) {
+    CShokiSetteiData settings;
+    settings.m_strSectionName = "総務課";
+    settings.m_strSubsectionName = "庶務係";
+    settings.m_strSectionCode = "0010010000";
+    settings.m_strVolumeFile = folder + "DocMaster.dat";
+    settings.m_strDisposedFile = folder + "HaikiDoc.dat";
+    settings.m_strRegisterFile = folder + "KenMeibo.dat";
+    settings.m_strRetentionChangeFile = folder + "Minaosi.dat";
+    return settings;
+}
+
+// Writes the settings file of the section into folder; true when written.
+inline bool writeSectionSettings(const std::string& folder) {
+    const std::vector<CShokiSetteiData> records{sectionSettings(folder)};
+    return writeWholeFile(pathFromUtf8(folder + "ShokiSettei.dat"),
+                          ShokiSetteiFileBytes(records)) == FileErrorCause::none;
+}
+
+// A volume of the section created in fiscal 2008 (Heisei 20).
+inline CDocMasterData sectionVolume(const std::string& title) {
+    CDocMasterData volume = CDocMasterData::NewRecord(OleDateTime::fromDate(2008, 4, 1));
+    volume.setKaMei("総務課");
+    volume.setKakariMei("庶務係");
+    volume.setKaBunruiCode("0010010000");
+    volume.setDaiBunruiCode("1");
+    volume.setDaiBunruiMei("総務");
+    volume.setChuuBunruiCode("1");
+    volume.setChuuBunruiMei("文書");
+    volume.setShouBunruiCode("1");
+    volume.setShouBunruiMei("例規");
+    volume.setHozonShubetuMei("10年");
+    volume.setTitle(title);
+    return volume;
+}
+
+// The ports of the desktop program as fakes, and a data folder of one
+// section in a temporary folder, for one frame or view under test.
 struct DesktopFixture {
     FakePrompt prompt;
     FakeShell shell;
     FakeFileBrowser fileBrowser;
     FixedClock clock{OleDateTime::fromDate(2008, 4, 1)};
     QTemporaryDir folder;
+    std::string dataFolder = folder.path().toStdString() + "/";
     QSettings settings{folder.filePath(QStringLiteral("bunrako.ini")), QSettings::IniFormat};
     DesktopPorts ports{prompt, shell, fileBrowser, clock};
+    bool settingsWritten = writeSectionSettings(dataFolder);
     // The program folder is the temporary folder: without a pointer file it
     // is also the data folder.
-    DocumentData document{prompt, folder.path().toStdString() + "/"};
+    CBunrakoDoc doc{prompt, clock, dataFolder};
+    DocumentData& document = doc.data();
 
     DesktopFixture() { prompt.messages.clear(); }
+
+    // Stores volumes in the section's volume file (or another volume file of
+    // the folder), in the order of the volume files.
+    void writeVolumes(const std::vector<CDocMasterData>& volumes,
+                      const std::string& fileName = "DocMaster.dat") {
+        CDocMasterList list(pathFromUtf8(dataFolder + fileName), prompt);
+        for (const CDocMasterData& volume : volumes) list.AddOrReplace(volume, true);
+        list.sort();
+        list.Write();
+    }
+    void writeVolumes(std::initializer_list<const char*> titles) {
+        std::vector<CDocMasterData> volumes;
+        for (const char* title : titles) volumes.push_back(sectionVolume(title));
+        writeVolumes(volumes);
+    }
 };
 
 }  // namespace bunrako::testing

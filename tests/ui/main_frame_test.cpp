@@ -53,10 +53,14 @@ bool isSelectAll(CommandId id) {
     return false;
 }
 
-void fillVolumes(CBunrakoView& view, int rows) {
-    auto* model = dynamic_cast<TextRowModel*>(view.listModel(RegisterTab::volumes));
-    QVERIFY(model);
-    model->setRecords(std::vector<TextRow>(static_cast<size_t>(rows), TextRow{"総務課"}));
+// Stores volumes in the section's volume file and shows the volume list.
+void fillVolumes(DesktopFixture& fixture, CBunrakoView& view, int rows) {
+    std::vector<CDocMasterData> volumes;
+    for (int row = 0; row < rows; ++row) {
+        volumes.push_back(testing::sectionVolume("会議録" + std::to_string(row)));
+    }
+    fixture.writeVolumes(volumes);
+    view.selectTab(tabIndex(RegisterTab::volumes));
 }
 
 }  // namespace
@@ -67,8 +71,8 @@ class MainFrameTest : public QObject {
   private slots:
     void init() {
         m_fixture = std::make_unique<DesktopFixture>();
-        m_frame = std::make_unique<CMainFrame>(m_fixture->ports, m_fixture->document,
-                                               m_fixture->settings);
+        m_frame =
+            std::make_unique<CMainFrame>(m_fixture->ports, m_fixture->doc, m_fixture->settings);
     }
     void cleanup() {
         m_frame.reset();
@@ -152,7 +156,7 @@ class MainFrameTest : public QObject {
     void everyMenuCommandAnswers() {
         // No command may be dead: each one works, or says it is not there yet.
         // Select rows so that selection-bound commands are enabled.
-        fillVolumes(*m_frame->view(), 2);
+        fillVolumes(*m_fixture, *m_frame->view(), 2);
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
@@ -181,7 +185,7 @@ class MainFrameTest : public QObject {
 
     void actionsAreEnabledBySelection() {
         CBunrakoView* view = m_frame->view();
-        fillVolumes(*view, 3);
+        fillVolumes(*m_fixture, *view, 3);
         QVERIFY(!m_frame->action(CommandId::volumeLink)->isEnabled());
         QVERIFY(m_frame->action(CommandId::volumeAdd)->isEnabled());
         view->list(RegisterTab::volumes)->selectRow(1);
@@ -192,7 +196,7 @@ class MainFrameTest : public QObject {
     }
 
     void selectAllThroughTheMenu() {
-        fillVolumes(*m_frame->view(), 3);
+        fillVolumes(*m_fixture, *m_frame->view(), 3);
         m_frame->action(CommandId::volumeSelectAll)->trigger();
         QCOMPARE(m_frame->view()->selectedCount(RegisterTab::volumes), 3);
         QCOMPARE(m_frame->rowIndicator()->text(), QStringLiteral("3件中 3件選択"));

@@ -22,7 +22,7 @@ class WindowPlacementTest : public QObject {
     void closingStoresThePlacementAndTheNextStartRestoresIt() {
         DesktopFixture fixture;
         {
-            CMainFrame frame(fixture.ports, fixture.document, fixture.settings);
+            CMainFrame frame(fixture.ports, fixture.doc, fixture.settings);
             frame.show();
             frame.setGeometry(40, 50, 700, 500);
             frame.close();
@@ -30,14 +30,14 @@ class WindowPlacementTest : public QObject {
         QCOMPARE(fixture.settings.value(kKey).toString(),
                  QStringLiteral("0:1:-1:-1:-1:-1:40:50:740:550:"));
 
-        CMainFrame again(fixture.ports, fixture.document, fixture.settings);
+        CMainFrame again(fixture.ports, fixture.doc, fixture.settings);
         QCOMPARE(again.geometry(), QRect(40, 50, 700, 500));
     }
 
     void theTextIsTheTenNumbersOfTheStoredForm() {
         DesktopFixture fixture;
         fixture.settings.setValue(kKey, QStringLiteral("2:3:-1:-1:-8:-8:10:20:610:420"));
-        CMainFrame frame(fixture.ports, fixture.document, fixture.settings);
+        CMainFrame frame(fixture.ports, fixture.doc, fixture.settings);
         // The window opens normal, at its normal rectangle.
         QCOMPARE(frame.geometry(), QRect(10, 20, 600, 400));
         QVERIFY(!frame.isMaximized());
@@ -45,13 +45,13 @@ class WindowPlacementTest : public QObject {
 
     void aTextWithNineNumbersIsIgnored() {
         DesktopFixture fixture;
-        CMainFrame plain(fixture.ports, fixture.document, fixture.settings);
+        CMainFrame plain(fixture.ports, fixture.doc, fixture.settings);
         const QRect byDefault = plain.geometry();
         fixture.settings.setValue(kKey, QStringLiteral("0:1:-1:-1:-1:-1:10:20:610"));
-        CMainFrame frame(fixture.ports, fixture.document, fixture.settings);
+        CMainFrame frame(fixture.ports, fixture.doc, fixture.settings);
         QCOMPARE(frame.geometry(), byDefault);
         fixture.settings.setValue(kKey, QStringLiteral("garbage"));
-        CMainFrame garbled(fixture.ports, fixture.document, fixture.settings);
+        CMainFrame garbled(fixture.ports, fixture.doc, fixture.settings);
         QCOMPARE(garbled.geometry(), byDefault);
     }
 

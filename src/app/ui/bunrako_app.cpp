@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include "app/document_data.h"
+#include "app/ui/bunrako_doc.h"
 #include "app/ui/command_icons.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/single_instance.h"
@@ -42,7 +42,7 @@ bool CBunrakoApp::InitInstance() {
 
     m_settings = std::make_unique<QSettings>();
     // The document finds the data folder and loads the section's files.
-    m_document = std::make_unique<DocumentData>(m_prompt);
+    m_document = std::make_unique<CBunrakoDoc>(m_prompt, m_clock);
     const DesktopPorts ports{m_prompt, m_shell, m_fileBrowser, m_clock};
     m_frame = std::make_unique<CMainFrame>(ports, *m_document, *m_settings);
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(),

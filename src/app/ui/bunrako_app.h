@@ -12,8 +12,8 @@ class QSettings;
 
 namespace bunrako {
 
+class CBunrakoDoc;
 class CMainFrame;
-class DocumentData;
 class SingleInstance;
 
 // The program: one copy per user, the settings store of the office's
@@ -37,7 +37,7 @@ class CBunrakoApp : public QApplication {
     SystemClock m_clock;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<DocumentData> m_document;
+    std::unique_ptr<CBunrakoDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

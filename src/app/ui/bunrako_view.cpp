@@ -17,7 +17,9 @@
 #include "app/desktop_tools.h"
 #include "app/document_data.h"
 #include "app/ui/command_catalogue.h"
+#include "app/ui/list_fillers.h"
 #include "app/ui/record_list_model.h"
+#include "app/ui/row_selection.h"
 #include "app/ui/texts.h"
 #include "app/ui/wait_cursor.h"
 #include "common/prompt.h"
@@ -80,6 +82,8 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
     layout->addWidget(m_tabBar);
     layout->addWidget(m_captionLine);
     layout->addWidget(m_stack, 1);
+
+    m_fillers = new ListFillers(*this, m_document);
 
     setAcceptDrops(true);
     connect(m_tabBar, &QTabBar::currentChanged, this, &CBunrakoView::selectTab);
@@ -156,7 +160,12 @@ int CBunrakoView::rowCount(RegisterTab tab) const { return listModel(tab)->rowCo
 
 int CBunrakoView::selectedCount(RegisterTab tab) const {
     const QItemSelectionModel* selection = list(tab)->selectionModel();
-    return selection ? static_cast<int>(selection->selectedRows().size()) : 0;
+    return selection ? selectedRowCount(*selection) : 0;
+}
+
+bool CBunrakoView::hasSelection(RegisterTab tab) const {
+    const QItemSelectionModel* selection = list(tab)->selectionModel();
+    return selection && selection->hasSelection();
 }
 
 void CBunrakoView::OnInitialUpdate() { switchTo(kVolumes); }
@@ -253,12 +262,8 @@ const CDocMasterData* CBunrakoView::firstSelectedVolume(RegisterTab tab) const {
     }
     const auto* volumes = dynamic_cast<const RecordListModel<CDocMasterData>*>(listModel(tab));
     if (!volumes) return nullptr;
-    const QModelIndexList rows = list(tab)->selectionModel()->selectedRows();
-    if (rows.isEmpty()) return nullptr;
-    const auto first = std::min_element(
-        rows.begin(), rows.end(),
-        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    return &volumes->record(first->row());
+    const int first = firstSelectedRow(*list(tab)->selectionModel());
+    return first < 0 ? nullptr : &volumes->record(first);
 }
 
 // The outside tools; each does nothing while the settings leave it off.

@@ -17,6 +17,7 @@ class QTableView;
 namespace bunrako {
 
 class DocumentData;
+class ListFillers;
 class RegisterListModel;
 struct CDocMasterData;
 
@@ -47,7 +48,7 @@ class CBunrakoView : public QWidget {
 
     int rowCount(RegisterTab tab) const;
     int selectedCount(RegisterTab tab) const;
-    bool hasSelection(RegisterTab tab) const { return selectedCount(tab) > 0; }
+    bool hasSelection(RegisterTab tab) const;
     bool titleOrder() const { return m_titleOrder; }
 
     // The first selected volume of a volume list (tabs 1 to 3), when that
@@ -103,6 +104,7 @@ class CBunrakoView : public QWidget {
     std::array<RegisterListModel*, kRegisterTabCount> m_models{};
     std::array<std::function<void()>, kRegisterTabCount> m_refreshers;
     std::array<QString, kRegisterTabCount> m_captions;
+    ListFillers* m_fillers = nullptr;
     int m_currentTab = tabIndex(RegisterTab::volumes);
     bool m_titleOrder = false;
 };

@@ -8,8 +8,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/document_data.h"
 #include "app/ui/about_dialog.h"
+#include "app/ui/bunrako_doc.h"
 #include "app/ui/bunrako_view.h"
 #include "app/ui/command_catalogue.h"
 #include "app/ui/command_icons.h"
@@ -33,11 +33,11 @@ bool isCheckable(CommandId id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(const DesktopPorts& ports, DocumentData& document, QSettings& settings,
+CMainFrame::CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettings& settings,
                        QWidget* parent)
     : QMainWindow(parent), m_ports(ports), m_document(document), m_settings(settings) {
     setWindowIcon(CommandIcons::application());
-    m_view = new CBunrakoView(ports, document, this);
+    m_view = new CBunrakoView(ports, document.data(), this);
     setCentralWidget(m_view);
 
     createActions();
@@ -201,7 +201,7 @@ void CMainFrame::runCommand(CommandId id) {
         case CommandId::departmentMaster:
         case CommandId::classificationMaster:
         case CommandId::retentionMaster:
-            showNotYetAvailable(m_ports.prompt, id);
+            m_document.runCommand(id);
             return;
         default:
             m_view->runCommand(id);
@@ -233,7 +233,7 @@ void CMainFrame::showAbout() {
 }
 
 void CMainFrame::showSection() {
-    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    const CShokiSetteiData& settings = m_document.data().m_settings.Current();
     m_sectionIndicator->setText(toQString(settings.m_strSectionName) + QStringLiteral("　") +
                                 toQString(settings.m_strSubsectionName));
     const OleDateTime today = m_ports.clock.today();

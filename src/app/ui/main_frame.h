@@ -17,8 +17,8 @@ class QToolBar;
 
 namespace bunrako {
 
+class CBunrakoDoc;
 class CBunrakoView;
-class DocumentData;
 
 // The main window: menus, the standard toolbar, one register menu and one
 // register toolbar per tab (swapped with the tab), the status bar and the
@@ -27,7 +27,7 @@ class DocumentData;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    CMainFrame(const DesktopPorts& ports, DocumentData& document, QSettings& settings,
+    CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettings& settings,
                QWidget* parent = nullptr);
 
     CBunrakoView* view() const { return m_view; }
@@ -69,7 +69,7 @@ class CMainFrame : public QMainWindow {
     void setToolBarsVisible(bool visible);
 
     DesktopPorts m_ports;
-    DocumentData& m_document;
+    CBunrakoDoc& m_document;
     QSettings& m_settings;
     CBunrakoView* m_view = nullptr;
     std::map<CommandId, QAction*> m_actions;
