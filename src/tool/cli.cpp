@@ -15,6 +15,8 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"date", runDate},
         {"dump", runDump},
+        {"export", runExport},
+        {"import", runImport},
     };
     return table;
 }
@@ -22,7 +24,10 @@ const std::map<std::string, Command>& commands() {
 void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
-           "  dump FILE [--as KIND]\n";
+           "  dump FILE [--as KIND]\n"
+           "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
+           " [--out FOLDER]\n"
+           "  import CSV --data-folder FOLDER [--volume-file PATH]\n";
 }
 
 }  // namespace
