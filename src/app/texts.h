@@ -60,4 +60,15 @@ inline constexpr const char* kCsvCodeNotDigits = "コードは10桁以内の数�
 inline constexpr const char* kCsvNameTooLong = "名称が40バイトを超えています。";
 inline constexpr const char* kCsvSubNameTooLong = "サブが40バイトを超えています。";
 
+// ---- Tools of the main window ------------------------------------------------
+// The general document (一般文書) the word-processor and spreadsheet tools
+// propose, and the template of that name in the data folder.
+inline constexpr const char* kGeneralDocumentName = "一般文書.";
+inline constexpr const char* kWordProcessorFilter =
+    "文書ファイル(*.jtd;*.doc;*.docx;*.odt;*.txt)|*.jtd;*.doc;*.docx;*.odt;*.txt|all "
+    "files(*.*)|*.*||";
+inline constexpr const char* kSpreadsheetFilter =
+    "表計算ファイル(*.jsd;*.xls;*.xlsx;*.ods;*.csv)|*.jsd;*.xls;*.xlsx;*.ods;*.csv|all "
+    "files(*.*)|*.*||";
+
 }  // namespace bunrako::app::texts

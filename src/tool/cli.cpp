@@ -13,6 +13,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
+        {"check", runCheck},
         {"date", runDate},
         {"dump", runDump},
         {"export", runExport},
@@ -27,7 +28,8 @@ void printUsage(std::ostream& err) {
            "  dump FILE [--as KIND]\n"
            "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
            " [--out FOLDER]\n"
-           "  import CSV --data-folder FOLDER [--volume-file PATH]\n";
+           "  import CSV --data-folder FOLDER [--volume-file PATH]\n"
+           "  check PATH\n";
 }
 
 }  // namespace

@@ -37,6 +37,19 @@ const std::map<std::string, DumpFunction>& dumpKinds();
 // The kind of a data file by its name and place, or nothing.
 std::optional<std::string> guessDumpKind(const std::filesystem::path& file);
 
+// Counts, while it lives, the dates that dateJson meets whose status is
+// neither valid nor null: the program never stores one. `check` runs the
+// readers of `dump` under one of these; one scan at a time per thread.
+class ValueScan {
+  public:
+    ValueScan();
+    ~ValueScan();
+    ValueScan(const ValueScan&) = delete;
+    ValueScan& operator=(const ValueScan&) = delete;
+
+    int invalidDates = 0;
+};
+
 // Values as the dump prints them.
 // A date: "YYYY-MM-DDTHH:MM:SS" when valid, "invalid" for status 1 (and any
 // other unknown status), null for status 2.

@@ -4,10 +4,21 @@
 #include "tool/dump.h"
 
 namespace bunrako::cli {
+namespace {
+
+thread_local ValueScan* activeScan = nullptr;
+
+}  // namespace
+
+ValueScan::ValueScan() { activeScan = this; }
+ValueScan::~ValueScan() { activeScan = nullptr; }
 
 Json dateJson(const OleDateTime& value) {
     if (value.status() == OleDateTime::null) return nullptr;
-    if (value.status() != OleDateTime::valid) return "invalid";
+    if (value.status() != OleDateTime::valid) {
+        if (activeScan) ++activeScan->invalidDates;
+        return "invalid";
+    }
     const std::string text = value.format("%Y-%m-%dT%H:%M:%S");
     return text.empty() ? Json("invalid") : Json(text);
 }

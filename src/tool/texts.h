@@ -61,4 +61,15 @@ inline constexpr const char* kNoSettingsFile =
     "%s: データフォルダに初期設定ファイル（ShokiSettei.dat）がありません";
 inline constexpr const char* kSettingsUnreadable = "%s: 初期設定ファイルを読めません";
 
+// ---- check ----------------------------------------------------------------
+inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";
+inline constexpr const char* kCheckBadTexts =
+    "%s: Shift-JIS として読めない文字を含む文字列が %d 個あります";
+inline constexpr const char* kCheckUnreadable = "%s: 読めないファイルです";
+inline constexpr const char* kCheckCannotList = "%s: フォルダの中を調べられません";
+inline constexpr const char* kCheckSummaryClean = "%d 個のファイルを調べました。問題はありません。";
+inline constexpr const char* kCheckSummaryProblems =
+    "%d 個のファイルを調べ、%d 件の問題が見つかりました。";
+inline constexpr const char* kCheckUsage = "usage: bunrako-tool check PATH";
+
 }  // namespace bunrako::cli::texts

@@ -1,0 +1,422 @@
+#include "app/ui/bunrako_view.h"
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QUrl>
+
+#include "app/desktop_tools.h"
+#include "app/ui/record_list_model.h"
+#include "app/ui/texts.h"
+#include "ui/desktop_fixture.h"
+#include "volumes/doc_master_data.h"
+
+using namespace bunrako;
+using bunrako::testing::DesktopFixture;
+
+namespace {
+
+void fill(CBunrakoView& view, RegisterTab tab, int rows) {
+    auto* model = dynamic_cast<TextRowModel*>(view.listModel(tab));
+    QVERIFY(model);
+    std::vector<TextRow> records;
+    for (int row = 0; row < rows; ++row) records.push_back({"課", "係", std::to_string(row)});
+    model->setRecords(std::move(records));
+}
+
+void selectRows(CBunrakoView& view, RegisterTab tab, std::initializer_list<int> rows) {
+    QTableView* list = view.list(tab);
+    for (const int row : rows) {
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+std::string lastCaption(const DesktopFixture& fixture) {
+    return fixture.prompt.messages.empty() ? std::string() : fixture.prompt.messages.back().caption;
+}
+
+}  // namespace
+
+class BunrakoViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        m_fixture = std::make_unique<DesktopFixture>();
+        m_view = std::make_unique<CBunrakoView>(m_fixture->ports, m_fixture->document);
+        m_view->resize(1000, 600);
+        m_view->OnInitialUpdate();
+    }
+    void cleanup() {
+        m_view.reset();
+        m_fixture.reset();
+    }
+
+    void opensOnTheVolumeList() {
+        DesktopFixture fixture;
+        CBunrakoView view(fixture.ports, fixture.document);
+        QSignalSpy tabs(&view, &CBunrakoView::tabChanged);
+        QSignalSpy titles(&view, &CBunrakoView::titleChanged);
+        view.OnInitialUpdate();
+        QCOMPARE(view.currentTab(), 1);
+        QCOMPARE(tabs.size(), 1);
+        QCOMPARE(tabs.front().front().toInt(), 1);
+        QCOMPARE(titles.front().front().toString(), QStringLiteral("文書整理一覧表"));
+        QCOMPARE(view.captionLineText(), QStringLiteral("文書整理一覧表"));
+    }
+
+    void showsTheSevenTabsInOrder() {
+        const auto* bar = m_view->findChild<QTabBar*>();
+        QVERIFY(bar);
+        const QStringList expected = {
+            QStringLiteral("文書件名簿"),     QStringLiteral("文書整理一覧表"),
+            QStringLiteral("永年簿冊台帳"),   QStringLiteral("廃棄簿冊名一覧表"),
+            QStringLiteral("保存年限変更書"), QStringLiteral("索引目録"),
+            QStringLiteral("関連ファイル")};
+        QCOMPARE(bar->count(), 7);
+        for (int tab = 0; tab < 7; ++tab) QCOMPARE(bar->tabText(tab), expected[tab]);
+        QCOMPARE(bar->currentIndex(), 1);
+    }
+
+    void listsSelectWholeRowsAndOnlyRelatedFilesOneAtATime() {
+        for (int tab = 0; tab < kRegisterTabCount; ++tab) {
+            const QTableView* list = m_view->list(static_cast<RegisterTab>(tab));
+            QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+            QVERIFY(list->showGrid());
+            QVERIFY(list->horizontalHeader()->sectionsMovable());
+            QCOMPARE(list->selectionMode(), tab == 6 ? QAbstractItemView::SingleSelection
+                                                     : QAbstractItemView::ExtendedSelection);
+        }
+    }
+
+    void columnsCarryTheirWidths() {
+        const QTableView* volumes = m_view->list(RegisterTab::volumes);
+        QCOMPARE(volumes->model()->columnCount(), 15);
+        QCOMPARE(volumes->model()->headerData(6, Qt::Horizontal).toString(),
+                 QStringLiteral("タイトル"));
+        QCOMPARE(volumes->columnWidth(6), 300);
+        QCOMPARE(volumes->columnWidth(7), 30);
+        QCOMPARE(m_view->list(RegisterTab::permanent)->model()->columnCount(), 19);
+        QCOMPARE(m_view->list(RegisterTab::disposed)->model()->columnCount(), 15);
+        QCOMPARE(m_view->list(RegisterTab::retentionChange)->columnWidth(11), 200);
+        QCOMPARE(m_view->list(RegisterTab::titleRegister)->columnWidth(2), 500);
+        QCOMPARE(m_view->list(RegisterTab::relatedFiles)->columnWidth(3), 160);
+    }
+
+    void selectAllTogglesBetweenAllAndNone() {
+        m_view->runCommand(CommandId::volumeSelectAll);  // empty list: nothing happens
+        QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
+
+        fill(*m_view, RegisterTab::volumes, 4);
+        selectRows(*m_view, RegisterTab::volumes, {0, 1, 2});
+        m_view->runCommand(CommandId::volumeSelectAll);  // one unselected row: select all
+        QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 4);
+        m_view->runCommand(CommandId::volumeSelectAll);  // all selected: clear
+        QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
+
+        fill(*m_view, RegisterTab::titleRegister, 2);
+        m_view->runCommand(CommandId::registerSelectAll);
+        QCOMPARE(m_view->selectedCount(RegisterTab::titleRegister), 2);
+        QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
+        QVERIFY(m_fixture->prompt.messages.empty());
+    }
+
+    void commandsNeedASelectionInTheirOwnList() {
+        QSignalSpy states(m_view.get(), &CBunrakoView::commandStatesChanged);
+        fill(*m_view, RegisterTab::volumes, 3);
+        fill(*m_view, RegisterTab::titleRegister, 3);
+        QVERIFY(!m_view->isCommandEnabled(CommandId::volumeLink));
+        QVERIFY(!m_view->isCommandEnabled(CommandId::yearSwitch));
+        QVERIFY(m_view->isCommandEnabled(CommandId::volumeAdd));
+        QVERIFY(m_view->isCommandEnabled(CommandId::volumeExtract));
+
+        states.clear();
+        selectRows(*m_view, RegisterTab::volumes, {1});
+        QVERIFY(!states.isEmpty());
+        for (const CommandId id :
+             {CommandId::yearSwitch, CommandId::volumeDisposal, CommandId::retentionTypeChange,
+              CommandId::volumeLink, CommandId::indexBatchPrint, CommandId::volumeTitlePrint,
+              CommandId::volumeDataDisposal}) {
+            QVERIFY(m_view->isCommandEnabled(id));
+        }
+        // A selection in another list does not count.
+        QVERIFY(!m_view->isCommandEnabled(CommandId::registerLink));
+        QVERIFY(!m_view->isCommandEnabled(CommandId::permanentLink));
+        selectRows(*m_view, RegisterTab::titleRegister, {0});
+        QVERIFY(m_view->isCommandEnabled(CommandId::registerDataDisposal));
+    }
+
+    void disabledCommandsDoNothing() {
+        m_view->runCommand(CommandId::volumeLink);
+        QVERIFY(m_fixture->prompt.messages.empty());
+    }
+
+    void commandsStillToComeSayTheyAreNotAvailable() {
+        m_view->runCommand(CommandId::volumeAdd);
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊登録"));
+        QCOMPARE(m_fixture->prompt.messages.back().icon, MessageIcon::information);
+    }
+
+    void keysFAndTRunTheirListsCommands() {
+        useFileManager();
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+        QTest::keyClick(m_view->list(RegisterTab::permanent), Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("永年簿冊抽出"));
+        QTest::keyClick(m_view->list(RegisterTab::disposed), Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("廃棄簿冊抽出"));
+        QTest::keyClick(m_view->list(RegisterTab::retentionChange), Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("変更書抽出"));
+        for (const RegisterTab tab :
+             {RegisterTab::titleRegister, RegisterTab::indexCatalogue, RegisterTab::relatedFiles}) {
+            QTest::keyClick(m_view->list(tab), Qt::Key_F);
+        }
+        QCOMPARE(m_fixture->shell.started.size(), size_t{4});
+        QCOMPARE(m_fixture->prompt.messages.size(), size_t{4});
+    }
+
+    void otherKeysAndCombinationsAreLeftToTheList() {
+        useFileManager();
+        QTest::keyClick(m_view->list(RegisterTab::permanent), Qt::Key_F);
+        QTest::keyClick(m_view->list(RegisterTab::titleRegister), Qt::Key_T);
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_T, Qt::ControlModifier);
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F, Qt::AltModifier);
+        QVERIFY(m_fixture->prompt.messages.empty());
+        QVERIFY(m_fixture->shell.started.empty());
+    }
+
+    void theTabBarPassesOnOneKeyPerTab() {
+        useFileManager();
+        auto* bar = m_view->findChild<QTabBar*>();
+        QTest::keyClick(bar, Qt::Key_F);  // the volume tab passes T only
+        QVERIFY(m_fixture->shell.started.empty());
+        QTest::keyClick(bar, Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
+        m_view->selectTab(0);
+        QTest::keyClick(bar, Qt::Key_T);
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊抽出"));
+        QTest::keyClick(bar, Qt::Key_F);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+    }
+
+    void theIndexCatalogueNeedsASelectedVolume() {
+        QSignalSpy tabs(m_view.get(), &CBunrakoView::tabChanged);
+        m_view->selectTab(5);
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectVolumeFirst));
+        QCOMPARE(m_view->currentTab(), 1);
+        QCOMPARE(tabs.back().front().toInt(), 1);
+        QCOMPARE(m_view->findChild<QTabBar*>()->currentIndex(), 1);
+
+        fill(*m_view, RegisterTab::volumes, 2);
+        selectRows(*m_view, RegisterTab::volumes, {1});
+        m_fixture->prompt.messages.clear();
+        m_view->selectTab(5);
+        QVERIFY(m_fixture->prompt.messages.empty());
+        QCOMPARE(m_view->currentTab(), 5);
+        QCOMPARE(tabs.back().front().toInt(), 5);
+    }
+
+    void clickingTheIndexTabWithoutAVolumeFallsBack() {
+        auto* bar = m_view->findChild<QTabBar*>();
+        bar->setCurrentIndex(5);
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectVolumeFirst));
+        QCOMPARE(bar->currentIndex(), 1);
+        QCOMPARE(m_view->currentTab(), 1);
+    }
+
+    void relatedFilesNeedAnIndexEntryOrARegisterEntry() {
+        fill(*m_view, RegisterTab::indexCatalogue, 2);
+        m_view->selectTab(6);
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectDocumentFirst));
+        QCOMPARE(m_view->currentTab(), 1);
+
+        fill(*m_view, RegisterTab::titleRegister, 2);
+        selectRows(*m_view, RegisterTab::titleRegister, {0});
+        m_fixture->prompt.messages.clear();
+        m_view->selectTab(6);
+        QVERIFY(m_fixture->prompt.messages.empty());
+        QCOMPARE(m_view->currentTab(), 6);
+    }
+
+    void eachTabShowsItsCaptionAndTitle() {
+        QSignalSpy titles(m_view.get(), &CBunrakoView::titleChanged);
+        m_view->selectTab(0);
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("　　　　　文書件名簿"));
+        QCOMPARE(titles.back().front().toString(), QStringLiteral("文書件名簿"));
+        m_view->selectTab(3);
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("廃棄簿冊名一覧表"));
+        m_view->setTabCaption(RegisterTab::disposed, QStringLiteral("2008年度　廃棄簿冊名一覧表"));
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("2008年度　廃棄簿冊名一覧表"));
+        m_view->setTabCaption(RegisterTab::volumes, QStringLiteral("other"));
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("2008年度　廃棄簿冊名一覧表"));
+    }
+
+    void everyTabSwitchRefreshesThatTab() {
+        int permanentRefreshes = 0;
+        m_view->setTabRefresher(RegisterTab::permanent, [&] { ++permanentRefreshes; });
+        m_view->selectTab(2);
+        m_view->selectTab(1);
+        m_view->selectTab(2);
+        QCOMPARE(permanentRefreshes, 2);
+    }
+
+    void rightClickOnAVolumeOpensItsIndexCatalogue() {
+        fill(*m_view, RegisterTab::volumes, 2);
+        selectRows(*m_view, RegisterTab::volumes, {0});
+        emit m_view->list(RegisterTab::volumes)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(m_view->currentTab(), 5);
+        QVERIFY(m_fixture->prompt.messages.empty());
+    }
+
+    void rightClickOnAnIndexEntryOpensItsRelatedFiles() {
+        fill(*m_view, RegisterTab::volumes, 1);
+        selectRows(*m_view, RegisterTab::volumes, {0});
+        m_view->selectTab(5);
+        emit m_view->list(RegisterTab::indexCatalogue)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(m_view->currentTab(), 5);  // nothing selected: stays
+
+        fill(*m_view, RegisterTab::indexCatalogue, 1);
+        selectRows(*m_view, RegisterTab::indexCatalogue, {0});
+        emit m_view->list(RegisterTab::indexCatalogue)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(m_view->currentTab(), 6);
+    }
+
+    void rightClickOnOtherListsOffersTheRegisterMenu() {
+        QSignalSpy menus(m_view.get(), &CBunrakoView::contextMenuRequested);
+        m_view->selectTab(2);
+        emit m_view->list(RegisterTab::permanent)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(menus.size(), 1);
+        QCOMPARE(menus.front().front().toInt(), 2);
+    }
+
+    void rightClickOnEmptyRelatedFilesRunsTheFileManager() {
+        useFileManager();
+        emit m_view->list(RegisterTab::relatedFiles)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+    }
+
+    void toolsWhoseSettingIsOffDoNothing() {
+        for (const CommandId tool : {CommandId::personalFolder, CommandId::wordProcessor,
+                                     CommandId::spreadsheet, CommandId::fileManager}) {
+            m_view->runCommand(tool);
+        }
+        QVERIFY(m_fixture->prompt.messages.empty());
+        QVERIFY(m_fixture->shell.started.empty());
+        QVERIFY(m_fixture->fileBrowser.browsed.empty());
+    }
+
+    void theFileManagerOpensTheSelectedVolumesFolder() {
+        useFileManager();
+        const std::string volumeFile = m_fixture->document.m_settings.Current().m_strVolumeFile;
+        installVolumes({"会議録", "例規集"});
+        selectRows(*m_view, RegisterTab::volumes, {1});
+        QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+        QCOMPARE(
+            m_fixture->shell.started[0].commandLine,
+            "fm \"" +
+                DesktopTools::FileManagerFolder(m_fixture->document.m_settings.Current(),
+                                                m_view->firstSelectedVolume(RegisterTab::volumes)) +
+                "\"");
+        QVERIFY(m_fixture->shell.started[0].commandLine.find("総務") != std::string::npos);
+    }
+
+    void theWordProcessorProposesTheSelectedVolumesFolder() {
+        CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
+        settings.m_bUseWordProcessor = 1;
+        installVolumes({"会議録", "例規集"});
+        selectRows(*m_view, RegisterTab::volumes, {1, 0});
+        m_view->runCommand(CommandId::wordProcessor);
+        QCOMPARE(m_fixture->fileBrowser.browsed.size(), size_t{1});
+        const auto& browsed = m_fixture->fileBrowser.browsed[0];
+        QCOMPARE(browsed.fileName, std::string("一般文書.jtd"));
+        // The first selected row in list order.
+        QVERIFY(browsed.folder.size() >= std::string("会議録").size());
+        QCOMPARE(browsed.folder.substr(browsed.folder.size() - std::string("会議録").size()),
+                 std::string("会議録"));
+
+        // Off the volume tabs, no volume is proposed.
+        m_view->selectTab(0);
+        m_view->runCommand(CommandId::wordProcessor);
+        QCOMPARE(m_fixture->fileBrowser.browsed.back().folder.find("会議録"), std::string::npos);
+    }
+
+    void doubleClickChangesTheRow() {
+        m_view->show();
+        fill(*m_view, RegisterTab::volumes, 3);
+        QTableView* list = m_view->list(RegisterTab::volumes);
+        const QPoint row = list->visualRect(list->model()->index(1, 0)).center();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊変更"));
+    }
+
+    void clickOnTheSeventhColumnTogglesTitleOrder() {
+        int volumeRefreshes = 0;
+        m_view->setTabRefresher(RegisterTab::volumes, [&] { ++volumeRefreshes; });
+        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(6);
+        QVERIFY(m_view->titleOrder());
+        QVERIFY(m_view->isCommandChecked(CommandId::volumeTitleOrder));
+        QCOMPARE(volumeRefreshes, 1);
+        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(5);
+        QVERIFY(m_view->titleOrder());
+        m_view->runCommand(CommandId::volumeTitleOrder);
+        QVERIFY(!m_view->titleOrder());
+        QCOMPARE(volumeRefreshes, 2);
+    }
+
+    void onlyRelatedFilesTakeDroppedFiles() {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))});
+        QDragEnterEvent onVolumes(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m_view.get(), &onVolumes);
+        QVERIFY(!onVolumes.isAccepted());
+
+        fill(*m_view, RegisterTab::titleRegister, 1);
+        selectRows(*m_view, RegisterTab::titleRegister, {0});
+        m_view->selectTab(6);
+        QDragEnterEvent onRelated(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m_view.get(), &onRelated);
+        QVERIFY(onRelated.isAccepted());
+    }
+
+  private:
+    void useFileManager() {
+        CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
+        settings.m_bUseFileManager = 1;
+        settings.m_strFileManagerExe = "fm";
+    }
+
+    // The volume list shows volume records, as the volume register gives them.
+    void installVolumes(std::initializer_list<const char*> titles) {
+        auto* model = new RecordListModel<CDocMasterData>(
+            registerTabInfo(RegisterTab::volumes).columns,
+            [](const CDocMasterData& volume, int column) {
+                return column == 6 ? volume.title() : std::string();
+            });
+        std::vector<CDocMasterData> volumes;
+        for (const char* title : titles) {
+            CDocMasterData volume;
+            volume.setDaiBunruiMei("総務");
+            volume.setChuuBunruiMei("文書");
+            volume.setShouBunruiMei("例規");
+            volume.setTitle(title);
+            volumes.push_back(volume);
+        }
+        model->setRecords(std::move(volumes));
+        m_view->setListModel(RegisterTab::volumes, model);
+    }
+
+    std::unique_ptr<DesktopFixture> m_fixture;
+    std::unique_ptr<CBunrakoView> m_view;
+};
+
+QTEST_MAIN(BunrakoViewTest)
+#include "bunrako_view_test.moc"

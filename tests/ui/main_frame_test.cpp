@@ -1,0 +1,248 @@
+#include "app/ui/main_frame.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/ui/about_dialog.h"
+#include "app/ui/bunrako_view.h"
+#include "app/ui/command_catalogue.h"
+#include "app/ui/record_list_model.h"
+#include "app/ui/texts.h"
+#include "ui/desktop_fixture.h"
+
+using namespace bunrako;
+using bunrako::testing::DesktopFixture;
+
+namespace {
+
+QStringList menuBarTitles(const CMainFrame& frame) {
+    QStringList titles;
+    for (const QAction* menu : frame.menuBar()->actions()) titles << menu->text();
+    return titles;
+}
+
+QStringList captions(const QWidget* widget) {
+    QStringList texts;
+    for (const QAction* action : widget->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+int shownRegisterToolBar(const CMainFrame& frame) {
+    int shown = -1;
+    for (int tab = 0; tab < kRegisterTabCount; ++tab) {
+        if (!frame.registerToolBar(tab)->isHidden()) {
+            if (shown >= 0) return -2;  // more than one
+            shown = tab;
+        }
+    }
+    return shown;
+}
+
+bool isSelectAll(CommandId id) {
+    for (int tab = 0; tab < kRegisterTabCount; ++tab) {
+        if (registerTabInfo(tab).selectAll == id) return true;
+    }
+    return false;
+}
+
+void fillVolumes(CBunrakoView& view, int rows) {
+    auto* model = dynamic_cast<TextRowModel*>(view.listModel(RegisterTab::volumes));
+    QVERIFY(model);
+    model->setRecords(std::vector<TextRow>(static_cast<size_t>(rows), TextRow{"総務課"}));
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        m_fixture = std::make_unique<DesktopFixture>();
+        m_frame = std::make_unique<CMainFrame>(m_fixture->ports, m_fixture->document,
+                                               m_fixture->settings);
+    }
+    void cleanup() {
+        m_frame.reset();
+        m_fixture.reset();
+    }
+
+    void opensOnTheVolumeRegister() {
+        QCOMPARE(menuBarTitles(*m_frame),
+                 (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"),
+                              QStringLiteral("文書整理一覧表"), QStringLiteral("設定(&S)"),
+                              QStringLiteral("ツール(&T)"), QStringLiteral("ヘルプ(&H)")}));
+        QCOMPARE(shownRegisterToolBar(*m_frame), 1);
+        QVERIFY(!m_frame->standardToolBar()->isHidden());
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("文書整理一覧表 - Bunrako"));
+    }
+
+    void theThirdMenuAndTheToolbarFollowTheTab() {
+        const QStringList menuNames = {
+            QStringLiteral("文書件名簿"),     QStringLiteral("文書整理一覧表"),
+            QStringLiteral("永年簿冊"),       QStringLiteral("廃棄簿冊"),
+            QStringLiteral("保存年限変更書"), QStringLiteral("索引目録"),
+            QStringLiteral("関連ファイル")};
+        for (const int tab : {0, 2, 3, 4, 1}) {
+            m_frame->view()->selectTab(tab);
+            const QStringList titles = menuBarTitles(*m_frame);
+            QCOMPARE(titles.size(), 6);
+            QCOMPARE(titles[2], menuNames[tab]);
+            QCOMPARE(shownRegisterToolBar(*m_frame), tab);
+        }
+        for (const int tab : {5, 6}) {
+            m_frame->showRegisterCommands(tab);
+            QCOMPARE(menuBarTitles(*m_frame)[2], menuNames[tab]);
+            QCOMPARE(shownRegisterToolBar(*m_frame), tab);
+        }
+    }
+
+    void tabIndicesOutsideTheSevenAreIgnored() {
+        m_frame->showRegisterCommands(7);
+        m_frame->showRegisterCommands(-1);
+        QCOMPARE(menuBarTitles(*m_frame)[2], QStringLiteral("文書整理一覧表"));
+        QCOMPARE(shownRegisterToolBar(*m_frame), 1);
+    }
+
+    void registerMenusHoldTheirCommandsInOrder() {
+        QCOMPARE(captions(m_frame->registerMenu(0)),
+                 (QStringList{QStringLiteral("抽出"), QStringLiteral("-"), QStringLiteral("登録"),
+                              QStringLiteral("変更"), QStringLiteral("削除"), QStringLiteral("-"),
+                              QStringLiteral("件全選択/全解除"), QStringLiteral("-"),
+                              QStringLiteral("データ連携"), QStringLiteral("-"),
+                              QStringLiteral("データ廃棄")}));
+        QStringList volumeMenu = captions(m_frame->registerMenu(1));
+        volumeMenu.removeAll(QStringLiteral("-"));
+        QCOMPARE(
+            volumeMenu,
+            (QStringList{QStringLiteral("抽出"), QStringLiteral("登録"), QStringLiteral("変更"),
+                         QStringLiteral("削除"), QStringLiteral("並替"),
+                         QStringLiteral("全選択/全解除"), QStringLiteral("年度切替"),
+                         QStringLiteral("廃棄処理"), QStringLiteral("保存年限変更"),
+                         QStringLiteral("データ連携"), QStringLiteral("索引目録一括印刷"),
+                         QStringLiteral("簿冊タイトル印刷"), QStringLiteral("データ廃棄")}));
+        QCOMPARE(
+            captions(m_frame->registerMenu(6)),
+            (QStringList{QStringLiteral("登録"), QStringLiteral("変更"), QStringLiteral("削除")}));
+        // The toolbar carries the same commands as the menu.
+        QCOMPARE(captions(m_frame->registerToolBar(1)), captions(m_frame->registerMenu(1)));
+    }
+
+    void everyCommandHasAnActionWithItsTexts() {
+        for (const auto& text : ui::texts::kCommandTexts) {
+            const QAction* action = m_frame->action(text.id);
+            QVERIFY(action);
+            QCOMPARE(action->text(), QString::fromUtf8(text.caption));
+            QCOMPARE(action->statusTip(), QString::fromUtf8(text.status));
+            QVERIFY(!action->icon().isNull());
+        }
+        QCOMPARE(m_frame->action(CommandId::registerSelectAll)->statusTip(),
+                 QStringLiteral("文書件名簿の項目を全部選択又は全部解除します"));
+        QCOMPARE(plainCaption(CommandId::appAbout), QStringLiteral("バージョン情報"));
+    }
+
+    void everyMenuCommandAnswers() {
+        // No command may be dead: each one works, or says it is not there yet.
+        // Select rows so that selection-bound commands are enabled.
+        fillVolumes(*m_frame->view(), 2);
+        m_frame->view()->list(RegisterTab::volumes)->selectAll();
+        // The frame's own commands, and the tools, which are silent while
+        // the settings leave them off.
+        const CommandId frameOnly[] = {
+            CommandId::appAbout,      CommandId::appExit,          CommandId::viewToolBar,
+            CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
+            CommandId::wordProcessor, CommandId::spreadsheet,      CommandId::fileManager};
+        for (const auto& text : ui::texts::kCommandTexts) {
+            if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
+                std::end(frameOnly)) {
+                continue;
+            }
+            if (isSelectAll(text.id) || !m_frame->view()->isCommandEnabled(text.id)) continue;
+            const size_t before = m_fixture->prompt.messages.size();
+            m_frame->action(text.id)->trigger();
+            QVERIFY2(m_fixture->prompt.messages.size() == before + 1, text.caption);
+            QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+        }
+    }
+
+    void masterCommandsAreNotThereYet() {
+        m_frame->action(CommandId::classificationMaster)->trigger();
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+        QCOMPARE(m_fixture->prompt.messages.back().caption, std::string("簿冊分類"));
+    }
+
+    void actionsAreEnabledBySelection() {
+        CBunrakoView* view = m_frame->view();
+        fillVolumes(*view, 3);
+        QVERIFY(!m_frame->action(CommandId::volumeLink)->isEnabled());
+        QVERIFY(m_frame->action(CommandId::volumeAdd)->isEnabled());
+        view->list(RegisterTab::volumes)->selectRow(1);
+        QVERIFY(m_frame->action(CommandId::volumeLink)->isEnabled());
+        QVERIFY(m_frame->action(CommandId::volumeDataDisposal)->isEnabled());
+        QVERIFY(!m_frame->action(CommandId::registerLink)->isEnabled());
+        QCOMPARE(m_frame->rowIndicator()->text(), QStringLiteral("3件中 1件選択"));
+    }
+
+    void selectAllThroughTheMenu() {
+        fillVolumes(*m_frame->view(), 3);
+        m_frame->action(CommandId::volumeSelectAll)->trigger();
+        QCOMPARE(m_frame->view()->selectedCount(RegisterTab::volumes), 3);
+        QCOMPARE(m_frame->rowIndicator()->text(), QStringLiteral("3件中 3件選択"));
+        m_frame->action(CommandId::volumeSelectAll)->trigger();
+        QCOMPARE(m_frame->view()->selectedCount(RegisterTab::volumes), 0);
+    }
+
+    void titleOrderShowsACheckMark() {
+        QAction* order = m_frame->action(CommandId::volumeTitleOrder);
+        QVERIFY(order->isCheckable());
+        QVERIFY(!order->isChecked());
+        order->trigger();
+        QVERIFY(m_frame->view()->titleOrder());
+        QVERIFY(order->isChecked());
+        order->trigger();
+        QVERIFY(!m_frame->view()->titleOrder());
+        QVERIFY(!order->isChecked());
+    }
+
+    void theToolBarsAndTheStatusBarCanBeHidden() {
+        m_frame->action(CommandId::viewToolBar)->trigger();
+        QVERIFY(m_frame->standardToolBar()->isHidden());
+        QCOMPARE(shownRegisterToolBar(*m_frame), -1);
+        m_frame->view()->selectTab(0);
+        QCOMPARE(shownRegisterToolBar(*m_frame), -1);
+        m_frame->action(CommandId::viewToolBar)->trigger();
+        QCOMPARE(shownRegisterToolBar(*m_frame), 0);
+        m_frame->action(CommandId::viewStatusBar)->trigger();
+        QVERIFY(m_frame->statusBar()->isHidden());
+    }
+
+    void theStatusBarHasFourIndicators() {
+        QCOMPARE(m_frame->dateIndicator()->text(), QString::fromStdString(CMyTool().FormatDate(
+                                                       OleDateTime::fromDate(2008, 4, 1), 0)));
+        QVERIFY(m_frame->statusBar()->findChildren<QLabel*>().size() >= 3);
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("レディ"));
+    }
+
+    void theAboutBoxNamesTheRunningSystem() {
+        const QString os = CAboutDlg::osText();
+        QVERIFY(os.startsWith(QStringLiteral("現在の使用OS:")));
+        QCOMPARE(os.size() > QStringLiteral("現在の使用OS:").size(),
+                 !CMyTool::GetOsDescription().empty());
+        QVERIFY(!os.contains(QStringLiteral("Windows10")));
+    }
+
+  private:
+    std::unique_ptr<DesktopFixture> m_fixture;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
