@@ -36,6 +36,7 @@ constexpr size_t kMostFields = kDisposal;
 constexpr int kMostBooks = 99;
 constexpr int kMostYears = 99;
 constexpr double kPermanentDays = 36234.0;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 struct Line {
     size_t number;
@@ -290,10 +291,18 @@ std::string cutNote(const std::vector<std::string>& cuts) {
     return note + vtexts::kNoteShortenedEnd;
 }
 
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // Checks the line's shape and reads it; "" or the reason it is rejected.
-std::string readLine(const RowReader& reader, std::string_view bytes,
+// In a file saved as UTF-8 (it starts with the UTF-8 mark) Japanese text may
+// happen to pass as Shift-JIS bytes: such lines are rejected outright.
+std::string readLine(const RowReader& reader, std::string_view bytes, bool utf8File,
                      std::vector<std::string>& fields, CExcelBosatuData& row,
                      std::vector<std::string>& cuts) {
+    if (utf8File && !isAscii(bytes)) return vtexts::kNoteUtf8File;
     if (!isValidCp932(bytes) || hasControlBytes(bytes)) return vtexts::kNoteNotCp932;
     if (std::string reason = splitFields(bytes, fields); !reason.empty()) return reason;
     if (allEmpty(fields)) return {};
@@ -311,6 +320,7 @@ std::string readLine(const RowReader& reader, std::string_view bytes,
 
 ExcelBosatuReadResult ReadExcelBosatuCsv(std::string_view bytes, int calendarMode, int periodType) {
     const RowReader reader(calendarMode, periodType);
+    const bool utf8File = bytes.starts_with(kUtf8Mark);
     ExcelBosatuReadResult result;
     std::vector<std::string> fields;
     std::vector<std::string> cuts;
@@ -321,7 +331,7 @@ ExcelBosatuReadResult ReadExcelBosatuCsv(std::string_view bytes, int calendarMod
         row.lineNumber = line.number;
         cuts.clear();
         fields.clear();
-        const std::string reason = readLine(reader, line.bytes, fields, row.data, cuts);
+        const std::string reason = readLine(reader, line.bytes, utf8File, fields, row.data, cuts);
         if (!reason.empty()) {
             result.listed.push_back({line.number, std::string(line.bytes), reason, false});
             ++result.rejected;

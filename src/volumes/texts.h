@@ -121,6 +121,8 @@ inline constexpr const char* kNoteRow = "%zu行目：%s";
 inline constexpr const char* kNoteNotImported = "。取り込みませんでした";
 inline constexpr const char* kNoteNotCp932 =
     "Shift-JISで表せない文字（または壊れた文字）があります";
+inline constexpr const char* kNoteUtf8File =
+    "UTF-8で保存されたファイルです。Excelで「CSV（コンマ区切り）」として保存し直してください";
 inline constexpr const char* kNoteOpenQuote = "「\"」で始まる項目が閉じていません";
 inline constexpr const char* kNoteStrayQuote = "「\"」で囲んだ項目の後ろに文字があります";
 inline constexpr const char* kNoteTooFewFields = "項目が%zu個しかありません（15個以上必要です）";

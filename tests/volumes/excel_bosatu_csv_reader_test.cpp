@@ -227,6 +227,18 @@ TEST(ExcelBosatuCsvReader, BytesThatAreNotShiftJisRejectTheLineAndKeepIt) {
     }
 }
 
+TEST(ExcelBosatuCsvReader, AFileSavedAsUtf8IsToldSo) {
+    const std::string text = std::string("\xEF\xBB\xBF") + kHeader + "\r\n" + kGoodEra +
+                             "\r\n,,,,,,,,,,,,,,\r\n1,R2,a,b,c,d,e,f,1,R1,R2,5,R8.4,,";
+    const auto result = ReadExcelBosatuCsv(text, 0, 0);
+    EXPECT_EQ(result.rows.size(), 1u);
+    ASSERT_EQ(result.listed.size(), 1u);
+    EXPECT_EQ(result.listed[0].line, kGoodEra);
+    EXPECT_EQ(result.listed[0].note,
+              "UTF-8で保存されたファイルです。Excelで「CSV（コンマ区切り）」として保存し直してくだ"
+              "さい");
+}
+
 TEST(ExcelBosatuCsvReader, LongTextsAreCutAtACharacterBoundaryAndListed) {
     // 41 two-byte characters: the title keeps 36 of them (72 bytes).
     std::string title;
