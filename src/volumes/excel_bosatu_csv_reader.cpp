@@ -74,34 +74,38 @@ bool hasControlBytes(std::string_view line) {
     });
 }
 
+// Reads the quoted field whose opening quote is at quote: a doubled quote
+// inside stands for one. The position after the closing quote, or nothing
+// when the field does not close on its line.
+std::optional<size_t> readQuoted(std::string_view line, size_t quote, std::string& field) {
+    size_t pos = quote + 1;
+    while (pos < line.size()) {
+        if (line[pos] != '"') {
+            field += line[pos++];
+        } else if (pos + 1 < line.size() && line[pos + 1] == '"') {
+            field += '"';
+            pos += 2;
+        } else {
+            return pos + 1;
+        }
+    }
+    return std::nullopt;
+}
+
 // Splits a line at the commas outside double quotes; a quoted field loses
-// its quotes and a doubled quote inside it stands for one. "" or the reason
-// the line cannot be split. Commas and quotes never occur inside a CP932
-// double-byte character, so the bytes can be scanned one by one.
+// its quotes. "" or the reason the line cannot be split. Commas and quotes
+// never occur inside a CP932 double-byte character, so the bytes can be
+// scanned one by one.
 std::string splitFields(std::string_view line, std::vector<std::string>& fields) {
     fields.clear();
     size_t at = 0;
     while (true) {
-        std::string field;
-        const size_t blanks = line.find_first_not_of(" \t", at);
-        if (blanks != std::string_view::npos && line[blanks] == '"') {
-            size_t pos = blanks + 1;
-            bool closed = false;
-            while (pos < line.size()) {
-                if (line[pos] == '"') {
-                    if (pos + 1 < line.size() && line[pos + 1] == '"') {
-                        field += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++pos;
-                    break;
-                }
-                field += line[pos++];
-            }
-            if (!closed) return vtexts::kNoteOpenQuote;
-            const size_t next = line.find_first_not_of(" \t", pos);
+        const size_t start = line.find_first_not_of(" \t", at);
+        if (start != std::string_view::npos && line[start] == '"') {
+            std::string field;
+            const std::optional<size_t> after = readQuoted(line, start, field);
+            if (!after) return vtexts::kNoteOpenQuote;
+            const size_t next = line.find_first_not_of(" \t", *after);
             if (next != std::string_view::npos && line[next] != ',') return vtexts::kNoteStrayQuote;
             fields.push_back(std::move(field));
             if (next == std::string_view::npos) return {};
