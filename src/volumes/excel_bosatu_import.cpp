@@ -60,6 +60,7 @@ CExcelBosatuImport::StepReport CExcelBosatuImport::ReadCsv(Prompt& prompt,
                                                            const std::filesystem::path& csv) {
     StepReport report;
     m_read = {};
+    m_csvRead = false;
     m_volumes.clear();
     m_failed.clear();
     progress(kReadStart);
@@ -68,6 +69,7 @@ CExcelBosatuImport::StepReport CExcelBosatuImport::ReadCsv(Prompt& prompt,
         return report;
     }
     m_csvFolder = csv.parent_path();
+    m_csvRead = true;
     m_read = ReadExcelBosatuCsv(bytes, m_calendarMode, m_periodType);
     report.done = true;
     report.count = m_read.rows.size();
@@ -82,6 +84,9 @@ CExcelBosatuImport::StepReport CExcelBosatuImport::Convert(Prompt& prompt) {
     StepReport report;
     m_volumes.clear();
     m_failed.clear();
+    // Without a CSV read there is nothing to convert, and no folder for the
+    // error list.
+    if (!m_csvRead) return report;
     ExcelBosatuConverter converter(m_department, m_classification, m_retention);
     const size_t total = m_read.rows.size();
     m_volumes.reserve(total);

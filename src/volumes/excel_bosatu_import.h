@@ -50,7 +50,8 @@ class CExcelBosatuImport {
 
     // Step 1: reads the CSV and writes ErrorExcelBosatu.txt beside it.
     StepReport ReadCsv(Prompt& prompt, const std::filesystem::path& csv);
-    // Step 2: converts the rows read and writes ErrorExcelBosatuHenkan.txt.
+    // Step 2: converts the rows read and writes ErrorExcelBosatuHenkan.txt
+    // beside the CSV. Not done before a CSV was read.
     StepReport Convert(Prompt& prompt);
     // Step 3: re-reads the volume file (another workstation may have added
     // volumes since it was shown), stores every converted volume in it
@@ -82,6 +83,7 @@ class CExcelBosatuImport {
     const CSetteiKoumokuList& m_retention;
     Progress m_progress;
     int m_lastPercent = -1;
+    bool m_csvRead = false;
     std::filesystem::path m_csvFolder;
     ExcelBosatuReadResult m_read;
     std::vector<CDocMasterData> m_volumes;

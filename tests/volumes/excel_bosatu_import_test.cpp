@@ -160,7 +160,11 @@ TEST_F(ExcelBosatuImportTest, MissingCsvIsReportedAndReadsNothing) {
     EXPECT_FALSE(read.done);
     EXPECT_NE(prompt.lastMessage().find("none.csv:Open\n:"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "in" / "ErrorExcelBosatu.txt"));
-    EXPECT_EQ(importer.Convert(prompt).count, 0u);
+    const auto converted = importer.Convert(prompt);
+    EXPECT_FALSE(converted.done);
+    EXPECT_TRUE(converted.errorList.empty());
+    EXPECT_FALSE(fs::exists("ErrorExcelBosatuHenkan.txt"));
+    EXPECT_EQ(importer.Store(prompt, volumeFile).count, 0u);
 }
 
 TEST_F(ExcelBosatuImportTest, ErrorListThatCannotBeWrittenLosesNoRow) {
