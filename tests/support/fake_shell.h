@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace bunrako::testing {
 
 // Records the command lines and documents it is asked to start.
 class FakeShell : public Shell {
-public:
+  public:
     struct Started {
         std::string commandLine;
         bool wait;
@@ -28,10 +29,16 @@ public:
         return openResult;
     }
 
+    bool canStart(const std::string& program) const override {
+        return installed.empty() || installed.count(program) > 0;
+    }
+
     std::vector<Started> started;
     std::vector<Opened> opened;
     int startResult = 1;
     int openResult = 42;
+    // The programs this computer has; empty: every program.
+    std::set<std::string> installed;
 };
 
 }  // namespace bunrako::testing

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/desktop_tools.h"
+#include "app/outside_programs.h"
 #include "app/ui/record_list_model.h"
 #include "app/ui/texts.h"
 #include "ui/desktop_fixture.h"
@@ -313,6 +314,18 @@ class BunrakoViewTest : public QObject {
         useFileManager();
         emit m_view->list(RegisterTab::relatedFiles)->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+    }
+
+    void aFileManagerThatIsNotHereGivesWayToTheDesktops() {
+        if (kThisPlatform == DesktopPlatform::windows) QSKIP("Windows starts the stored program");
+        CShokiSetteiData& settings = m_fixture->document.m_settings.Current();
+        settings.m_bUseFileManager = 1;  // the stored program is Explorer's path
+        m_fixture->shell.installed = {"xdg-open"};
+        m_view->runCommand(CommandId::fileManager);
+        QCOMPARE(m_fixture->shell.started.size(), size_t{1});
+        QVERIFY(m_fixture->shell.started[0].commandLine.rfind("xdg-open \"", 0) == 0);
+        // The settings keep the stored program for the other workstations.
+        QCOMPARE(settings.m_strFileManagerExe, std::string("C:\\WINDOWS\\explorer.exe"));
     }
 
     void toolsWhoseSettingIsOffDoNothing() {

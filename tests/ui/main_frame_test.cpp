@@ -235,6 +235,17 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("レディ"));
     }
 
+    void aReloadOfTheDocumentShowsTheVolumeListAndTheSection() {
+        m_frame->view()->selectTab(3);
+        m_fixture->writeVolumes({"会議録", "例規集"});
+        m_fixture->document.m_settings.Current().m_strSubsectionName = "文書係";
+        m_fixture->doc.LoadAll();
+        QCOMPARE(m_frame->view()->currentTab(), 1);
+        QCOMPARE(m_frame->view()->rowCount(RegisterTab::volumes), 0);  // 庶務係's volumes
+        QCOMPARE(menuBarTitles(*m_frame)[2], QStringLiteral("文書整理一覧表"));
+        QVERIFY(m_frame->sectionIndicator()->text().contains(QStringLiteral("文書係")));
+    }
+
     void theAboutBoxNamesTheRunningSystem() {
         const QString os = CAboutDlg::osText();
         QVERIFY(os.startsWith(QStringLiteral("現在の使用OS:")));

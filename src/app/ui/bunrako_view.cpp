@@ -16,6 +16,7 @@
 
 #include "app/desktop_tools.h"
 #include "app/document_data.h"
+#include "app/outside_programs.h"
 #include "app/ui/command_catalogue.h"
 #include "app/ui/list_fillers.h"
 #include "app/ui/record_list_model.h"
@@ -170,6 +171,8 @@ bool CBunrakoView::hasSelection(RegisterTab tab) const {
 
 void CBunrakoView::OnInitialUpdate() { switchTo(kVolumes); }
 
+void CBunrakoView::OnDocumentLoaded() { switchTo(kVolumes); }
+
 // ---- Tabs ------------------------------------------------------------------
 
 void CBunrakoView::selectTab(int tab) {
@@ -269,7 +272,9 @@ const CDocMasterData* CBunrakoView::firstSelectedVolume(RegisterTab tab) const {
 // The outside tools; each does nothing while the settings leave it off.
 bool CBunrakoView::runTool(CommandId id) {
     DesktopTools tools(m_ports.prompt, m_ports.shell, m_ports.fileBrowser);
-    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    // The stored programs, or this computer's own where they do not exist.
+    const CShokiSetteiData settings =
+        withProgramsOfThisComputer(m_document.m_settings.Current(), m_ports.shell);
     const auto current = static_cast<RegisterTab>(m_currentTab);
     switch (id) {
         case CommandId::personalFolder:

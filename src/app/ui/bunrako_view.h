@@ -32,6 +32,9 @@ class CBunrakoView : public QWidget {
 
     // Opens the volume list; called once the frame listens to the view.
     void OnInitialUpdate();
+    // The document loaded the files of its section again (a settings change
+    // or a section switch): the volume list is shown afresh.
+    void OnDocumentLoaded();
 
     int currentTab() const { return m_currentTab; }
     QTableView* list(RegisterTab tab) const { return m_lists[tabIndex(tab)]; }

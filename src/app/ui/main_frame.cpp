@@ -50,6 +50,10 @@ CMainFrame::CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettin
     connect(m_view, &CBunrakoView::titleChanged, this, [this](const QString& title) {
         setWindowTitle(QString::fromUtf8(ui::texts::kWindowTitle).arg(title));
     });
+    connect(&m_document, &CBunrakoDoc::loaded, this, [this] {
+        m_view->OnDocumentLoaded();
+        showSection();
+    });
     connect(m_view, &CBunrakoView::contextMenuRequested, this,
             [this](int tab, const QPoint& position) { registerMenu(tab)->popup(position); });
 

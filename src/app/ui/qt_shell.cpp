@@ -79,4 +79,8 @@ int QtShell::openDocument(const std::string& path, ShellVerb verb) {
 #endif
 }
 
+bool QtShell::canStart(const std::string& program) const {
+    return isRunnableProgram(toQString(program));
+}
+
 }  // namespace bunrako

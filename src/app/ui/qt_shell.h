@@ -11,6 +11,7 @@ class QtShell : public Shell {
   public:
     int startProcess(const std::string& commandLine, bool wait) override;
     int openDocument(const std::string& path, ShellVerb verb) override;
+    bool canStart(const std::string& program) const override;
 };
 
 }  // namespace bunrako
