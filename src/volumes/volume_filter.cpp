@@ -98,11 +98,22 @@ std::vector<CDocMasterData> extractVolumes(std::span<const CDocMasterData> volum
 }
 
 void sortVolumesByTitle(std::vector<CDocMasterData>& volumes) {
-    // Text views compare their bytes as unsigned, which is JIS order for CP932.
-    std::stable_sort(volumes.begin(), volumes.end(),
-                     [](const CDocMasterData& a, const CDocMasterData& b) {
-                         return fixedBytes(a.Title) < fixedBytes(b.Title);
-                     });
+    // The titles are sorted with their row numbers, and the 656-byte records
+    // moved once into their places. Text views compare their bytes as
+    // unsigned, which is JIS order for CP932.
+    struct Row {
+        std::string_view title;
+        size_t index;
+    };
+    std::vector<Row> rows;
+    rows.reserve(volumes.size());
+    for (size_t i = 0; i < volumes.size(); ++i) rows.push_back({fixedBytes(volumes[i].Title), i});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.title < b.title; });
+    std::vector<CDocMasterData> sorted;
+    sorted.reserve(volumes.size());
+    for (const Row& row : rows) sorted.push_back(volumes[row.index]);
+    volumes = std::move(sorted);
 }
 
 }  // namespace bunrako
