@@ -8,11 +8,13 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <QUuid>
 
 #include "app/ui/about_dialog.h"
 #include "app/ui/bunrako_view.h"
 #include "app/ui/command_catalogue.h"
 #include "app/ui/record_list_model.h"
+#include "app/ui/single_instance.h"
 #include "app/ui/texts.h"
 #include "ui/desktop_fixture.h"
 
@@ -244,6 +246,21 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_frame->view()->rowCount(RegisterTab::volumes), 0);  // 庶務係's volumes
         QCOMPARE(menuBarTitles(*m_frame)[2], QStringLiteral("文書整理一覧表"));
         QVERIFY(m_frame->sectionIndicator()->text().contains(QStringLiteral("文書係")));
+    }
+
+    void aSecondStartBringsTheMinimisedWindowBack() {
+        const QString name =
+            QStringLiteral("bunrako-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        SingleInstance first(name);
+        QVERIFY(first.start());
+        connect(&first, &SingleInstance::activationRequested, m_frame.get(),
+                &CMainFrame::bringToFront);
+        m_frame->showMinimized();
+        QVERIFY(m_frame->isMinimized());
+        SingleInstance second(name);
+        QVERIFY(!second.start());
+        QTRY_VERIFY(!m_frame->isMinimized());
+        QVERIFY(m_frame->isVisible());
     }
 
     void theAboutBoxNamesTheRunningSystem() {
