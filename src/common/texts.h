@@ -84,4 +84,19 @@ inline constexpr const char* kShellErrorNoAssoc =
 inline constexpr const char* kShellErrorDllNotFound =
     "\nThe specified dynamic-link library was not found.";
 
+// Year and date texts of the CSV files handed to other programs.
+inline constexpr const char* kCsvEraYear = "%s%d年度";
+inline constexpr const char* kCsvWesternYear = "%d年度";
+inline constexpr const char* kCsvWesternYearFourDigits = "%04d年度";
+inline constexpr const char* kCsvEraShortYear = "%s%d";
+inline constexpr const char* kCsvWesternShortYear = "%02d";
+inline constexpr const char* kCsvEraYearMonth = "%s%d年%d月";
+inline constexpr const char* kCsvWesternYearMonth = "%d年%d月";
+inline constexpr const char* kCsvEraShortYearMonth = "%s%d.%d";
+inline constexpr const char* kCsvWesternShortYearMonth = "%02d.%d";
+inline constexpr const char* kCsvEraDate = "%s%d年%d月%d日";
+inline constexpr const char* kCsvWesternDate = "%d年%d月%d日";
+// Every line of those files ends so.
+inline constexpr const char* kCsvLineEnd = "\r\n";
+
 }  // namespace bunrako::texts

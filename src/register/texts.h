@@ -17,10 +17,6 @@ inline constexpr const char* kCsvHeaderStep = "経過日%d,経過内容%d,";
 inline constexpr const char* kCsvHeaderEnd =
     "簿冊年度,管理番号,タイトル,重要文書目録,文書記号,備考";
 inline constexpr const char* kCsvImportant = "重要文書目録";
-inline constexpr const char* kEraFiscalYear = "%s%d年度";
-inline constexpr const char* kWesternFiscalYear = "%d年度";
-inline constexpr const char* kEraDate = "%s%d年%d月%d日";
-inline constexpr const char* kWesternDate = "%d年%d月%d日";
 
 // ---- Sender/receiver, post and name lists ---------------------------------
 inline constexpr const char* kHassinJusinFileName = "HassinJusinList.dat";
