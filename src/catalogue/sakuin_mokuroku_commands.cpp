@@ -5,17 +5,17 @@
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "catalogue/texts.h"
 #include "common/file_io.h"
+#include "common/linkage_file.h"
 #include "common/my_tool.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/texts.h"
 
 namespace bunrako {
 namespace {
 
 namespace ct = texts::catalogue;
-
-constexpr int kOpen = 2;
 
 // Reports a linkage file that was not written, naming it and the cause.
 template <typename Writer>
@@ -42,9 +42,7 @@ int LinkSakuinMokuroku(Prompt& prompt, Shell& shell, const CShokiSetteiData& set
     const bool single = writeOrReport(prompt, dataFolder, ct::kCatalogueCsvName, [&](auto* cause) {
         return WriteSakuinMokurokuCsv(header, entries, dataFolder, calendar, cause);
     });
-    if (settings.m_bUseSpreadsheet == 1 && !settings.m_strLinkIndexProgram.empty()) {
-        CMyTool::RunProgram(shell, prompt, settings.m_strLinkIndexProgram, kOpen, {});
-    }
+    OpenLinkageFile(shell, prompt, settings.m_bUseSpreadsheet, settings.m_strLinkIndexProgram);
     return word && taro && single ? 1 : 0;
 }
 
@@ -60,7 +58,7 @@ int WriteSakuinIkkatuForVolumes(Prompt& prompt, const Clock& clock,
         catalogue.Load();
         catalogue.SyncHeaderFromVolume(volume);
         if (WriteSakuinIkkatuCsv(catalogue, batchIndex, dataFolder, calendar) != 1) {
-            prompt.showMessage(ct::kTaroDataFailed, {}, MessageIcon::error);
+            prompt.showMessage(volumes::texts::kTaroDataFailed, {}, MessageIcon::error);
             return 0;
         }
         if (WriteSakuinIkkatuWordCsv(catalogue, batchIndex, dataFolder, calendar) != 1) {

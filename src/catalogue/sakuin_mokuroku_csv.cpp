@@ -5,39 +5,37 @@
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/texts.h"
 #include "common/cp932.h"
+#include "common/csv_date_texts.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/texts.h"
 
 namespace bunrako {
 namespace {
 
 namespace ct = texts::catalogue;
 
-constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kLineEnd = texts::kCsvLineEnd;
 // The document number stands right-aligned in this many columns.
 constexpr size_t kNumberColumns = 7;
-constexpr int kYearForm = 2;
 constexpr int kDayForm = 0;
 
 // The texts of one catalogue as its lines show them, in CP932.
 class CsvTexts {
   public:
-    explicit CsvTexts(CalendarMode calendar) : m_calendar(calendar) {}
+    explicit CsvTexts(CalendarMode calendar)
+        : m_calendar(calendar),
+          m_years(calendar.western, calendar.periodType, CsvDateTexts::WesternYears::fourDigits),
+          m_yearSuffix(utf8ToCp932(ct::kCsvFiscalYearSuffix)) {}
 
-    // The year of the fiscal year that holds the date: "平成20年" or "2008年".
+    // A year cell, the fiscal year that holds the date: "平成20年度", "2008年度".
+    std::string fiscalYear(const OleDateTime& date) const { return m_years.fiscalYearOf(date); }
+    // The same without "度": "平成20年", "2008年".
     std::string year(const OleDateTime& date) const {
-        const OleDateTime label = m_tool.FiscalLabelDate(date, m_calendar.periodType);
-        if (!label.isValid()) return {};
-        if (m_calendar.western) {
-            return utf8ToCp932(formatText(ct::kCsvWesternYear, label.format("%Y")));
-        }
-        return utf8ToCp932(m_tool.FormatDate(label, kYearForm));
-    }
-    // A year cell: the year followed by "度"; empty for a date that is not set.
-    std::string fiscalYear(const OleDateTime& date) const {
-        const std::string text = year(date);
-        return text.empty() ? text : text + utf8ToCp932(ct::kCsvFiscalYearSuffix);
+        std::string text = fiscalYear(date);
+        if (text.ends_with(m_yearSuffix)) text.resize(text.size() - m_yearSuffix.size());
+        return text;
     }
     // A reception date: "H20.4.1", or "08.04.01" in Western mode.
     std::string entryDate(const OleDateTime& date) const {
@@ -48,6 +46,8 @@ class CsvTexts {
   private:
     CMyTool m_tool;
     CalendarMode m_calendar;
+    CsvDateTexts m_years;
+    std::string m_yearSuffix;
 };
 
 std::string rightAligned(std::string_view cp932, size_t columns) {
@@ -56,10 +56,10 @@ std::string rightAligned(std::string_view cp932, size_t columns) {
 }
 
 // The cells every head line starts with: ",開始度,終了度,保存,大-中-小,課,係,,タイトル".
-std::string headCells(const CSakuinMokurokuHeader& header, const CsvTexts& texts) {
+std::string headCells(const CSakuinMokurokuHeader& header, const CsvTexts& show) {
     std::string cells;
     for (const std::string& cell :
-         {texts.fiscalYear(header.storageStartYear), texts.fiscalYear(header.storageEndYear),
+         {show.fiscalYear(header.storageStartYear), show.fiscalYear(header.storageEndYear),
           std::string(fixedBytes(header.retentionText))}) {
         cells += ',' + cell;
     }
@@ -74,8 +74,8 @@ std::string headCells(const CSakuinMokurokuHeader& header, const CsvTexts& texts
 }
 
 // 受付, 番号, 文書, 備考 of one entry, without a leading comma.
-std::string entryCells(const CSakuinMokurokuList& entry, const CsvTexts& texts) {
-    return texts.entryDate(entry.receivedDate) + ',' +
+std::string entryCells(const CSakuinMokurokuList& entry, const CsvTexts& show) {
+    return show.entryDate(entry.receivedDate) + ',' +
            rightAligned(fixedBytes(entry.documentNumber), kNumberColumns) + ',' +
            std::string(fixedBytes(entry.subject)) + ',' + std::string(fixedBytes(entry.remarks));
 }
@@ -99,25 +99,25 @@ int succeeded(FileErrorCause result, FileErrorCause* cause) {
 std::string SakuinMokurokuCsvBytes(const CSakuinMokurokuHeader& header,
                                    std::span<const CSakuinMokurokuList> entries,
                                    CalendarMode calendar) {
-    const CsvTexts texts(calendar);
-    std::string csv = utf8ToCp932(ct::kCsvFormName) + headCells(header, texts);
-    csv += ',' + std::to_string(header.bookCount) + ',' + texts.year(header.fiscalYear) + kLineEnd;
-    for (const CSakuinMokurokuList& entry : entries) csv += entryCells(entry, texts) + kLineEnd;
+    const CsvTexts show(calendar);
+    std::string csv = utf8ToCp932(ct::kCsvFormName) + headCells(header, show);
+    csv += ',' + std::to_string(header.bookCount) + ',' + show.year(header.fiscalYear) + kLineEnd;
+    for (const CSakuinMokurokuList& entry : entries) csv += entryCells(entry, show) + kLineEnd;
     return csv;
 }
 
 std::string SakuinIkkatuCatalogueBytes(const CSakuinMokurokuHeader& header,
                                        std::span<const CSakuinMokurokuList> entries,
                                        CalendarMode calendar) {
-    const CsvTexts texts(calendar);
-    const std::string head = headCells(header, texts);
+    const CsvTexts show(calendar);
+    const std::string head = headCells(header, show);
     const std::string emptyEntry = ",,,,";
     std::string csv = utf8ToCp932(ct::kCsvFormName);
     size_t next = 0;
     for (size_t line = 0; line < lineCount(entries.size()); ++line) {
         csv += head;
         for (int slot = 0; slot < kSakuinIkkatuEntriesPerLine; ++slot, ++next) {
-            csv += next < entries.size() ? ',' + entryCells(entries[next], texts) : emptyEntry;
+            csv += next < entries.size() ? ',' + entryCells(entries[next], show) : emptyEntry;
         }
         csv += kLineEnd;
     }
@@ -164,8 +164,7 @@ int WriteSakuinIkkatuWordCsv(const CSakuinMokurokuHeader& header,
     const bool first = batchIndex == 0;
     std::string bytes = first ? SakuinIkkatuWordHeaderBytes() : std::string();
     bytes += SakuinIkkatuCatalogueBytes(header, entries, calendar);
-    return succeeded(writeFile(SakuinCsvPath(folder, ct::kBatchWordCsvName), bytes, !first),
-                     cause);
+    return succeeded(writeFile(SakuinCsvPath(folder, ct::kBatchWordCsvName), bytes, !first), cause);
 }
 
 int WriteSakuinMokurokuCsv(const CSakuinMokuroku& catalogue, const std::filesystem::path& folder,

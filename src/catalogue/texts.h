@@ -78,11 +78,9 @@ inline constexpr const char* kBatchCsvName = "SakuinIkkatu.csv";
 inline constexpr const char* kBatchWordCsvName = "SakuinIkkatuWord.csv";
 // The form name that opens each catalogue's first line.
 inline constexpr const char* kCsvFormName = "索引目録";
-// After a year cell's text: "平成20年" + "度".
+// The year cells read "平成20年度" or "2008年度"; the last cell of the head
+// line gives the volume's year without this.
 inline constexpr const char* kCsvFiscalYearSuffix = "度";
-// The year of a fiscal-year label in Western mode; with the suffix it reads
-// "2008年度" as the era years read "平成20年度".
-inline constexpr const char* kCsvWesternYear = "%s年";
 // A document's reception date in Western mode, one cell like the era "H20.4.1".
 inline constexpr const char* kCsvWesternEntryDate = "%y.%m.%d";
 // The columns of the Word file's header row; the entry columns repeat for
@@ -92,7 +90,7 @@ inline constexpr const char* kBatchWordHeaderStart =
 inline constexpr const char* kBatchWordHeaderEntry = ",受付%d,番号%d,文書%d,備考%d";
 
 // ---- Data linkage and batch printing ----------------------------------------
-inline constexpr const char* kTaroDataFailed = "一太郎用データ作成に失敗しました";
+// The Word file failed (the 一太郎 file fails with the volume linkage's text).
 inline constexpr const char* kWordDataFailed = "ワード用データ作成に失敗しました";
 inline constexpr const char* kBatchPrintQuestion =
     "選択されている全ての簿冊を対象に印刷します\n\n索引目録様式を印刷しますか？";

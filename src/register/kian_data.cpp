@@ -6,17 +6,18 @@
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "common/cp932.h"
+#include "common/csv_date_texts.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/texts.h"
 #include "register/kessai_kubun_table.h"
 #include "register/texts.h"
 
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace rtexts = register_texts;
 
-constexpr const char* kLineEnd = "\r\n";
 constexpr int kDayForm = 0;
 // The levels each approval type uses.
 constexpr int kLevelsOfType[KessaiKubunTable::kTypes] = {3, 4};
@@ -33,12 +34,12 @@ void putText(char (&field)[N], std::string_view utf8) {
 
 // A date left blank for the clerk to write in.
 std::string blankDate(const KianInput& input, bool western, const CMyTool& tool) {
-    if (western) return texts::kKianBlankWesternDate;
-    return formatPrintf(texts::kKianBlankEraDate, tool.EraName(input.era).c_str());
+    if (western) return rtexts::kKianBlankWesternDate;
+    return formatPrintf(rtexts::kKianBlankEraDate, tool.EraName(input.era).c_str());
 }
 
 std::string westernDate(int year, int month, int day) {
-    return formatPrintf(texts::kKianWesternDate, year, month, day);
+    return formatPrintf(rtexts::kKianWesternDate, year, month, day);
 }
 
 // 収受: the reception date of a numbered document; blank without a number.
@@ -58,7 +59,7 @@ std::string receptionDate(const KianInput& input, const CSakuinMokurokuList& ent
 std::string draftingDate(const KianInput& input, bool western, const CMyTool& tool) {
     if (western) return westernDate(input.westernYear, input.month, input.day);
     return tool.FormatEraDate(
-        formatPrintf(texts::kKianEraDateText, input.era, input.eraYear, input.month, input.day),
+        formatPrintf(rtexts::kKianEraDateText, input.era, input.eraYear, input.month, input.day),
         kDayForm, false);
 }
 
@@ -71,7 +72,7 @@ void fillApprovers(KianData& data, const KianInput& input, const KessaiKubunTabl
         put(data.Kessaisha[level], name);
         // The class decides who is delegated and where the route starts.
         if (level >= 1 && level == chosen) {
-            put(data.Inin[level - 1], std::string(name) + utf8ToCp932(texts::kKianDelegated));
+            put(data.Inin[level - 1], std::string(name) + utf8ToCp932(rtexts::kKianDelegated));
         }
         if (level >= chosen) put(data.Kessaisha2[level], name);
     }
@@ -105,11 +106,11 @@ KianData KianData::Make(const KianInput& input, const CSakuinMokurokuList& entry
     KianData data;
     put(data.Bangou, fixedBytes(entry.documentNumber));
     put(data.Hozon, fixedBytes(header.retentionText));
-    put(data.Bunrui,
-        formatPrintf(texts::kKianClassCodes, std::string(fixedBytes(header.majorClassCode)).c_str(),
-                     std::string(fixedBytes(header.middleClassCode)).c_str(),
-                     std::string(fixedBytes(header.minorClassCode)).c_str()));
-    putText(data.Hassou, texts::kKianBlankSendDate);
+    put(data.Bunrui, formatPrintf(rtexts::kKianClassCodes,
+                                  std::string(fixedBytes(header.majorClassCode)).c_str(),
+                                  std::string(fixedBytes(header.middleClassCode)).c_str(),
+                                  std::string(fixedBytes(header.minorClassCode)).c_str()));
+    putText(data.Hassou, rtexts::kKianBlankSendDate);
     putText(data.Shuuju, receptionDate(input, entry, western, tool));
     putText(data.Kian, draftingDate(input, western, tool));
     putText(data.Kessai, blankDate(input, western, tool));
@@ -127,25 +128,24 @@ KianData KianData::Make(const KianInput& input, const CSakuinMokurokuList& entry
 }
 
 std::string KianData::CsvLine() const {
-    std::vector<std::string_view> fields = {
-        fixedBytes(Bangou), fixedBytes(Hozon),  fixedBytes(Bunrui), fixedBytes(Hassou),
-        fixedBytes(Kubun),  fixedBytes(Shuuju), fixedBytes(Kian),   fixedBytes(Kessai),
-        fixedBytes(Ka),     fixedBytes(Kakari), fixedBytes(Shoku),  fixedBytes(Simei),
-        fixedBytes(Kenmei)};
-    for (const auto& name : Kessaisha) fields.push_back(fixedBytes(name));
-    for (const auto& name : Aigi) fields.push_back(fixedBytes(name));
-    for (const auto& name : Inin) fields.push_back(fixedBytes(name));
-    fields.push_back(fixedBytes(Title));
-    for (const auto& name : Kessaisha2) fields.push_back(fixedBytes(name));
-
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        line += fields[i];
-    }
-    return line + kLineEnd;
+    std::vector<std::string> fields;
+    const auto add = [&](const auto& field) { fields.emplace_back(fixedBytes(field)); };
+    for (const auto* field : {&Bangou, &Hozon}) add(*field);
+    add(Bunrui);
+    add(Hassou);
+    add(Kubun);
+    for (const auto* field : {&Shuuju, &Kian, &Kessai, &Ka, &Kakari, &Shoku, &Simei}) add(*field);
+    add(Kenmei);
+    for (const auto& name : Kessaisha) add(name);
+    for (const auto& name : Aigi) add(name);
+    for (const auto& name : Inin) add(name);
+    add(Title);
+    for (const auto& name : Kessaisha2) add(name);
+    return csvLine(fields);
 }
 
-std::string KianData::CsvHeaderLine() { return utf8ToCp932(texts::kKianCsvHeader) + kLineEnd; }
+std::string KianData::CsvHeaderLine() {
+    return utf8ToCp932(rtexts::kKianCsvHeader) + texts::kCsvLineEnd;
+}
 
 }  // namespace bunrako
