@@ -70,6 +70,18 @@ int WriteSakuinIkkatuForVolumes(Prompt& prompt, const Clock& clock,
     return 1;
 }
 
+CatalogueLinkageStep SakuinIkkatuLinkageStep(Prompt& prompt, const Clock& clock,
+                                             const CShokiSetteiData& settings,
+                                             const std::filesystem::path& dataFolder) {
+    const std::filesystem::path volumeFile = pathFromUtf8(settings.m_strVolumeFile);
+    const CalendarMode calendar = CalendarMode::FromSettings(settings);
+    return [&prompt, &clock, volumeFile, dataFolder,
+            calendar](std::span<const CDocMasterData> volumes) {
+        return WriteSakuinIkkatuForVolumes(prompt, clock, volumes, volumeFile, dataFolder,
+                                           calendar) == 1;
+    };
+}
+
 int PrintSakuinIkkatu(Prompt& prompt, Shell& shell, const Clock& clock,
                       const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
                       std::span<const CDocMasterData> selected) {

@@ -6,6 +6,7 @@
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "volumes/calendar_mode.h"
+#include "volumes/volume_linkage.h"
 
 namespace bunrako {
 
@@ -37,6 +38,13 @@ int WriteSakuinIkkatuForVolumes(Prompt& prompt, const Clock& clock,
                                 std::span<const CDocMasterData> volumes,
                                 const std::filesystem::path& volumeFile,
                                 const std::filesystem::path& dataFolder, CalendarMode calendar);
+
+// The step of the volume list's data linkage that appends the chosen
+// volumes' catalogues to the batch files (WriteSakuinIkkatuForVolumes with
+// the settings' volume file and calendar). Prompt and clock must outlive it.
+CatalogueLinkageStep SakuinIkkatuLinkageStep(Prompt& prompt, const Clock& clock,
+                                             const CShokiSetteiData& settings,
+                                             const std::filesystem::path& dataFolder);
 
 // 索引目録一括印刷 of the volume tab: writes the batch files from the selected
 // volumes and, when the word processor is in use and the clerk agrees, prints

@@ -88,8 +88,12 @@ bool KianDraft::Accept(const KianInput& input) {
     writeFile(rtexts::kMacro10Name, MacroBytes(input, false));
 
     startWordProcessor(input);
-    m_approvers.Save(m_prompt, KessaiKubunTable::PathIn(m_dataFolder));
+    SaveApprovers();
     return true;
+}
+
+bool KianDraft::SaveApprovers() const {
+    return m_approvers.Save(m_prompt, KessaiKubunTable::PathIn(m_dataFolder));
 }
 
 std::string KianDraft::KianCsvBytes(const KianData& data) const { return data.CsvLine(); }

@@ -32,6 +32,10 @@ class KianDraft {
     ShokuSimeiList& names() { return m_names; }
     bool western() const { return m_settings.m_nCalendarMode == 1; }
 
+    // Saves the approver table to KessaiKubun.dat, as after the approver
+    // settings dialog ends with OK.
+    bool SaveApprovers() const;
+
     // What the dialog shows first: today, the stored approval type, class 0,
     // the most used post and name.
     KianInput InitialInput() const;

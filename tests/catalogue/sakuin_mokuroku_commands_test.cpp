@@ -189,6 +189,36 @@ TEST_F(CatalogueCommandsTest, AFailedBatchFileStopsThePrinting) {
     EXPECT_TRUE(shell.opened.empty());
 }
 
+TEST_F(CatalogueCommandsTest, TheVolumeLinkageAppendsTheChosenVolumesCatalogues) {
+    fs::create_directory(dataFolder);
+    settings.m_bUseSpreadsheet = 1;
+    settings.m_strLinkVolumeProgram = "簿冊連携.xls";
+    const std::vector<CDocMasterData> chosen = {volume("会議録"), volume("通知")};
+    file(chosen[1], "通知文");
+    EXPECT_EQ(
+        VolumeDataLinkage(prompt, shell, settings, dataFolder, chosen, VolumeLinkageTab::volumeList,
+                          SakuinIkkatuLinkageStep(prompt, clock, settings, dataFolder)),
+        1);
+    EXPECT_TRUE(fs::exists(dataFolder / "DocMaster.csv"));
+    const std::string lines = line("会議録", "") + line("通知", "通知文");
+    EXPECT_EQ(readBytes(dataFolder / "SakuinIkkatu.csv"), lines);
+    EXPECT_EQ(readBytes(dataFolder / "SakuinIkkatuWord.csv"),
+              SakuinIkkatuWordHeaderBytes() + lines);
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].path, "簿冊連携.xls");
+
+    // A catalogue file that cannot be written stops the linkage before the
+    // linkage file is opened.
+    fs::remove(dataFolder / "SakuinIkkatuWord.csv");
+    fs::create_directory(dataFolder / "SakuinIkkatuWord.csv");
+    EXPECT_EQ(
+        VolumeDataLinkage(prompt, shell, settings, dataFolder, chosen, VolumeLinkageTab::volumeList,
+                          SakuinIkkatuLinkageStep(prompt, clock, settings, dataFolder)),
+        0);
+    EXPECT_EQ(prompt.lastMessage(), "ワード用データ作成に失敗しました");
+    EXPECT_EQ(shell.opened.size(), 1u);
+}
+
 class CatalogueLinkageTest : public CatalogueCommandsTest {
   protected:
     CSakuinMokurokuHeader header() const {
