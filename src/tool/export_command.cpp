@@ -5,9 +5,15 @@
 #include <ostream>
 
 #include "app/settei_koumoku_list.h"
+#include "catalogue/read_report.h"
+#include "catalogue/sakuin_mokuroku.h"
+#include "catalogue/sakuin_mokuroku_csv.h"
+#include "catalogue/texts.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
+#include "common/my_tool.h"
+#include "common/system_clock.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/texts.h"
 #include "tool/cli.h"
@@ -25,6 +31,7 @@ namespace bunrako::cli {
 namespace {
 
 namespace fs = std::filesystem;
+namespace catalogue_texts = bunrako::texts::catalogue;
 
 struct ExportRequest {
     fs::path file;
@@ -110,14 +117,54 @@ ExportOutcome exportRegister(const ExportRequest& request, Prompt& prompt, std::
             {request.out / pathFromUtf8(register_texts::kRegisterCsvName)}};
 }
 
-// The kinds of export. The index catalogue ("catalogue": SakuinMokuroku.csv,
-// SakuinIkkatu.csv and SakuinIkkatuWord.csv of one SakuinMokuroku.dat) joins
-// this table with the catalogue's exports.
+// One index catalogue: SakuinMokuroku.csv and the batch files as the first
+// catalogue of a batch. A catalogue without entries still has its head line.
+// What a damaged file held is exported after a line saying what was lost;
+// a file with nothing this program can read fails.
+ExportOutcome exportCatalogue(const ExportRequest& request, Prompt& prompt, std::ostream&) {
+    SystemClock clock;
+    CSakuinMokuroku catalogue(prompt, clock, request.file);
+    catalogue.Load();
+    const ReadReport& report = catalogue.readReport();
+    // Load has told of a text too long for its field itself.
+    if (report.state != ReadState::complete && report.state != ReadState::textTooLong) {
+        prompt.showMessage(describeReadProblem(report, pathToUtf8(request.file)));
+    }
+    if (report.unreadable() || report.state == ReadState::empty ||
+        report.state == ReadState::unknownTag) {
+        return {};
+    }
+    const CalendarMode calendar{request.westernDates == 1, request.periodType};
+    using Writer = int (*)(const CSakuinMokuroku&, const fs::path&, CalendarMode, FileErrorCause*);
+    const std::pair<const char*, Writer> writers[] = {
+        {catalogue_texts::kCatalogueCsvName, &WriteSakuinMokurokuCsv},
+        {catalogue_texts::kBatchCsvName,
+         [](const CSakuinMokuroku& c, const fs::path& out, CalendarMode mode,
+            FileErrorCause* cause) { return WriteSakuinIkkatuCsv(c, 0, out, mode, cause); }},
+        {catalogue_texts::kBatchWordCsvName,
+         [](const CSakuinMokuroku& c, const fs::path& out, CalendarMode mode,
+            FileErrorCause* cause) { return WriteSakuinIkkatuWordCsv(c, 0, out, mode, cause); }},
+    };
+    ExportOutcome outcome{kSuccess, catalogue.entries().size(), {}};
+    for (const auto& [name, write] : writers) {
+        const fs::path file = SakuinCsvPath(request.out, name);
+        FileErrorCause cause = FileErrorCause::none;
+        if (write(catalogue, request.out, calendar, &cause) != 1) {
+            CMyTool::CheckFileError(prompt, cause, pathToUtf8(file), true);
+            return {};
+        }
+        outcome.files.push_back(file);
+    }
+    return outcome;
+}
+
+// The kinds of export.
 const std::map<std::string, ExportFunction>& exportKinds() {
     static const std::map<std::string, ExportFunction> kinds = {
         {"volumes", exportVolumes},
         {"forms", exportForms},
         {"register", exportRegister},
+        {"catalogue", exportCatalogue},
     };
     return kinds;
 }

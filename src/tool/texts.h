@@ -41,7 +41,7 @@ inline constexpr const char* kVolumesBeyondCount =
 
 // ---- export and import ------------------------------------------------------
 inline constexpr const char* kExportUsage =
-    "usage: bunrako-tool export volumes|forms|register FILE [--calendar era|western] "
+    "usage: bunrako-tool export volumes|forms|register|catalogue FILE [--calendar era|western] "
     "[--period 0-3] [--department Kamei.dat] [--out FOLDER]";
 inline constexpr const char* kImportUsage =
     "usage: bunrako-tool import CSV --data-folder FOLDER [--volume-file PATH]";

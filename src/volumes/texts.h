@@ -59,10 +59,6 @@ inline constexpr const char* kTaroDataFailed = "一太郎用データ作成に�
 inline constexpr const char* kWordDataFailed = "Word用データ作成に失敗しました";
 inline constexpr const char* kPrintTitlesQuestion =
     "選択されている全ての簿冊を対象に印刷します\n\n簿冊タイトルを印刷しますか？";
-// The word processor's argument that merges DocMasterWord.csv into the form.
-inline constexpr const char* kMergeMacroArgument = "/mSasikomiKaisi \"%s\"";
-inline constexpr const char* kTaroExtensions[] = {"jtd", "JTD"};
-inline constexpr const char* kWordExtensions[] = {"doc", "DOC", "Doc"};
 
 // ---- Bulk import of volumes from a spreadsheet CSV (簿冊データ簡易登録) -----
 inline constexpr const char* kImportCaption = "簿冊データ簡易登録";
