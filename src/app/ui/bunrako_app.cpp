@@ -1,5 +1,7 @@
 #include "app/ui/bunrako_app.h"
 
+#include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -23,6 +25,28 @@ void loadQtTranslations(QApplication& app) {
     }
 }
 
+// Kanji take their Japanese forms only from a Japanese font. Where the
+// desktop does not run in Japanese, its fallback for them may be a Chinese
+// one; the first Japanese font installed is then put first.
+void preferJapaneseFont(QApplication& app) {
+#ifdef _WIN32
+    (void)app;
+#else
+    static const char* const kJapaneseFonts[] = {"Noto Sans CJK JP", "Source Han Sans JP",
+                                                 "IPAexGothic",      "IPAGothic",
+                                                 "TakaoGothic",      "VL Gothic"};
+    const QStringList installed = QFontDatabase::families();
+    for (const char* name : kJapaneseFonts) {
+        const QString family = QString::fromUtf8(name);
+        if (!installed.contains(family)) continue;
+        QFont font = QApplication::font();
+        font.setFamilies({family, font.family()});
+        app.setFont(font);
+        return;
+    }
+#endif
+}
+
 }  // namespace
 
 CBunrakoApp::CBunrakoApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -32,6 +56,7 @@ CBunrakoApp::CBunrakoApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(BUNRAKO_VERSION));
     setWindowIcon(CommandIcons::application());
     loadQtTranslations(*this);
+    preferJapaneseFont(*this);
 }
 
 CBunrakoApp::~CBunrakoApp() = default;
