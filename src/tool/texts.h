@@ -14,8 +14,6 @@ inline constexpr const char* kInvalidDate = "日付が正しくありません: 
 inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
 inline constexpr const char* kBytesDropped = " バイトを読み飛ばしました。";
 
-inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
-
 // ---- dump of the register, change forms, name lists and approvers -------
 // What a reader left out of a file it could read in part.
 inline constexpr const char* kDumpTailDropped =
