@@ -23,7 +23,6 @@ inline constexpr const char* kEraDate = "%s%d年%d月%d日";
 inline constexpr const char* kWesternDate = "%d年%d月%d日";
 
 // ---- The register tab: list, caption, commands ----------------------------
-inline constexpr const char* kRegisterName = "文書件名簿";
 
 // Column captions of the list.
 inline constexpr const char* kColumnReceived = "受付日";

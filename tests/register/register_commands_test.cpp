@@ -30,9 +30,6 @@ CBunshoKenMeiboData entryOf(const std::string& image) {
     std::memcpy(static_cast<void*>(&e), image.data(), sizeof e);
     return e;
 }
-std::string imageOf(const CBunshoKenMeiboData& e) {
-    return std::string(reinterpret_cast<const char*>(&e), sizeof e);
-}
 
 class RegisterCommandsTest : public ::testing::Test {
   protected:
