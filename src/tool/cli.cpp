@@ -16,6 +16,8 @@ const std::map<std::string, Command>& commands() {
         {"check", runCheck},
         {"date", runDate},
         {"dump", runDump},
+        {"export", runExport},
+        {"import", runImport},
     };
     return table;
 }
@@ -24,6 +26,9 @@ void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
+           "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
+           " [--out FOLDER]\n"
+           "  import CSV --data-folder FOLDER [--volume-file PATH]\n"
            "  check PATH\n";
 }
 
