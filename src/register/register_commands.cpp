@@ -7,18 +7,12 @@
 #include "app/shoki_settei_data.h"
 #include "common/clock.h"
 #include "common/cp932.h"
+#include "common/linkage_file.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_criteria.h"
 
 namespace bunrako {
-namespace {
-
-// RunProgram's mode that opens a file with the desktop's association.
-constexpr int kOpenMode = 2;
-
-}  // namespace
-
 CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
                                      const std::filesystem::path& registerFile, const Clock& clock,
                                      Prompt& prompt) {
@@ -69,9 +63,7 @@ int linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
                         settings.m_nManagementPeriod)) {
         return 0;
     }
-    if (settings.m_bUseSpreadsheet == 1 && !settings.m_strLinkRegisterProgram.empty()) {
-        CMyTool::RunProgram(shell, prompt, settings.m_strLinkRegisterProgram, kOpenMode, {});
-    }
+    OpenLinkageFile(shell, prompt, settings.m_bUseSpreadsheet, settings.m_strLinkRegisterProgram);
     return 1;
 }
 

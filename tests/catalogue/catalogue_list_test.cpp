@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_commands.h"
+#include "catalogue/catalogue_entry_commands.h"
 #include "catalogue/catalogue_list_cells.h"
 #include "catalogue/kanren_file_data.h"
 #include "catalogue/related_file_cells.h"

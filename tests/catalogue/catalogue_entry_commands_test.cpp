@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_commands.h"
+#include "catalogue/catalogue_entry_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +34,9 @@ CSakuinMokurokuList entry(std::string_view number, OleDateTime received,
     return e;
 }
 
-class CatalogueCommandsTest : public ::testing::Test {
+class CatalogueEntryCommandsTest : public ::testing::Test {
   protected:
-    CatalogueCommandsTest() {
+    CatalogueEntryCommandsTest() {
         volume.setDaiBunruiMei("総務");
         volume.setChuuBunruiMei("文書");
         volume.setShouBunruiMei("会議");
@@ -61,7 +61,7 @@ class CatalogueCommandsTest : public ::testing::Test {
     CDocMasterData volume = CDocMasterData::NewRecord(date(2020, 6, 1));
 };
 
-TEST_F(CatalogueCommandsTest, RegisteringKeepsTheEntriesInDateOrder) {
+TEST_F(CatalogueEntryCommandsTest, RegisteringKeepsTheEntriesInDateOrder) {
     EXPECT_EQ(
         registerCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt), 0);
     EXPECT_EQ(
@@ -71,7 +71,7 @@ TEST_F(CatalogueCommandsTest, RegisteringKeepsTheEntriesInDateOrder) {
     EXPECT_EQ(numbers(), (std::vector<std::string>{"1", "2", "3"}));
 }
 
-TEST_F(CatalogueCommandsTest, ChangingWithRemovalLeavesOneEntryAtItsNewDate) {
+TEST_F(CatalogueEntryCommandsTest, ChangingWithRemovalLeavesOneEntryAtItsNewDate) {
     for (const auto& e : {entry("1", date(2020, 5, 1)), entry("2", date(2020, 6, 1)),
                           entry("3", date(2020, 7, 1))}) {
         registerCatalogueEntry(e, volume, volumeFile, clock, prompt);
@@ -95,7 +95,7 @@ TEST_F(CatalogueCommandsTest, ChangingWithRemovalLeavesOneEntryAtItsNewDate) {
     EXPECT_EQ(numbers(), (std::vector<std::string>{"2", "1", "3", "1"}));
 }
 
-TEST_F(CatalogueCommandsTest, AnEditThatKeepsTheKeyReplacesInPlace) {
+TEST_F(CatalogueEntryCommandsTest, AnEditThatKeepsTheKeyReplacesInPlace) {
     registerCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt);
     registerCatalogueEntry(entry("2", date(2020, 6, 1)), volume, volumeFile, clock, prompt);
     const CSakuinMokurokuList before = entry("1", date(2020, 5, 1));
@@ -111,7 +111,7 @@ TEST_F(CatalogueCommandsTest, AnEditThatKeepsTheKeyReplacesInPlace) {
     EXPECT_EQ(catalogue.entries()[0].senderText(), "総務部長");
 }
 
-TEST_F(CatalogueCommandsTest, TheEntryAsItWasStaysWhenItsSuccessorCannotBeWritten) {
+TEST_F(CatalogueEntryCommandsTest, TheEntryAsItWasStaysWhenItsSuccessorCannotBeWritten) {
     registerCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt);
     // The safety copy's name is taken by a folder; the clerk gives up.
     fs::create_directory(yearFolder() / "SakuinMokuroku.da$");
@@ -124,7 +124,7 @@ TEST_F(CatalogueCommandsTest, TheEntryAsItWasStaysWhenItsSuccessorCannotBeWritte
     EXPECT_EQ(testing::readBytes(catalogueFile()), stored);
 }
 
-TEST_F(CatalogueCommandsTest, DeletingRemovesTheConfirmedEntry) {
+TEST_F(CatalogueEntryCommandsTest, DeletingRemovesTheConfirmedEntry) {
     registerCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt);
     registerCatalogueEntry(entry("2", date(2020, 6, 1)), volume, volumeFile, clock, prompt);
     EXPECT_EQ(deleteCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt),
@@ -154,7 +154,7 @@ TEST(CatalogueStorageYearsTest, ReceptionMustLieWithinTheStorageYears) {
     EXPECT_TRUE(receivedWithinStorageYears(date(2020, 9, 30), header, 2));
 }
 
-TEST_F(CatalogueCommandsTest, TheProbeOnlyReadsCatalogues) {
+TEST_F(CatalogueEntryCommandsTest, TheProbeOnlyReadsCatalogues) {
     // No catalogue: none, and no folder is made.
     EXPECT_FALSE(volumeHasCatalogueEntries(volumeFile, volume));
     EXPECT_FALSE(fs::exists(folder / "総務"));
@@ -180,7 +180,7 @@ TEST_F(CatalogueCommandsTest, TheProbeOnlyReadsCatalogues) {
     EXPECT_FALSE(fs::exists(folder / "総務/文書/会議/議事録/索引目録データ"));
 }
 
-TEST_F(CatalogueCommandsTest, TheVolumeExtractionAsksTheProbe) {
+TEST_F(CatalogueEntryCommandsTest, TheVolumeExtractionAsksTheProbe) {
     registerCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt);
     CDocMasterData empty = volume;
     empty.setTitle("空の簿冊");

@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_commands.h"
+#include "catalogue/catalogue_entry_commands.h"
 
 #include <string>
 
