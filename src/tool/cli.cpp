@@ -15,6 +15,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"check", runCheck},
         {"date", runDate},
+        {"demo", runDemo},
         {"dump", runDump},
     };
     return table;
@@ -24,7 +25,8 @@ void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
-           "  check PATH\n";
+           "  check PATH\n"
+           "  demo FOLDER [--volumes N] [--entries N] [--seed S] [--today YYYY-MM-DD] [--force]\n";
 }
 
 }  // namespace

@@ -10,5 +10,6 @@ namespace bunrako::cli {
 int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runDate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runDemo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace bunrako::cli
