@@ -1,4 +1,9 @@
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <map>
+#include <string>
 #include <unordered_map>
 
 #include "common/file_io.h"
@@ -103,29 +108,54 @@ class VolumeMaker {
     }
 
   private:
-    void setDepartment(CDocMasterData& volume, const SubsectionRef& where) const {
-        const std::string code = masterCode(where.section + 1, where.subsection + 1);
-        volume.setKaMei(m_w.department.NameByCode(masterCode(where.section + 1)));
-        volume.setKakariMei(m_w.department.NameByCode(code));
-        volume.setKaBunruiCode(code);
+    // The department fields as the department master gives them, looked up
+    // once per sub-section.
+    void setDepartment(CDocMasterData& volume, const SubsectionRef& where) {
+        const std::array<size_t, 3> key = {where.section + 1, where.subsection + 1, 0};
+        auto found = m_departmentFields.find(key);
+        if (found == m_departmentFields.end()) {
+            CDocMasterData fields{};
+            const std::string code = masterCode(key[0], key[1]);
+            fields.setKaMei(m_w.department.NameByCode(masterCode(key[0])));
+            fields.setKakariMei(m_w.department.NameByCode(code));
+            fields.setKaBunruiCode(code);
+            found = m_departmentFields.emplace(key, fields).first;
+        }
+        copyFields(volume, found->second, offsetof(CDocMasterData, KaMei),
+                   offsetof(CDocMasterData, DaiBunruiCode));
     }
 
-    // Names and short codes come from the classification master.
-    void setClassification(CDocMasterData& volume, size_t major, size_t middle,
-                           size_t minor) const {
-        const CSetteiKoumokuList& master = m_w.classification;
-        volume.setDaiBunruiMei(master.NameByCode(masterCode(major)));
-        volume.setDaiBunruiCode(master.SubNameByCode(masterCode(major)));
-        volume.setChuuBunruiMei(master.NameByCode(masterCode(major, middle)));
-        volume.setChuuBunruiCode(master.SubNameByCode(masterCode(major, middle)));
-        volume.setShouBunruiMei(master.NameByCode(masterCode(major, middle, minor)));
-        volume.setShouBunruiCode(master.SubNameByCode(masterCode(major, middle, minor)));
+    // Names and short codes as the classification master gives them, looked
+    // up once per minor class.
+    void setClassification(CDocMasterData& volume, size_t major, size_t middle, size_t minor) {
+        const std::array<size_t, 3> key = {major, middle, minor};
+        auto found = m_classFields.find(key);
+        if (found == m_classFields.end()) {
+            const CSetteiKoumokuList& master = m_w.classification;
+            CDocMasterData fields{};
+            fields.setDaiBunruiMei(master.NameByCode(masterCode(major)));
+            fields.setDaiBunruiCode(master.SubNameByCode(masterCode(major)));
+            fields.setChuuBunruiMei(master.NameByCode(masterCode(major, middle)));
+            fields.setChuuBunruiCode(master.SubNameByCode(masterCode(major, middle)));
+            fields.setShouBunruiMei(master.NameByCode(masterCode(major, middle, minor)));
+            fields.setShouBunruiCode(master.SubNameByCode(masterCode(major, middle, minor)));
+            found = m_classFields.emplace(key, fields).first;
+        }
+        copyFields(volume, found->second, offsetof(CDocMasterData, DaiBunruiCode),
+                   offsetof(CDocMasterData, Title));
+    }
+
+    // The bytes of the fields from `begin` up to `end`.
+    static void copyFields(CDocMasterData& volume, const CDocMasterData& fields, size_t begin,
+                           size_t end) {
+        std::memcpy(reinterpret_cast<char*>(&volume) + begin,
+                    reinterpret_cast<const char*>(&fields) + begin, end - begin);
     }
 
     // A title is used once a year, so that each volume has its own folder
     // tree; later volumes of the same kind are numbered.
     std::string uniqueTitle(int year, const char* stem) {
-        const int count = ++m_titles[formatPrintf("%d\n%s", year, stem)];
+        const int count = ++m_titles[std::to_string(year) + "\n" + stem];
         return count == 1 ? std::string(stem) : formatPrintf("%s（その%d）", stem, count);
     }
 
@@ -151,6 +181,8 @@ class VolumeMaker {
     int m_todayYear = 0;
     int m_firstYear = 0;
     std::unordered_map<std::string, int> m_titles;
+    std::map<std::array<size_t, 3>, CDocMasterData> m_departmentFields;
+    std::map<std::array<size_t, 3>, CDocMasterData> m_classFields;
 };
 
 // The disposed-volume file gets the disposed volumes in the order of their
