@@ -30,6 +30,7 @@ constexpr int kMostDaysBetweenSteps = 4;
 constexpr int kFirstHour = 9;
 constexpr uint32_t kDaysInYear = 365;
 constexpr int kDrawsForADay = 8;
+constexpr size_t kRememberedUses = 500;
 constexpr int kOfficeMinutes = 8 * 60;
 
 std::string sectionPrefixOf(const CDocMasterData& volume) {
@@ -221,7 +222,10 @@ bool writeNameLists(Workshop& workshop, const std::vector<FiledEntry>& filed) {
     NameList postList(ShokuSimeiList::kSlots, ShokuSimeiList::kSlots, workshop.clock.now());
     NameList personList(ShokuSimeiList::kSlots, ShokuSimeiList::kSlots, workshop.clock.now());
     const auto drafters = personNames();
-    for (const FiledEntry& item : filed) {
+    // Each use re-orders a list and old counts age away: the last few hundred
+    // documents make lists as a clerk would have them, at a bounded cost.
+    const size_t first = filed.size() > kRememberedUses ? filed.size() - kRememberedUses : 0;
+    for (const FiledEntry& item : std::span(filed).subspan(first)) {
         const OleDateTime when = duringOfficeHours(workshop, item.entry.receivedDate);
         names.Hassin.Record(item.entry.senderText(), when);
         names.Jusin.Record(item.entry.receiverText(), when);

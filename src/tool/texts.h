@@ -57,9 +57,9 @@ inline constexpr const char* kCheckUsage = "usage: bunrako-tool check PATH";
 inline constexpr const char* kDemoUsage =
     "usage: bunrako-tool demo FOLDER [--volumes N] [--entries N] [--seed S]\n"
     "                         [--today YYYY-MM-DD] [--force]\n"
-    "  FOLDER に試用のための事務所のデータ一式を作ります（簿冊 N 冊、既定 %d 冊、\n"
-    "  文書件名簿 N 件、既定 %d 件、1 ～ %d）。同じシード（既定 1）からは同じバイトの\n"
-    "  ファイルができます。基準日（今日とみなす日）の既定は %s です。\n"
+    "  FOLDER に試用のための事務所のデータ一式を作ります（簿冊 N 冊、既定 %d 冊。\n"
+    "  文書件名簿 N 件、既定 %d 件。どちらも %d まで）。同じシード（既定 1）からは\n"
+    "  同じバイトのファイルができます。基準日（今日とみなす日）の既定は %s です。\n"
     "  フォルダの木と索引目録は新しい簿冊から %d 冊分までだけ作ります。\n"
     "  FOLDER は新しいフォルダか空のフォルダです。--force を付けると中身のある\n"
     "  フォルダにも書き込みます（同名のファイルは上書きされます）。\n";
