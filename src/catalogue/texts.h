@@ -72,6 +72,29 @@ inline constexpr const char* kFieldFileName = "ファイルの名称";
 inline constexpr const char* kFieldFileType = "ファイルの種類";
 inline constexpr const char* kFieldFolder = "ファイルの保存場所";
 
+// ---- Linkage and print files ---------------------------------------------
+inline constexpr const char* kCatalogueCsvName = "SakuinMokuroku.csv";
+inline constexpr const char* kBatchCsvName = "SakuinIkkatu.csv";
+inline constexpr const char* kBatchWordCsvName = "SakuinIkkatuWord.csv";
+// The form name that opens each catalogue's first line.
+inline constexpr const char* kCsvFormName = "索引目録";
+// The year cells read "平成20年度" or "2008年度"; the last cell of the head
+// line gives the volume's year without this.
+inline constexpr const char* kCsvFiscalYearSuffix = "度";
+// A document's reception date in Western mode, one cell like the era "H20.4.1".
+inline constexpr const char* kCsvWesternEntryDate = "%y.%m.%d";
+// The columns of the Word file's header row; the entry columns repeat for
+// every entry of a page.
+inline constexpr const char* kBatchWordHeaderStart =
+    "帳票名,開始,終了,保存,分類,課名,係名,氏名,タイトル";
+inline constexpr const char* kBatchWordHeaderEntry = ",受付%d,番号%d,文書%d,備考%d";
+
+// ---- Data linkage and batch printing ----------------------------------------
+// The Word file failed (the 一太郎 file fails with the volume linkage's text).
+inline constexpr const char* kWordDataFailed = "ワード用データ作成に失敗しました";
+inline constexpr const char* kBatchPrintQuestion =
+    "選択されている全ての簿冊を対象に印刷します\n\n索引目録様式を印刷しますか？";
+
 // ---- File search ----------------------------------------------------------
 inline constexpr const char* kSearchColumnFileName = "ファイル名";
 inline constexpr const char* kSearchColumnDocumentName = "文書名";

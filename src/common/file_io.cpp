@@ -89,6 +89,16 @@ FileErrorCause writeWholeFile(const fs::path& path, std::string_view bytes) {
     return FileErrorCause::none;
 }
 
+FileErrorCause appendToFile(const fs::path& path, std::string_view bytes) {
+    FilePtr file = openFile(path, "ab");
+    if (!file) return lastCause();
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return lastCause();
+    errno = 0;
+    if (std::fclose(file.release()) != 0) return lastCause();
+    return FileErrorCause::none;
+}
+
 FileErrorCause checkWritable(const fs::path& path) {
     return openFile(path, "ab") ? FileErrorCause::none : lastCause();
 }

@@ -20,6 +20,9 @@ FileErrorCause readWholeFile(const std::filesystem::path& path, std::string& byt
                              bool createIfMissing = false);
 // Creates or truncates the file and writes the bytes.
 FileErrorCause writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// Appends the bytes at the end of the file, creating it when missing. A file
+// that will not open is left as it was.
+FileErrorCause appendToFile(const std::filesystem::path& path, std::string_view bytes);
 // Opens the file for writing without truncating it (creating it empty when
 // missing) and closes it again: whether a write would get to open it.
 FileErrorCause checkWritable(const std::filesystem::path& path);

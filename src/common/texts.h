@@ -44,6 +44,20 @@ inline constexpr const char* kCannotDeleteFolder =
 // Outside programs.
 inline constexpr const char* kCannotStartProgram = "プログラムを起動できません：%s";
 
+// Arguments handed to the outside office programs.
+// Word runs the form's merge macro on the form (title, batch index and draft
+// printing).
+inline constexpr const char* kWordMergeArguments = "/mSasikomiKaisi \"%s\"";
+// 一太郎 opens the draft form and runs the macro file on it.
+inline constexpr const char* kTaroMacroArguments = "\"%s\" /M/\"%s\"";
+// A document handed to the program that opens it.
+inline constexpr const char* kQuotedArgument = "\"%s\"";
+// The word-processor extension settings that name each program, in exactly
+// these spellings. Printing knows 一太郎 only by the first two; drafting by
+// all three.
+inline constexpr const char* kTaroExtensions[] = {"jtd", "JTD", "Jtd"};
+inline constexpr const char* kWordExtensions[] = {"doc", "DOC", "Doc"};
+
 // Shell errors of opening and printing files, shown after the path.
 inline constexpr const char* kShellErrorOutOfMemory =
     "\nThe operating system is out of memory or resources.";
@@ -69,5 +83,20 @@ inline constexpr const char* kShellErrorNoAssoc =
     "also be returned if you attempt to print a file that is not printable.";
 inline constexpr const char* kShellErrorDllNotFound =
     "\nThe specified dynamic-link library was not found.";
+
+// Year and date texts of the CSV files handed to other programs.
+inline constexpr const char* kCsvEraYear = "%s%d年度";
+inline constexpr const char* kCsvWesternYear = "%d年度";
+inline constexpr const char* kCsvWesternYearFourDigits = "%04d年度";
+inline constexpr const char* kCsvEraShortYear = "%s%d";
+inline constexpr const char* kCsvWesternShortYear = "%02d";
+inline constexpr const char* kCsvEraYearMonth = "%s%d年%d月";
+inline constexpr const char* kCsvWesternYearMonth = "%d年%d月";
+inline constexpr const char* kCsvEraShortYearMonth = "%s%d.%d";
+inline constexpr const char* kCsvWesternShortYearMonth = "%02d.%d";
+inline constexpr const char* kCsvEraDate = "%s%d年%d月%d日";
+inline constexpr const char* kCsvWesternDate = "%d年%d月%d日";
+// Every line of those files ends so.
+inline constexpr const char* kCsvLineEnd = "\r\n";
 
 }  // namespace bunrako::texts

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/csv_date_texts.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/texts.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/texts.h"
 
@@ -16,75 +18,20 @@ namespace {
 
 namespace texts = register_texts;
 
-constexpr const char* kLineEnd = "\r\n";
-
-class CsvDates {
-  public:
-    CsvDates(int westernDates, int fiscalStartType)
-        : m_western(westernDates != 0), m_fiscalStartType(fiscalStartType) {}
-
-    // "令和6年度" or "2024年度" for the year of the date itself.
-    std::string yearOf(const OleDateTime& date) const {
-        if (!date.isValid()) return {};
-        if (m_western) return toCp932(formatPrintf(texts::kWesternFiscalYear, date.year()));
-        int era = 0;
-        int eraYear = 0;
-        if (!eraParts(date, era, eraYear)) return {};
-        return toCp932(formatPrintf(texts::kEraFiscalYear, m_tool.EraName(era).c_str(), eraYear));
-    }
-    // The year of the fiscal year the date falls in, as yearOf.
-    std::string fiscalYearOf(const OleDateTime& date) const {
-        return yearOf(m_tool.FiscalLabelDate(date, m_fiscalStartType));
-    }
-    // "令和6年4月1日" or "2024年4月1日".
-    std::string dayOf(const OleDateTime& date) const {
-        if (!date.isValid()) return {};
-        if (m_western) {
-            return toCp932(
-                formatPrintf(texts::kWesternDate, date.year(), date.month(), date.day()));
-        }
-        int era = 0;
-        int eraYear = 0;
-        if (!eraParts(date, era, eraYear)) return {};
-        return toCp932(formatPrintf(texts::kEraDate, m_tool.EraName(era).c_str(), eraYear,
-                                    date.month(), date.day()));
-    }
-
-  private:
-    static std::string toCp932(const std::string& utf8) { return utf8ToCp932(utf8); }
-    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-    // Era number and era year; false for dates before the first era.
-    bool eraParts(const OleDateTime& date, int& era, int& eraYear) const {
-        const std::string text = m_tool.DateToEraText(date);
-        if (text.size() != 10 || !isDigit(text[0]) || !isDigit(text[2]) || !isDigit(text[3])) {
-            return false;
-        }
-        era = text[0] - '0';
-        if (era < 1 || era > m_tool.EraCount()) return false;
-        eraYear = (text[2] - '0') * 10 + (text[3] - '0');
-        return true;
-    }
-
-    CMyTool m_tool;
-    bool m_western;
-    int m_fiscalStartType;
-};
-
 std::string headerLine() {
     std::string header = texts::kCsvHeaderStart;
     for (int n = 1; n <= CBunshoKenMeiboData::kProgressSteps; ++n) {
         header += formatPrintf(texts::kCsvHeaderStep, n, n);
     }
     header += texts::kCsvHeaderEnd;
-    return utf8ToCp932(header) + kLineEnd;
+    return utf8ToCp932(header) + bunrako::texts::kCsvLineEnd;
 }
 
 std::string departmentCode(const CBunshoKenMeiboData& entry) {
     return (std::string(entry.sectionPrefix()) + "0000000000").substr(0, 10);
 }
 
-std::vector<std::string> fieldsOf(const CBunshoKenMeiboData& entry, const CsvDates& dates,
+std::vector<std::string> fieldsOf(const CBunshoKenMeiboData& entry, const CsvDateTexts& dates,
                                   const DepartmentNameLookup& departmentTable) {
     std::vector<std::string> fields;
     fields.reserve(42);
@@ -115,14 +62,14 @@ std::vector<std::string> fieldsOf(const CBunshoKenMeiboData& entry, const CsvDat
 
 std::string CBunshoKenMeiboList::CsvBytes(const DepartmentNameLookup& departmentTable,
                                           int westernDates, int fiscalStartType) const {
-    const CsvDates dates(westernDates, fiscalStartType);
+    const CsvDateTexts dates(westernDates != 0, fiscalStartType);
     std::string csv = headerLine();
     for (const CBunshoKenMeiboData& entry : m_entries) {
         for (const std::string& field : fieldsOf(entry, dates, departmentTable)) {
             csv += field;
             csv += ',';
         }
-        csv += kLineEnd;
+        csv += bunrako::texts::kCsvLineEnd;
     }
     return csv;
 }
@@ -132,11 +79,12 @@ bool CBunshoKenMeiboList::ExportCsv(const std::filesystem::path& folder,
                                     int fiscalStartType) const {
     const std::filesystem::path base =
         folder.empty() ? pathFromUtf8(CMyTool::GetProgramFolder()) : folder;
-    const std::filesystem::path file = base / pathFromUtf8(texts::kRegisterCsvName);
+    const std::filesystem::path file = base / pathFromUtf8(register_texts::kRegisterCsvName);
     const FileErrorCause cause =
         writeWholeFile(file, CsvBytes(departmentTable, westernDates, fiscalStartType));
     return CMyTool::CheckFileError(
-        m_prompt, cause, formatPrintf(texts::kCsvOpenLabel, pathToUtf8(file).c_str()), true);
+        m_prompt, cause, formatPrintf(register_texts::kCsvOpenLabel, pathToUtf8(file).c_str()),
+        true);
 }
 
 }  // namespace bunrako

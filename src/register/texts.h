@@ -17,10 +17,6 @@ inline constexpr const char* kCsvHeaderStep = "経過日%d,経過内容%d,";
 inline constexpr const char* kCsvHeaderEnd =
     "簿冊年度,管理番号,タイトル,重要文書目録,文書記号,備考";
 inline constexpr const char* kCsvImportant = "重要文書目録";
-inline constexpr const char* kEraFiscalYear = "%s%d年度";
-inline constexpr const char* kWesternFiscalYear = "%d年度";
-inline constexpr const char* kEraDate = "%s%d年%d月%d日";
-inline constexpr const char* kWesternDate = "%d年%d月%d日";
 
 // ---- Sender/receiver, post and name lists ---------------------------------
 inline constexpr const char* kHassinJusinFileName = "HassinJusinList.dat";
@@ -54,5 +50,48 @@ inline constexpr const char* kInitialKessaikigou[2][4] = {
     {"Ａ", "Ｂ", "Ｃ", ""},
     {"Ａ", "Ｂ", "Ｂ", "Ｃ"},
 };
+
+// ---- Draft documents ------------------------------------------------------
+inline constexpr const char* kKianCsvName = "Kian.csv";
+inline constexpr const char* kKianWordCsvName = "KianWord.csv";
+inline constexpr const char* kMacroName = "macro.txt";
+inline constexpr const char* kMacro10Name = "macro10.txt";
+// The merged draft that the Word form's macro saves in the data folder.
+inline constexpr const char* kMergedDraftName = "起案文書差込済.doc";
+inline constexpr const char* kKianCsvHeader =
+    "番号,保存,分類,発送,区分,収受,起案,決裁,課,係,職,氏名,件名,決裁者１,決裁者２,決裁者３,"
+    "決裁者４,合議１,合議２,合議３,合議４,合議５,合議６,合議７,合議８,合議９,合議１０,委任１,"
+    "委任２,委任３,タイトル,決裁者２１,決裁者２２,決裁者２３,決裁者２４";
+inline constexpr const char* kKianClassCodes = "%s-%s-%s";
+// The sending date is always left for the clerk to write in.
+inline constexpr const char* kKianBlankSendDate = "      年  月  日";
+// Dates left blank: era name (of the drafting date) or Western.
+inline constexpr const char* kKianBlankEraDate = "%s  年  月  日";
+inline constexpr const char* kKianBlankWesternDate = "    年  月  日";
+inline constexpr const char* kKianWesternDate = "%04d年%02d月%02d日";
+inline constexpr const char* kKianEraDateText = "%d,%02d,%02d,%02d";
+inline constexpr const char* kKianDelegated = "委任";
+
+// The statements of the 一太郎 macro files.
+inline constexpr const char* kMacroMergeFile = "差込ﾌｧｲﾙ(.ﾌｧｲﾙ名=\"%s\",.読込形式=2)";
+inline constexpr const char* kMacroMergeResult = "差込結果文書作成(.開始ﾚｺｰﾄﾞ=1,.終了ﾚｺｰﾄﾞ=1)";
+inline constexpr const char* kMacroSave =
+    "文書保存(.ﾌｧｲﾙ名=\"%s\",.見出し=\"\",.保存形式=0,.保存方法=1,.参照専用保存=0,"
+    ".ﾋﾞｼﾞｭｱﾙ保存=0,.ｷｰﾜｰﾄﾞ=\"\",.画像枠のｻｲｽﾞ=1,.二カ所保存=0)";
+inline constexpr const char* kMacroSwitch = "文書切替(.ﾌｧｲﾙ名=\"%s\")";
+inline constexpr const char* kMacroQuit = "QuitDocumentWindow()";
+inline constexpr const char* kMacroOpenReference =
+    "文書起動読込(.ﾌｧｲﾙ名=\"%s\",.読込形式=0,.定型文書編集=0,.読込方法=2,.強制編集=0)";
+
+// Messages of the draft dialog.
+inline constexpr const char* kKianInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kKianCheckCaption = "確認";
+inline constexpr const char* kKianNoticeCaption = "注意";
+inline constexpr const char* kKianMacroDocumentFailed = "起案文書作成失敗\nマクロ文書";
+inline constexpr const char* kKianCopyFailedFirst = "起案文書作成失敗\nファイル名１：";
+inline constexpr const char* kKianCopyFailedSecond = "\nファイル名２：";
+inline constexpr const char* kKianReferenceFailed = "参照ファイルから起案文書の作成に失敗しました";
+inline constexpr const char* kKianReferenceFilter =
+    "参照する起案文書(*.jtd;*.doc;*.docx)|*.jtd;*.doc;*.docx|all files(*.*)|*.*||";
 
 }  // namespace bunrako::register_texts

@@ -17,6 +17,8 @@ const std::map<std::string, Command>& commands() {
         {"date", runDate},
         {"demo", runDemo},
         {"dump", runDump},
+        {"export", runExport},
+        {"import", runImport},
     };
     return table;
 }
@@ -25,6 +27,9 @@ void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
+           "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
+           " [--out FOLDER]\n"
+           "  import CSV --data-folder FOLDER [--volume-file PATH]\n"
            "  check PATH\n"
            "  demo FOLDER [--volumes N] [--entries N] [--seed S] [--today YYYY-MM-DD] [--force]\n";
 }

@@ -39,6 +39,24 @@ inline constexpr const char* kVolumesTruncated =
 inline constexpr const char* kVolumesBeyondCount =
     "%s:件数 %u 件より後ろの %llu バイトはどのレコードにも属さないため出力していません";
 
+// ---- export and import ------------------------------------------------------
+inline constexpr const char* kExportUsage =
+    "usage: bunrako-tool export volumes|forms|register|catalogue FILE [--calendar era|western] "
+    "[--period 0-3] [--department Kamei.dat] [--out FOLDER]";
+inline constexpr const char* kImportUsage =
+    "usage: bunrako-tool import CSV --data-folder FOLDER [--volume-file PATH]";
+inline constexpr const char* kNoSuchExportKind = "そのような出力の種類はありません：";
+inline constexpr const char* kRegisterNeedsDepartment =
+    "文書件名簿の出力には --department で課室局等のファイル（Kamei.dat）を指定してください";
+inline constexpr const char* kNothingToExport =
+    "%s: レコードがないため、CSVファイルは作成しませんでした";
+inline constexpr const char* kUnknownRegisterVersion =
+    "%s: このプログラムが知らない版（%s）の文書件名簿です";
+inline constexpr const char* kNoDataFolder = "%s: データフォルダがありません";
+inline constexpr const char* kNoSettingsFile =
+    "%s: データフォルダに初期設定ファイル（ShokiSettei.dat）がありません";
+inline constexpr const char* kSettingsUnreadable = "%s: 初期設定ファイルを読めません";
+
 // ---- check ----------------------------------------------------------------
 inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";
 inline constexpr const char* kCheckBadTexts =

@@ -34,8 +34,119 @@ inline constexpr const char* kFormsCsvHeader =
     "年度,課局室名,係名,課分類コード,大分類コード,大分類名称,中分類コード,中分類名称,"
     "小分類コード,小分類名称,タイトル,収納開始年度,収納終了年度,見直し前の保存年限,"
     "見直し後の保存年限,理由";
-inline constexpr const char* kFormsEraFiscalYear = "%s%d年度";
-inline constexpr const char* kFormsWesternFiscalYear = "%04d年度";
+
+// ---- Volume data linkage and title printing -------------------------------
+inline constexpr const char* kVolumeCsvName = "DocMaster.csv";
+inline constexpr const char* kVolumeWordCsvName = "DocMasterWord.csv";
+inline constexpr const char* kVolumeCsvOpenLabel = "%s:Open\n";
+inline constexpr const char* kVolumeWordCsvHeader =
+    "管理番号,年度,年R,課名,係名,課分類ｺｰﾄﾞ,分類コド,分類ｺｰﾄﾞ,大名称,中名称,小名称,タイトル,冊,"
+    "開始年度,開R,終了年度,終R,保年分,保年限,保年,満了年月,満R,常用,常用R,目次,目R,廃棄年月,"
+    "廃R,見直年１,直1R,見限１,限1R,見直年２,直2R,見限２,限2R,見直年３,直3R,見限３,限3R";
+// The classification codes, joined in two columns.
+inline constexpr const char* kCodeJoinHyphen = "-";
+inline constexpr const char* kCodeJoinDot = "･";
+inline constexpr const char* kYearsSuffix = "年";
+inline constexpr const char* kDailyUse = "常用";
+inline constexpr const char* kDailyUseShort = "常";
+inline constexpr const char* kArchiveRoom = "書庫";
+inline constexpr const char* kWithContents = "目次有";
+inline constexpr const char* kWithContentsShort = "有";
+inline constexpr const char* kWithoutContents = "目次無";
+// The retention type whose volumes are reviewed rather than disposed.
+inline constexpr const char* kPermanentType = "永年";
+inline constexpr const char* kTaroDataFailed = "一太郎用データ作成に失敗しました";
+inline constexpr const char* kWordDataFailed = "Word用データ作成に失敗しました";
+inline constexpr const char* kPrintTitlesQuestion =
+    "選択されている全ての簿冊を対象に印刷します\n\n簿冊タイトルを印刷しますか？";
+
+// ---- Bulk import of volumes from a spreadsheet CSV (簿冊データ簡易登録) -----
+inline constexpr const char* kImportCaption = "簿冊データ簡易登録";
+inline constexpr const char* kImportSpreadsheetName = "文書整理一覧表一括入力用標準様式.xls";
+inline constexpr const char* kImportCsvName = "文書整理一覧表一括入力用標準様式.csv";
+inline constexpr const char* kImportSpreadsheetFilter =
+    "エクセルFiles(*.xls)|*.xls|All Files (*.*)|*.*||";
+// The remembered spreadsheet path, one line, in the program's folder.
+inline constexpr const char* kImportPathFileName = "ShokiSetteiExcelBosatu.dat";
+inline constexpr const char* kImportFileOpenLabel = "%s:Open\n";
+
+// The two error lists, written beside the CSV.
+inline constexpr const char* kReadErrorFileName = "ErrorExcelBosatu.txt";
+inline constexpr const char* kReadNoErrors =
+    "=== CSVファイルからの読み込みでのエラーはありません ===";
+inline constexpr const char* kReadErrorsHeader =
+    "=== CSVファイルからの読み込みでエラーが生じた項目のリスト ===";
+inline constexpr const char* kConvertErrorFileName = "ErrorExcelBosatuHenkan.txt";
+inline constexpr const char* kConvertNoErrors = "=== データ変換でのエラーはありません ===";
+inline constexpr const char* kConvertErrorsHeader =
+    "=== データ変換でエラーが生じた項目のリスト ===";
+// A failed row in the convert error list: the row's values in the CSV's
+// order, the disposal month (empty when not disposed) and why it failed.
+inline constexpr const char* kConvertErrorLineEra =
+    "%s,%s,%s,%s,%s,%s,%s,%u,%s,%s,%i,%s,%s,%s,%s,%s%s";
+inline constexpr const char* kConvertErrorLineWestern =
+    "%i,%s,%s,%s,%s,%s,%s,%u,%i,%i,%i,%i.%i,%s,%s,%s,%s%s";
+inline constexpr const char* kImportEraYearCell = "%s%d";
+inline constexpr const char* kImportEraYearMonthCell = "%s%d.%d";
+inline constexpr const char* kImportWesternYearMonthCell = "%d.%d";
+
+// Messages of the three steps.
+inline constexpr const char* kReadCount = "%i個のデータを取り込みました。";
+inline constexpr const char* kReadRejected =
+    "\n\n読み込んだＣＳＶファイルには、不適切なデータ形式がありました\n\n"
+    "不適切なデータ形式のある項目は取り込みませんでした";
+inline constexpr const char* kReadShortened =
+    "\n\n長すぎる項目は、切り詰めて取り込みました（エラーのリストをご確認ください）";
+inline constexpr const char* kConvertCount = "%i個のデータを変換しました。";
+inline constexpr const char* kConvertFailed =
+    "\n\nデータ変換において、不適切なデータ形式がありました\n\n"
+    "不適切なデータ形式のある項目は変換しませんでした";
+inline constexpr const char* kStoreNotice =
+    "文書整理一覧表にデータを登録します\n\n登録後確認をお願いします";
+inline constexpr const char* kStoreCaption = "文書整理一覧表データ追加処理";
+inline constexpr const char* kStoreCount = "%i個のデータを登録しました。";
+
+// Cell texts of the CSV.
+inline constexpr const char* kPermanentCell = "永";
+inline constexpr const char* kDailyUseCells[] = {"常用", "常"};
+inline constexpr const char* kWithContentsCell = "有";
+
+// Why a line was listed: "N行目：" and the reason.
+inline constexpr const char* kNoteLine = "　→ %zu行目：%s";
+inline constexpr const char* kNoteRow = "%zu行目：%s";
+inline constexpr const char* kNoteNotImported = "。取り込みませんでした";
+inline constexpr const char* kNoteNotCp932 =
+    "Shift-JISで表せない文字（または壊れた文字）があります";
+inline constexpr const char* kNoteUtf8File =
+    "UTF-8で保存されたファイルです。Excelで「CSV（コンマ区切り）」として保存し直してください";
+inline constexpr const char* kNoteOpenQuote = "「\"」で始まる項目が閉じていません";
+inline constexpr const char* kNoteStrayQuote = "「\"」で囲んだ項目の後ろに文字があります";
+inline constexpr const char* kNoteTooFewFields = "項目が%zu個しかありません（15個以上必要です）";
+inline constexpr const char* kNoteTooManyFields = "項目が%zu個あります（16個までです）";
+inline constexpr const char* kNoteBadFiscalYear = "%s「%s」を年度として読めません（例：%s）";
+inline constexpr const char* kNoteBadYearMonth = "%s「%s」を年月として読めません（例：%s）";
+inline constexpr const char* kNoteBadBooks = "冊数「%s」は1～99の数ではありません";
+inline constexpr const char* kNoteBadRetention =
+    "保存年限「%s」は「永」でも0～99の年数でもありません";
+inline constexpr const char* kNoteShortened = "%sを%zuバイトに";
+inline constexpr const char* kNoteShortenedJoin = "、";
+inline constexpr const char* kNoteShortenedEnd = "切り詰めて取り込みました";
+inline constexpr const char* kEraYearExample = "R2";
+inline constexpr const char* kWesternYearExample = "2020";
+inline constexpr const char* kEraYearMonthExample = "R12.4";
+inline constexpr const char* kWesternYearMonthExample = "2030.4";
+// Column names used in the notes, by field number (field 1 is not read).
+inline constexpr const char* kImportColumnNames[] = {
+    "",         "",         "作成年度", "課名", "係名",         "大分類",
+    "中分類",   "小分類",   "タイトル", "冊数", "収納開始年度", "収納終了年度",
+    "保存年限", "満了年月", "常用",     "目次", "廃棄年月",
+};
+// Why a row did not convert.
+inline constexpr const char* kNoteNoDepartment = "課・係「%s・%s」が課室局等の設定にありません";
+inline constexpr const char* kNoteNoClassification =
+    "簿冊分類「%s・%s・%s」が簿冊分類の設定にありません";
+inline constexpr const char* kNoteNoPermanentType = "保存年限の設定に「永年」がありません";
+inline constexpr const char* kNoteNoRetentionType = "保存年限の設定に%ld年の保存種別がありません";
 
 // ---- Volume operations: extraction, lists, captions, year switch, disposal --
 // The retention type whose volumes are reviewed.

@@ -73,6 +73,18 @@ TEST(FileIoTest, WritingReplacesTheWholeContent) {
     EXPECT_EQ(writeWholeFile(folder / "plain" / "a.dat", "y"), FileErrorCause::badPath);
 }
 
+TEST(FileIoTest, AppendingKeepsWhatIsThereAndCreatesWhatIsNot) {
+    TempFolder folder;
+    writeBytes(folder / "a.csv", "first\r\n");
+    EXPECT_EQ(appendToFile(folder / "a.csv", "second\r\n"), FileErrorCause::none);
+    EXPECT_EQ(readBytes(folder / "a.csv"), "first\r\nsecond\r\n");
+    EXPECT_EQ(appendToFile(folder / "new.csv", "only"), FileErrorCause::none);
+    EXPECT_EQ(readBytes(folder / "new.csv"), "only");
+    fs::create_directory(folder / "dir");
+    EXPECT_NE(appendToFile(folder / "dir", "x"), FileErrorCause::none);
+    EXPECT_EQ(appendToFile(folder / "gone" / "a.csv", "x"), FileErrorCause::fileNotFound);
+}
+
 TEST(FileIoTest, CheckingWritabilityNeverTruncates) {
     TempFolder folder;
     writeBytes(folder / "a.dat", "keep");

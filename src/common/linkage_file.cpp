@@ -1,0 +1,13 @@
+#include "common/linkage_file.h"
+
+#include "common/my_tool.h"
+
+namespace bunrako {
+
+int OpenLinkageFile(Shell& shell, Prompt& prompt, int useSpreadsheet, const std::string& linkFile) {
+    constexpr int kOpenMode = 2;
+    if (useSpreadsheet != 1 || linkFile.empty()) return 0;
+    return CMyTool::RunProgram(shell, prompt, linkFile, kOpenMode, std::string());
+}
+
+}  // namespace bunrako

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace bunrako {
+
+class Prompt;
+class Shell;
+
+// Which word processor the extension setting names. The settings keep the
+// extension as the clerk typed it, and only the known spellings count.
+enum class WordProcessorKind { taro, word, other };
+
+// Printing (volume titles, index catalogues in one batch): 一太郎 for "jtd"
+// and "JTD", Word for "doc", "DOC" and "Doc".
+WordProcessorKind printingWordProcessor(std::string_view extension);
+// Drafting also takes "Jtd" for 一太郎.
+WordProcessorKind draftingWordProcessor(std::string_view extension);
+
+// Prints a form that merges the CSV files written just before: 一太郎
+// prints it through the shell, Word is started on it with the merge macro
+// (without waiting), any other program opens it. 1 when the program or the
+// shell action started; failures are reported through the prompt.
+int printFormWithWordProcessor(Shell& shell, Prompt& prompt, std::string_view extension,
+                               const std::string& program, const std::string& form);
+
+}  // namespace bunrako
