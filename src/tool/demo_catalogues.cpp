@@ -119,12 +119,12 @@ class CatalogueMaker {
     }
 
   private:
-    // A day of the volume's filing years that has come.
+    // A working day of the volume's filing years that has come.
     OleDateTime filingDay(const CDocMasterData& volume) {
         const OleDateTime first = volume.ShuunouKaisiNendo;
         const OleDateTime last = m_w.tool.FiscalYearEnd(volume.ShuunouShuuryouNendo, 0);
         const auto days = static_cast<uint32_t>(std::max(last.days() - first.days(), 0.0)) + 1;
-        const OleDateTime day = first + OleSpan::fromDays(m_w.random.below(days));
+        const OleDateTime day = workingDay(first + OleSpan::fromDays(m_w.random.below(days)));
         return day.days() > m_w.options.today.days() ? m_w.options.today : day;
     }
 

@@ -26,6 +26,15 @@ std::string folderTextOf(const std::filesystem::path& folder) {
     return text;
 }
 
+OleDateTime workingDay(const OleDateTime& date) {
+    constexpr int kSunday = 1;
+    constexpr int kSaturday = 7;
+    const int weekday = date.dayOfWeek();
+    if (weekday == kSunday) return date + OleSpan::fromDays(1);
+    if (weekday == kSaturday) return date + OleSpan::fromDays(2);
+    return date;
+}
+
 namespace {
 
 std::string shortCode(size_t number) { return formatPrintf("%02zu", number); }

@@ -87,9 +87,9 @@ class EntryMaker {
     }
 
   private:
-    // A day of the volume's fiscal year.
+    // A working day of the volume's fiscal year.
     OleDateTime dayOfYear(const CDocMasterData& volume) {
-        return volume.SakuseiNendo + OleSpan::fromDays(m_w.random.below(kDaysInYear));
+        return workingDay(volume.SakuseiNendo + OleSpan::fromDays(m_w.random.below(kDaysInYear)));
     }
 
     std::string subject(const CDocMasterData& volume, bool sent) {
@@ -130,7 +130,8 @@ class EntryMaker {
         int done = 0;
         for (int step = 0; step < steps; ++step) {
             if (step > 0) {
-                date = date + OleSpan::fromDays(m_w.random.between(0, kMostDaysBetweenSteps));
+                date = workingDay(date +
+                                  OleSpan::fromDays(m_w.random.between(0, kMostDaysBetweenSteps)));
             }
             if (date.days() > m_w.options.today.days()) break;
             entry.progressFlag[step] = 1;

@@ -35,6 +35,10 @@ std::string masterCode(size_t level1, size_t level2 = 0, size_t level3 = 0);
 // the pointer file append file names to it as they are.
 std::string folderTextOf(const std::filesystem::path& folder);
 
+// The date, or the Monday after it when it falls on a weekend: the office
+// receives and sends nothing then.
+OleDateTime workingDay(const OleDateTime& date);
+
 // What every step of making the office shares.
 struct Workshop {
     Workshop(const DemoOptions& options, Prompt& prompt);

@@ -198,6 +198,8 @@ TEST_F(DemoOffice, RegisterEntriesAreFiledInVolumesInUseAndMirroredInTheirCatalo
         EXPECT_GE(entry.receivedDate.days(), tool.FiscalYearStart(entry.registerYear, 0).days());
         EXPECT_LE(entry.receivedDate.days(), tool.FiscalYearEnd(entry.registerYear, 0).days());
         EXPECT_LE(entry.receivedDate.days(), kToday.days());
+        EXPECT_NE(entry.receivedDate.dayOfWeek(), 1) << "a Sunday";
+        EXPECT_NE(entry.receivedDate.dayOfWeek(), 7) << "a Saturday";
         EXPECT_TRUE(numbers.emplace(entry.registerYear.year(), entry.documentNumberValue()).second);
 
         CSakuinMokuroku catalogue(prompt, clock);
