@@ -83,18 +83,9 @@ int CSakuinMokuroku::Load() {
 }
 
 int CSakuinMokuroku::Save() {
-    const std::string pathText = pathToUtf8(m_filePath);
-    std::string current;
-    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
-        const CatalogueImage onDisk = parseCatalogueFile(current, m_clock.now());
-        if (!onDisk.report.mayOverwrite()) {
-            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
-                                 MessageIcon::error);
-            return 0;
-        }
-    }
-    const std::string bytes = serializeCatalogueFile(m_header, m_entries);
-    return writeDataFile(m_prompt, m_filePath, bytes, ct::kCannotOpenFile + pathText, true) ? 1 : 0;
+    return saveUnlessForeign(
+        m_prompt, m_filePath, serializeCatalogueFile(m_header, m_entries), true,
+        [&](const std::string& bytes) { return parseCatalogueFile(bytes, m_clock.now()).report; });
 }
 
 int CSakuinMokuroku::Find(const CSakuinMokurokuList& entry) const {
