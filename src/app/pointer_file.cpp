@@ -25,4 +25,11 @@ std::string GetDataFolder(const std::string& programFolder) {
     return ReadPointerFile(programFolder, kPointerBytesForDataFolder).value_or(programFolder);
 }
 
+std::optional<std::string> PointerFileBytes(std::string_view folderUtf8) {
+    bool lossless = true;
+    std::string bytes = utf8ToCp932(folderUtf8, &lossless);
+    if (!lossless) return std::nullopt;
+    return bytes + "\r\n";
+}
+
 }  // namespace bunrako

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace bunrako {
 
@@ -21,5 +22,10 @@ std::optional<std::string> ReadPointerFile(const std::string& programFolder, siz
 
 // The data folder: the pointer file's first line, or the program folder.
 std::string GetDataFolder(const std::string& programFolder);
+
+// The bytes of a pointer file naming the folder (UTF-8, given with its
+// trailing separator): the folder in CP932 and CR LF. Nothing when the
+// folder has a character that CP932 cannot hold.
+std::optional<std::string> PointerFileBytes(std::string_view folderUtf8);
 
 }  // namespace bunrako

@@ -131,20 +131,9 @@ int CKanrenFile::Load() {
 
 int CKanrenFile::Save() {
     if (m_filePath.empty()) return 0;
-    const std::string pathText = pathToUtf8(m_filePath);
-    std::string current;
-    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
-        const RelatedListImage onDisk = parseRelatedList(current);
-        if (!onDisk.report.mayOverwrite()) {
-            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
-                                 MessageIcon::error);
-            return 0;
-        }
-    }
-    return writeDataFile(m_prompt, m_filePath, serializeRelatedList(m_records),
-                         ct::kCannotOpenFile + pathText, false)
-               ? 1
-               : 0;
+    return saveUnlessForeign(
+        m_prompt, m_filePath, serializeRelatedList(m_records), false,
+        [](const std::string& bytes) { return parseRelatedList(bytes).report; });
 }
 
 void CKanrenFile::sortNewestFirst() {

@@ -1,7 +1,10 @@
 #include "catalogue/read_report.h"
 
 #include "catalogue/texts.h"
+#include "common/data_file.h"
+#include "common/file_io.h"
 #include "common/format_text.h"
+#include "common/prompt.h"
 
 namespace bunrako {
 
@@ -69,6 +72,22 @@ std::string saveRefusalMessage(const ReadReport& report, const std::string& path
         return pathUtf8 + formatText(ct::kUnknownTagNotOverwritten, report.versionTag.value_or(""));
     }
     return pathUtf8 + ct::kDamagedNotOverwritten;
+}
+
+int saveUnlessForeign(Prompt& prompt, const std::filesystem::path& path, std::string_view bytes,
+                      bool withSafetyCopy,
+                      const std::function<ReadReport(const std::string&)>& reportOf) {
+    const std::string pathText = pathToUtf8(path);
+    std::string current;
+    if (readWholeFile(path, current) == FileErrorCause::none) {
+        const ReadReport onDisk = reportOf(current);
+        if (!onDisk.mayOverwrite()) {
+            prompt.showMessage(saveRefusalMessage(onDisk, pathText), {}, MessageIcon::error);
+            return 0;
+        }
+    }
+    return writeDataFile(prompt, path, bytes, ct::kCannotOpenFile + pathText, withSafetyCopy) ? 1
+                                                                                              : 0;
 }
 
 }  // namespace bunrako

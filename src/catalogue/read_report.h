@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,5 +55,15 @@ struct ReadReport {
 std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8);
 // The message shown when a save refuses to write over the file.
 std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8);
+
+class Prompt;
+
+// Saves the bytes unless the file now on disk is one this program may not
+// write over (judged by reportOf on its bytes at the moment of saving, so a
+// file another workstation has just replaced counts too). Returns 1 when
+// written, 0 when refused, given up or failed.
+int saveUnlessForeign(Prompt& prompt, const std::filesystem::path& path, std::string_view bytes,
+                      bool withSafetyCopy,
+                      const std::function<ReadReport(const std::string&)>& reportOf);
 
 }  // namespace bunrako

@@ -25,28 +25,6 @@ bool isLater(const OleDateTime& a, const OleDateTime& b) {
     return a.isValid() && b.isValid() && a.days() > b.days();
 }
 
-// Copies one header field from the volume when it differs; true when it did.
-template <size_t N>
-bool syncText(char (&field)[N], const char* volumeField, size_t volumeWidth) {
-    const std::string_view wanted = fixedBytes(volumeField, volumeWidth);
-    if (fixedBytes(field) == wanted) return false;
-    writeFixedBytes(field, wanted);
-    return true;
-}
-template <size_t N>
-bool syncText(char (&field)[N], const char (&volumeField)[N]) {
-    return syncText(field, volumeField, N);
-}
-
-// Values that are equal, or the very same bytes (an invalid date never
-// equals another, but must not make every look at the volume save again).
-template <typename Value>
-bool syncValue(Value& field, const Value& wanted) {
-    if (field == wanted || std::memcmp(&field, &wanted, sizeof field) == 0) return false;
-    field = wanted;
-    return true;
-}
-
 }  // namespace
 
 CSakuinMokuroku::CSakuinMokuroku(Prompt& prompt, const Clock& clock, std::filesystem::path filePath)
@@ -105,18 +83,9 @@ int CSakuinMokuroku::Load() {
 }
 
 int CSakuinMokuroku::Save() {
-    const std::string pathText = pathToUtf8(m_filePath);
-    std::string current;
-    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
-        const CatalogueImage onDisk = parseCatalogueFile(current, m_clock.now());
-        if (!onDisk.report.mayOverwrite()) {
-            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
-                                 MessageIcon::error);
-            return 0;
-        }
-    }
-    const std::string bytes = serializeCatalogueFile(m_header, m_entries);
-    return writeDataFile(m_prompt, m_filePath, bytes, ct::kCannotOpenFile + pathText, true) ? 1 : 0;
+    return saveUnlessForeign(
+        m_prompt, m_filePath, serializeCatalogueFile(m_header, m_entries), true,
+        [&](const std::string& bytes) { return parseCatalogueFile(bytes, m_clock.now()).report; });
 }
 
 int CSakuinMokuroku::Find(const CSakuinMokurokuList& entry) const {
@@ -153,29 +122,8 @@ int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
     return found - 2 >= 0 ? found - 2 : -1;
 }
 
-int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& v) {
-    CSakuinMokurokuHeader& h = m_header;
-    bool changed = false;
-    // Every comparison runs: each differing field is copied.
-    changed |= syncText(h.volumeNumber, v.KanriBangou);
-    changed |= syncValue(h.fiscalYear, v.SakuseiNendo);
-    changed |= syncText(h.departmentName, v.KaMei);
-    changed |= syncText(h.sectionName, v.KakariMei);
-    changed |= syncText(h.departmentClassCode, v.KaBunruiCode);
-    changed |= syncText(h.majorClassCode, v.DaiBunruiCode);
-    changed |= syncText(h.majorClassName, v.DaiBunruiMei);
-    changed |= syncText(h.middleClassCode, v.ChuuBunruiCode);
-    changed |= syncText(h.middleClassName, v.ChuuBunruiMei);
-    changed |= syncText(h.minorClassCode, v.ShouBunruiCode);
-    changed |= syncText(h.minorClassName, v.ShouBunruiMei);
-    changed |= syncText(h.volumeTitle, v.Title);
-    changed |= syncValue(h.bookCount, v.Sassuu);
-    changed |= syncValue(h.storageStartYear, v.ShuunouKaisiNendo);
-    changed |= syncValue(h.storageEndYear, v.ShuunouShuuryouNendo);
-    changed |= syncValue(h.retentionClass, v.HozonShubetuIndex);
-    changed |= syncText(h.retentionText, v.HozonShubetuMei, sizeof v.HozonShubetuMei);
-    changed |= syncValue(h.retentionSpan, v.HozonNengen);
-    return changed ? Save() : 1;
+int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& volume) {
+    return m_header.CopyVolumeFields(volume) ? Save() : 1;
 }
 
 }  // namespace bunrako

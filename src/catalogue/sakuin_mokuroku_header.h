@@ -11,6 +11,8 @@
 
 namespace bunrako {
 
+struct CDocMasterData;
+
 // The header of an index catalogue: the identifying fields of its volume, in
 // the same widths as the volume record. Stored as a 324-byte image.
 #pragma pack(push, 4)
@@ -40,6 +42,11 @@ struct CSakuinMokurokuHeader {
     // `now` (April whatever the settings say), retention class 2, "５年" and
     // 1830 days.
     static CSakuinMokurokuHeader Cleared(const OleDateTime& now);
+
+    // Copies every identifying field of the volume that differs from the
+    // header's (texts byte for byte, dates and the span with the half-second
+    // equality, numbers by value); true when any did.
+    bool CopyVolumeFields(const CDocMasterData& volume);
 
     // UTF-8 views of the texts; setters cut at the field width.
     std::string volumeNumberText() const;

@@ -72,6 +72,31 @@ inline constexpr const char* kFieldFileName = "ファイルの名称";
 inline constexpr const char* kFieldFileType = "ファイルの種類";
 inline constexpr const char* kFieldFolder = "ファイルの保存場所";
 
+// ---- The index catalogue and related-file tabs -----------------------------
+// Column captions of the index catalogue list.
+inline constexpr const char* kColumnReceived = "受付日";
+inline constexpr const char* kColumnDocumentNumber = "文書番号";
+inline constexpr const char* kColumnDocumentName = "文書名";
+inline constexpr const char* kColumnRemarks = "備考";
+// The reception date cell in Western mode.
+inline constexpr const char* kCellWesternDate = "%d.%d.%d";
+// The caption above the list: year, the three classification codes, title,
+// department and section ("平成20年度（01-02-03）会議録　　総務課　庶務係").
+inline constexpr const char* kCaptionWestern = "%d年度（%s-%s-%s）%s　　%s　%s";
+inline constexpr const char* kCaptionEra = "%s度（%s-%s-%s）%s　　%s　%s";
+
+// Column captions of the related-file list.
+inline constexpr const char* kColumnFile = "ファイル";
+inline constexpr const char* kColumnValidity = "効力";
+inline constexpr const char* kColumnFileType = "種類";
+inline constexpr const char* kColumnLastUpdate = "最終更新";
+inline constexpr const char* kColumnFolder = "フォルダ";
+inline constexpr const char* kCellInvalid = "無効";
+inline constexpr const char* kCellLastUpdate = "%Y/%m/%d %H:%M:%S";
+
+// The register's value of importantFlag follows this retention text.
+inline constexpr const char* kPermanentRetention = "永年";
+
 // ---- Linkage and print files ---------------------------------------------
 inline constexpr const char* kCatalogueCsvName = "SakuinMokuroku.csv";
 inline constexpr const char* kBatchCsvName = "SakuinIkkatu.csv";

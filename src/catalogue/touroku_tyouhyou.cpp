@@ -139,20 +139,9 @@ int CTourokuTyouhyou::Load() {
 }
 
 int CTourokuTyouhyou::Save() {
-    const std::string pathText = pathToUtf8(m_filePath);
-    std::string current;
-    if (readWholeFile(m_filePath, current) == FileErrorCause::none) {
-        const RegisteredFormsImage onDisk = parseRegisteredForms(current);
-        if (!onDisk.report.mayOverwrite()) {
-            m_prompt.showMessage(saveRefusalMessage(onDisk.report, pathText), {},
-                                 MessageIcon::error);
-            return 0;
-        }
-    }
-    return writeDataFile(m_prompt, m_filePath, serializeRegisteredForms(m_records),
-                         ct::kCannotOpenFile + pathText, false)
-               ? 1
-               : 0;
+    return saveUnlessForeign(
+        m_prompt, m_filePath, serializeRegisteredForms(m_records), false,
+        [](const std::string& bytes) { return parseRegisteredForms(bytes).report; });
 }
 
 int CTourokuTyouhyou::AddOrReplace(const CTourokuTyouhyouData& record) {

@@ -1,5 +1,9 @@
 #include "common/text_functions.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace bunrako {
 namespace {
 
@@ -44,6 +48,20 @@ std::string FolderPart(std::string_view path) {
 std::string FileNamePart(std::string_view path) {
     const size_t at = lastSeparator(path);
     return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
+}
+
+int LeadingInteger(std::string_view text) {
+    constexpr int64_t kHighest = std::numeric_limits<int>::max();
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = std::min<int64_t>(value * 10 + (text[i] - '0'), kHighest + 1);
+    }
+    if (negative) return static_cast<int>(-std::min(value, kHighest + 1));
+    return static_cast<int>(std::min(value, kHighest));
 }
 
 }  // namespace bunrako

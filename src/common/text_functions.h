@@ -19,4 +19,9 @@ int CountSubstring(std::string_view text, std::string_view sub);
 std::string FolderPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
 
+// The integer a text starts with, read like atoi: blanks, an optional sign,
+// then decimal digits up to the first other character; 0 when there are
+// none. A value beyond the range of int stops at its limit.
+int LeadingInteger(std::string_view text);
+
 }  // namespace bunrako

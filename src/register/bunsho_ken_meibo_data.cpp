@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/text_functions.h"
+
 namespace bunrako {
 namespace {
 
@@ -103,17 +105,8 @@ CBunshoKenMeiboData CBunshoKenMeiboData::fromLegacy(const char* legacy) {
 }
 
 int32_t CBunshoKenMeiboData::documentNumberValue() const {
-    // Like atoi over the first nine characters: blanks, a sign, then digits.
-    const std::string_view text = fixedBytes(documentNumber).substr(0, 9);
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-    }
-    return static_cast<int32_t>(negative ? -value : value);
+    // The number field holds at most nine significant characters.
+    return LeadingInteger(fixedBytes(documentNumber).substr(0, 9));
 }
 
 std::string_view CBunshoKenMeiboData::sectionPrefix() const {

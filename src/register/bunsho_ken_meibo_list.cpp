@@ -142,6 +142,20 @@ void CBunshoKenMeiboList::AddOrReplace(const CBunshoKenMeiboData& record) {
     m_entries.insert(m_entries.begin(), record);
 }
 
+void CBunshoKenMeiboList::AddToArchive(const CBunshoKenMeiboData& record) {
+    const EntryKey key = EntryKey::of(record);
+    std::optional<size_t> sameIdentity;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (std::memcmp(&m_entries[i], &record, sizeof record) == 0) return;
+        if (EntryKey::of(m_entries[i]) == key) sameIdentity = i;
+    }
+    if (!sameIdentity) {
+        AddOrReplace(record);
+        return;
+    }
+    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(*sameIdentity) + 1, record);
+}
+
 bool CBunshoKenMeiboList::Remove(const CBunshoKenMeiboData& target) {
     const std::string targetMonth = target.registerYear.format("%Y,%m");
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {

@@ -63,6 +63,11 @@ class CBunshoKenMeiboList {
     // the record after the last entry of its section and year with a smaller
     // number (at the front when there is none).
     void AddOrReplace(const CBunshoKenMeiboData& record);
+    // Stores a record in a data-disposal archive, where no entry may be lost:
+    // an identical entry (the same bytes) is left as it is; an entry of the
+    // same identity that differs stays, with the record inserted after it;
+    // otherwise the record goes in as AddOrReplace puts it.
+    void AddToArchive(const CBunshoKenMeiboData& record);
     // Removes the first entry of the same period kind, register year and
     // month, number text and section; false when none matched.
     bool Remove(const CBunshoKenMeiboData& target);

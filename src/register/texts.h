@@ -18,6 +18,50 @@ inline constexpr const char* kCsvHeaderEnd =
     "簿冊年度,管理番号,タイトル,重要文書目録,文書記号,備考";
 inline constexpr const char* kCsvImportant = "重要文書目録";
 
+// ---- The register tab: list, caption, commands ----------------------------
+
+// Column captions of the list.
+inline constexpr const char* kColumnReceived = "受付日";
+inline constexpr const char* kColumnNumber = "番号";
+inline constexpr const char* kColumnSubject = "件名";
+inline constexpr const char* kColumnSender = "発信者";
+inline constexpr const char* kColumnReceiver = "受信者";
+// The reception date cell in Western mode.
+inline constexpr const char* kCellWesternDate = "%04d.%02d.%02d";
+
+// The caption above the list: the register's name and the years the
+// extraction covers. Not extracted by year:
+inline constexpr const char* kCaptionAllYears = "　　　　　文書件名簿";
+// Kept by calendar year: "2021年　文書件名簿", "令和3年　文書件名簿" ...
+inline constexpr const char* kCaptionWesternYear = "%s年　文書件名簿";
+inline constexpr const char* kCaptionWesternYears = "%s年～%s年　文書件名簿";
+inline constexpr const char* kCaptionEraYear = "%s　文書件名簿";
+inline constexpr const char* kCaptionEraYears = "%s～%s　文書件名簿";
+// Kept by fiscal year: "2021年度　文書件名簿", "令和3年度　文書件名簿" ...
+inline constexpr const char* kCaptionWesternFiscalYear = "%s年度　文書件名簿";
+inline constexpr const char* kCaptionWesternFiscalYears = "%s年度～%s年度　文書件名簿";
+inline constexpr const char* kCaptionEraFiscalYear = "%s度　文書件名簿";
+inline constexpr const char* kCaptionEraFiscalYears = "%s度～%s度　文書件名簿";
+
+// Data disposal: the yearly archive beside the register file (folder, then
+// the volume year as era year, e.g. 平成20年).
+inline constexpr const char* kRegisterArchiveName = "%s%sシステム廃棄_文書件名簿.dat";
+inline constexpr const char* kConfirmCaption = "確認";
+inline constexpr const char* kConfirmDisposal =
+    "選択したデータをシステムから廃棄します。\n単なるデータの削除ではありません。\n"
+    "廃棄した簿冊等考慮の上、管理を必要としなくなったものについて処理することをお勧めします。\n"
+    "廃棄されたデータは戻りませんので注意して下さい。\n\n処理を実行よろしいですか？";
+
+// Saving an entry mirrors it into the index catalogue of its volume; these
+// say why that could not be done.
+inline constexpr const char* kNoticeCaption = "注意";
+inline constexpr const char* kSeveralVolumes =
+    "索引処理作成において、複数の簿冊名が確認されました\n索引目録の処理ができません\n"
+    "手動で索引目録を登録してください！";
+inline constexpr const char* kVolumeNotFound =
+    "索引目録処理において、簿冊名が見つかりません\n索引目録の処理ができません\n"
+    "手動で索引目録処理をしてください！";
+
 // ---- Sender/receiver, post and name lists ---------------------------------
 inline constexpr const char* kHassinJusinFileName = "HassinJusinList.dat";
 inline constexpr const char* kShokuFileName = "ShokuList.dat";

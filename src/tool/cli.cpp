@@ -15,6 +15,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"check", runCheck},
         {"date", runDate},
+        {"demo", runDemo},
         {"dump", runDump},
         {"export", runExport},
         {"import", runImport},
@@ -29,7 +30,8 @@ void printUsage(std::ostream& err) {
            "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
            " [--out FOLDER]\n"
            "  import CSV --data-folder FOLDER [--volume-file PATH]\n"
-           "  check PATH\n";
+           "  check PATH\n"
+           "  demo FOLDER [--volumes N] [--entries N] [--seed S] [--today YYYY-MM-DD] [--force]\n";
 }
 
 }  // namespace

@@ -12,5 +12,6 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int runDate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runDemo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace bunrako::cli

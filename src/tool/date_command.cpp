@@ -7,6 +7,7 @@
 #include "common/my_tool.h"
 #include "tool/cli.h"
 #include "tool/commands.h"
+#include "tool/date_argument.h"
 #include "tool/texts.h"
 
 namespace bunrako::cli {
@@ -16,30 +17,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr int kPeriodTypeCount = 4;
 constexpr const char* kUsageLine = "usage: bunrako-tool date YYYY-MM-DD\n";
-
-struct DateParts {
-    int year;
-    int month;
-    int day;
-};
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int digitsValue(std::string_view digits) {
-    int value = 0;
-    for (const char c : digits) value = value * 10 + (c - '0');
-    return value;
-}
-
-// Exactly YYYY-MM-DD; whether the date exists is checked separately.
-std::optional<DateParts> parseDateArgument(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    for (const size_t at : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (!isDigit(text[at])) return std::nullopt;
-    }
-    return DateParts{digitsValue(text.substr(0, 4)), digitsValue(text.substr(5, 2)),
-                     digitsValue(text.substr(8, 2))};
-}
 
 Json isoDate(const OleDateTime& value) {
     if (!value.isValid()) return nullptr;

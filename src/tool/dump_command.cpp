@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "common/file_io.h"
+#include "register/texts.h"
 #include "tool/cli.h"
 #include "tool/commands.h"
 #include "tool/dump.h"
@@ -83,7 +84,7 @@ std::optional<std::string> guessDumpKind(const std::filesystem::path& file) {
         return "volumes";
     }
     if (endsWith(name, archiveSuffix(volumes::texts::kFormArchiveName))) return "forms";
-    if (endsWith(name, texts::kDisposalRegisterSuffix)) return "register";
+    if (endsWith(name, archiveSuffix(register_texts::kRegisterArchiveName))) return "register";
     if (endsWith(lower, ".dan")) return "receipts";
     if (endsWith(lower, ".dat") && insideCatalogueFolder(file)) return "related";
     return std::nullopt;

@@ -14,8 +14,6 @@ inline constexpr const char* kInvalidDate = "日付が正しくありません: 
 inline constexpr const char* kReceiptsCutOff = ":末尾の不完全な組 ";
 inline constexpr const char* kBytesDropped = " バイトを読み飛ばしました。";
 
-inline constexpr const char* kDisposalRegisterSuffix = "システム廃棄_文書件名簿.dat";
-
 // ---- dump of the register, change forms, name lists and approvers -------
 // What a reader left out of a file it could read in part.
 inline constexpr const char* kDumpTailDropped =
@@ -69,5 +67,34 @@ inline constexpr const char* kCheckSummaryClean = "%d 個のファイルを調�
 inline constexpr const char* kCheckSummaryProblems =
     "%d 個のファイルを調べ、%d 件の問題が見つかりました。";
 inline constexpr const char* kCheckUsage = "usage: bunrako-tool check PATH";
+
+// ---- demo -----------------------------------------------------------------
+// Filled with the default counts, the default day and the catalogue limit.
+inline constexpr const char* kDemoUsage =
+    "usage: bunrako-tool demo FOLDER [--volumes N] [--entries N] [--seed S]\n"
+    "                         [--today YYYY-MM-DD] [--force]\n"
+    "  FOLDER に試用のための事務所のデータ一式を作ります（簿冊 N 冊、既定 %d 冊。\n"
+    "  文書件名簿 N 件、既定 %d 件。どちらも %d まで）。同じシード（既定 1）からは\n"
+    "  同じバイトのファイルができます。基準日（今日とみなす日）の既定は %s です。\n"
+    "  フォルダの木と索引目録は新しい簿冊から %d 冊分までだけ作ります。\n"
+    "  FOLDER は新しいフォルダか空のフォルダです。--force を付けると中身のある\n"
+    "  フォルダにも書き込みます（同名のファイルは上書きされます）。\n";
+inline constexpr const char* kDemoBadValue = "%s の値が正しくありません：%s";
+inline constexpr const char* kDemoNotFolder = "%s: フォルダではありません";
+inline constexpr const char* kDemoCannotCreate = "%s: フォルダを作成できません";
+inline constexpr const char* kDemoNotEmpty =
+    "%s: フォルダが空ではないため、中のファイルを上書きしないよう作成を中止しました"
+    "（上書きしてよいときは --force を付けてください）";
+inline constexpr const char* kDemoFolderNotCp932 =
+    "%s: フォルダ名に Shift-JIS で表せない文字があるため、設定に書き込めません";
+inline constexpr const char* kDemoCannotWrite = "%s: ファイルを書き込めません";
+inline constexpr const char* kDemoStopped = "デモ事務所の作成を中止しました。";
+inline constexpr const char* kDemoMadeFolder = "デモ事務所を作成しました：%s";
+inline constexpr const char* kDemoMadeVolumes =
+    "  簿冊 %zu 冊（うち廃棄済み %zu 冊）、保存年限変更書 %zu 件";
+inline constexpr const char* kDemoMadeCatalogues =
+    "  索引目録 %zu 冊（文書 %zu 件）、関連ファイル %zu 件";
+inline constexpr const char* kDemoMadeRegister = "  文書件名簿 %zu 件";
+inline constexpr const char* kDemoMadeBasis = "  基準日 %s、シード %u";
 
 }  // namespace bunrako::cli::texts

@@ -28,6 +28,17 @@ bool MonthRange::contains(const OleDateTime& date) const {
     return from <= key && key <= to;
 }
 
+DayRange DayRange::Of(const OleDateTime& from, const OleDateTime& to) {
+    if (!from.isValid() || !to.isValid()) return {};
+    return {keyOf(from), keyOf(to)};
+}
+
+bool DayRange::contains(const OleDateTime& date) const {
+    if (!date.isValid()) return false;
+    const int key = keyOf(date);
+    return from <= key && key <= to;
+}
+
 std::optional<std::string> nameCriterion(int flag, const std::string& utf8) {
     if (flag != 1) return std::nullopt;
     return utf8ToCp932(utf8);

@@ -10,8 +10,7 @@ namespace bunrako {
 
 class CMyTool;
 
-// Pieces shared by the extraction predicates of the volume and change-form
-// tabs.
+// Pieces shared by the extraction predicates of the register tabs.
 
 // The days from the first day of one fiscal year to the last day of another,
 // as the extraction criteria take them. Both ends belong to the range (with
@@ -34,6 +33,21 @@ struct MonthRange {
     static int keyOf(const OleDateTime& date) { return date.year() * 100 + date.month(); }
     // A bound that is not a date makes a range that holds nothing.
     static MonthRange Of(const OleDateTime& from, const OleDateTime& to);
+    bool contains(const OleDateTime& date) const;
+};
+
+// Calendar-day bounds, both included; the time of day does not count. The
+// extraction of the title register and of the index catalogue compare their
+// dates this way. A date that is not valid lies in no range, and a bound
+// that is not valid makes a range that holds nothing.
+struct DayRange {
+    int from = 1;
+    int to = 0;
+
+    static int keyOf(const OleDateTime& date) {
+        return (date.year() * 100 + date.month()) * 100 + date.day();
+    }
+    static DayRange Of(const OleDateTime& from, const OleDateTime& to);
     bool contains(const OleDateTime& date) const;
 };
 

@@ -75,6 +75,18 @@ TEST(DataFolder, ThePointerFileOrTheProgramFolder) {
     EXPECT_EQ(GetDataFolder(folderText(program.path())), std::string(260, 'd'));
 }
 
+TEST(DataFolder, AWrittenPointerFileNamesItsFolder) {
+    TempFolder program;
+    const std::string folder = "\\\\server\\文書\\";
+    const std::optional<std::string> bytes = PointerFileBytes(folder);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, "\\\\server\\\x95\xb6\x8f\x91\\\r\n");
+    writeBytes(program / "ShokiSetteiFileName.dat", *bytes);
+    EXPECT_EQ(GetDataFolder(folderText(program.path())), folder);
+    // A folder the settings could not hold is not written.
+    EXPECT_FALSE(PointerFileBytes("/tmp/\xF0\x9F\x98\x80/"));
+}
+
 TEST(DocumentData, SettingsAndMastersComeFromTheFolderOfThePointerFile) {
     TempFolder program, data;
     writeBytes(program / "ShokiSetteiFileName.dat", folderText(data.path()) + "\r\n");

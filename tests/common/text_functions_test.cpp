@@ -83,5 +83,18 @@ TEST(PathParts, WithoutSeparator) {
     EXPECT_EQ(FileNamePart("C:\\data\\"), "");
 }
 
+TEST(LeadingInteger, ReadsLikeAtoi) {
+    EXPECT_EQ(LeadingInteger("123"), 123);
+    EXPECT_EQ(LeadingInteger("  42x"), 42);
+    EXPECT_EQ(LeadingInteger("-7"), -7);
+    EXPECT_EQ(LeadingInteger("+007"), 7);
+    EXPECT_EQ(LeadingInteger("x1"), 0);
+    EXPECT_EQ(LeadingInteger(""), 0);
+    EXPECT_EQ(LeadingInteger("- 1"), 0);
+    // Beyond the range of int the value stops at its limit.
+    EXPECT_EQ(LeadingInteger("99999999999999999999"), 2147483647);
+    EXPECT_EQ(LeadingInteger("-99999999999999999999"), -2147483647 - 1);
+}
+
 }  // namespace
 }  // namespace bunrako

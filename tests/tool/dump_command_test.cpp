@@ -15,6 +15,8 @@ TEST(DumpKind, GuessedFromTheFileNameAndPlace) {
     EXPECT_EQ(guessDumpKind(std::filesystem::u8path("令和02年度システム廃棄_文書整理一覧表.dat")),
               "volumes");
     EXPECT_EQ(guessDumpKind(std::filesystem::u8path("x_システム廃棄_保存年限変更書.dat")), "forms");
+    EXPECT_EQ(guessDumpKind(std::filesystem::u8path("平成20年システム廃棄_文書件名簿.dat")),
+              "register");
     EXPECT_EQ(guessDumpKind("Kamei.dat"), "master");
     EXPECT_EQ(guessDumpKind("KenMeibo.dan"), "receipts");
     EXPECT_EQ(guessDumpKind(std::filesystem::u8path("a/索引目録データ/令和2年度/12.dat")),

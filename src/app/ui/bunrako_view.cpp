@@ -24,6 +24,7 @@
 #include "app/ui/texts.h"
 #include "app/ui/wait_cursor.h"
 #include "common/prompt.h"
+#include "register/texts.h"
 #include "volumes/doc_master_data.h"
 
 namespace bunrako {
@@ -44,7 +45,7 @@ bool isPlainKey(const QKeyEvent* key) {
 QString initialCaption(int tab) {
     switch (static_cast<RegisterTab>(tab)) {
         case RegisterTab::titleRegister:
-            return QString::fromUtf8(ui::texts::kTitleRegisterCaption);
+            return QString::fromUtf8(register_texts::kCaptionAllYears);
         case RegisterTab::volumes:
         case RegisterTab::permanent:
         case RegisterTab::disposed:

@@ -3,6 +3,9 @@
 #include <array>
 
 #include "app/ui/texts.h"
+#include "catalogue/catalogue_list_cells.h"
+#include "catalogue/related_file_cells.h"
+#include "register/register_list_cells.h"
 #include "volumes/volume_list_cells.h"
 
 namespace bunrako {
@@ -12,24 +15,7 @@ namespace t = ui::texts;
 using C = CommandId;
 constexpr CommandId kNone = kSeparator;
 
-constexpr ListColumn kTitleRegisterColumns[] = {{t::kColReceived, 100},
-                                                {t::kColNumber, 80},
-                                                {t::kColSubject, 500},
-                                                {t::kColSender, 100},
-                                                {t::kColReceiver, 100}};
-
-// The columns of the volume tabs come with their cell texts (volumes/).
-
-constexpr ListColumn kIndexColumns[] = {{t::kColReceived, 100},
-                                        {t::kColDocumentNumber, 80},
-                                        {t::kColDocumentName, 500},
-                                        {t::kColRemarks, 200}};
-
-constexpr ListColumn kRelatedFileColumns[] = {{t::kColFile, 500},
-                                              {t::kColValidity, 50},
-                                              {t::kColFileType, 150},
-                                              {t::kColLastUpdate, 160},
-                                              {t::kColFolder, 300}};
+// The columns of every tab come with their cell texts from the registers.
 
 constexpr CommandId kTitleRegisterCommands[] = {
     C::registerExtract, kSeparator, C::registerAdd,         C::registerChange,
@@ -67,7 +53,7 @@ constexpr CommandId kIndexCommands[] = {C::indexExtract, kSeparator, C::indexAdd
 constexpr CommandId kRelatedFileCommands[] = {C::relatedAdd, C::relatedChange, C::relatedDelete};
 
 const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
-    {RegisterTab::titleRegister, t::kTabTitleRegister, t::kTabTitleRegister, kTitleRegisterColumns,
+    {RegisterTab::titleRegister, t::kTabTitleRegister, t::kTabTitleRegister, registerListColumns(),
      kTitleRegisterCommands, kTitleRegisterNeedSelection, true, C::registerSelectAll,
      C::fileManager, kNone, 'F'},
     {RegisterTab::volumes, t::kTabVolumes, t::kTabVolumes, volumeListColumns(), kVolumeCommands,
@@ -84,7 +70,7 @@ const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
     {RegisterTab::indexCatalogue,
      t::kTabIndexCatalogue,
      t::kTabIndexCatalogue,
-     kIndexColumns,
+     catalogueListColumns(),
      kIndexCommands,
      {},
      true,
@@ -95,7 +81,7 @@ const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
     {RegisterTab::relatedFiles,
      t::kTabRelatedFiles,
      t::kTabRelatedFiles,
-     kRelatedFileColumns,
+     relatedFileListColumns(),
      kRelatedFileCommands,
      {},
      false,

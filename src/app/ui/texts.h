@@ -34,24 +34,6 @@ inline constexpr const char* kTabRelatedFiles = "関連ファイル";
 inline constexpr const char* kMenuPermanent = "永年簿冊";
 inline constexpr const char* kMenuDisposed = "廃棄簿冊";
 
-// The caption of the title register when it is not extracted by year.
-inline constexpr const char* kTitleRegisterCaption = "　　　　　文書件名簿";
-
-// ---- Column captions ----------------------------------------------------------
-inline constexpr const char* kColReceived = "受付日";
-inline constexpr const char* kColNumber = "番号";
-inline constexpr const char* kColSubject = "件名";
-inline constexpr const char* kColSender = "発信者";
-inline constexpr const char* kColReceiver = "受信者";
-inline constexpr const char* kColRemarks = "備考";
-inline constexpr const char* kColDocumentNumber = "文書番号";
-inline constexpr const char* kColDocumentName = "文書名";
-inline constexpr const char* kColFile = "ファイル";
-inline constexpr const char* kColValidity = "効力";
-inline constexpr const char* kColFileType = "種類";
-inline constexpr const char* kColLastUpdate = "最終更新";
-inline constexpr const char* kColFolder = "フォルダ";
-
 // ---- Messages of the view -----------------------------------------------------
 inline constexpr const char* kSelectVolumeFirst = "文書整理一覧表で簿冊を選択して下さい";
 inline constexpr const char* kSelectDocumentFirst = "索引目録又は文書件名簿で文書を選択して下さい";

@@ -1,0 +1,46 @@
+#include "catalogue/related_file_cells.h"
+
+#include "catalogue/kanren_file_data.h"
+#include "catalogue/texts.h"
+
+namespace bunrako {
+namespace {
+
+namespace ct = texts::catalogue;
+
+constexpr ListColumn kRelatedFileListColumns[] = {
+    {ct::kColumnFile, 500},       {ct::kColumnValidity, 50}, {ct::kColumnFileType, 150},
+    {ct::kColumnLastUpdate, 160}, {ct::kColumnFolder, 300},
+};
+
+}  // namespace
+
+std::span<const ListColumn> relatedFileListColumns() { return kRelatedFileListColumns; }
+
+std::string relatedFileListCell(const CKanrenFileData& file, int column) {
+    switch (column) {
+        case 0:
+            return file.fileNameText();
+        case 1:
+            return file.valid == 1 ? std::string() : ct::kCellInvalid;
+        case 2:
+            return file.fileTypeText();
+        case 3:
+            return file.lastUpdate.format(ct::kCellLastUpdate);
+        case 4:
+            return file.folderText();
+        default:
+            return {};
+    }
+}
+
+std::vector<std::string> relatedFileListCells(const CKanrenFileData& file) {
+    std::vector<std::string> cells;
+    cells.reserve(std::size(kRelatedFileListColumns));
+    for (size_t column = 0; column < std::size(kRelatedFileListColumns); ++column) {
+        cells.push_back(relatedFileListCell(file, static_cast<int>(column)));
+    }
+    return cells;
+}
+
+}  // namespace bunrako

@@ -1,0 +1,70 @@
+#include "register/register_commands.h"
+
+#include <string>
+#include <vector>
+
+#include "app/settei_koumoku_list.h"
+#include "app/shoki_settei_data.h"
+#include "common/clock.h"
+#include "common/cp932.h"
+#include "common/linkage_file.h"
+#include "common/my_tool.h"
+#include "register/bunsho_ken_meibo_list.h"
+#include "register/register_criteria.h"
+
+namespace bunrako {
+CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
+                                     const std::filesystem::path& registerFile, const Clock& clock,
+                                     Prompt& prompt) {
+    const CMyTool tool;
+    const OleDateTime now = clock.now();
+    const OleDateTime today = clock.today();
+    const int period = settings.m_nManagementPeriod;
+    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(now);
+    CBunshoKenMeiboList list(prompt, settings.m_nRegisterPeriod);
+    // The field holds six characters; a longer number is cut.
+    entry.setDocumentNumber(list.NextDocumentNumber(registerFile, today, period));
+    entry.calendarYearFlag = settings.m_nRegisterPeriod;
+    entry.registerYear =
+        RegisterCriteria::startOfYear(today, settings.m_nRegisterPeriod, period, tool);
+    entry.volumeYear = tool.FiscalYearStart(today, period);
+    entry.setSectionCode(settings.m_strSectionCode);
+    entry.setDocumentSymbol(settings.m_strNumberPrefix);
+    return entry;
+}
+
+int storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                       int registerPeriod, Prompt& prompt) {
+    CBunshoKenMeiboList list(prompt, registerPeriod);
+    if (!list.Load(registerFile)) return 0;
+    list.AddOrReplace(entry);
+    return list.Save(registerFile) ? 1 : 0;
+}
+
+int deleteRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                        Prompt& prompt) {
+    CBunshoKenMeiboList list(prompt, entry.calendarYearFlag);
+    if (!list.Load(registerFile)) return 0;
+    if (!list.Remove(entry)) return 0;
+    return list.Save(registerFile) ? 1 : 0;
+}
+
+int linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
+                     const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
+                     const CSetteiKoumokuList& departments, Shell& shell, Prompt& prompt) {
+    if (selected.empty()) return 0;
+    CBunshoKenMeiboList work(prompt, settings.m_nRegisterPeriod);
+    work.entries().assign(selected.begin(), selected.end());
+    const DepartmentNameLookup storedName = [&](std::string_view code) {
+        const auto index = departments.FindCode(code);
+        return index ? std::string(fixedBytes(departments[*index].name)) : std::string();
+    };
+    if (!work.ExportCsv(dataFolder, storedName, settings.m_nCalendarMode,
+                        settings.m_nManagementPeriod)) {
+        return 0;
+    }
+    OpenLinkageFile(shell, prompt, settings.m_bUseSpreadsheet, settings.m_strLinkRegisterProgram);
+    return 1;
+}
+
+}  // namespace bunrako
