@@ -122,7 +122,7 @@ TEST_F(DemoOffice, MakesEveryFileAndSaysWhatItMade) {
 }
 
 TEST_F(DemoOffice, AProgramPlacedInTheFolderFindsTheOffice) {
-    DocumentData document(prompt, folderText());
+    DocumentData document(prompt, clock, folderText());
     EXPECT_EQ(document.m_strDataFolder, folderText());
     const auto& sections = document.m_settings.Records();
     ASSERT_EQ(sections.size(), 2u);
@@ -141,7 +141,7 @@ TEST_F(DemoOffice, AProgramPlacedInTheFolderFindsTheOffice) {
 }
 
 TEST_F(DemoOffice, VolumesTakeTheirWordsFromTheMastersAndDisposalsAgree) {
-    DocumentData document(prompt, folderText());
+    DocumentData document(prompt, clock, folderText());
     CDocMasterList master(file("DocMaster.dat"), prompt);
     ASSERT_EQ(master.Read(), 1);
     ASSERT_EQ(master.size(), 60u);
