@@ -12,7 +12,8 @@ DocumentData::DocumentData(Prompt& prompt, const Clock& clock, std::string progr
     : m_settings(prompt, std::string(), programFolder),
       m_prompt(&prompt),
       m_clock(clock),
-      m_programFolder(std::move(programFolder)) {
+      m_programFolder(std::move(programFolder)),
+      m_relatedFiles(prompt) {
     // The criteria start from today's fiscal year of the section first in
     // the settings; a settings change keeps what the clerk chose since.
     const CMyTool tool;
@@ -22,6 +23,10 @@ DocumentData::DocumentData(Prompt& prompt, const Clock& clock, std::string progr
     m_permanentCriteria = m_volumeCriteria;
     m_disposedCriteria = m_volumeCriteria;
     m_changeFormCriteria = CHozonNengenHenkoushoTyuushutuJouken::Initial(today, periodType, tool);
+    const CShokiSetteiData& section = m_settings.Current();
+    m_registerCriteria = RegisterCriteria::Initial(clock.now(), section.m_nRegisterPeriod,
+                                                   periodType, section.m_strSectionCode);
+    m_catalogueCriteria = CSakuinMokurokuFilter::Initial(clock.now(), periodType);
     LoadAll(prompt);
 }
 
@@ -78,8 +83,11 @@ void DocumentData::handOverSection() {
         criteria->setSection(settings.m_strSectionName, settings.m_strSubsectionName);
     }
     m_changeFormCriteria.setSection(settings.m_strSectionName, settings.m_strSubsectionName);
-    // The register numbers its documents per calendar or fiscal year.
+    // The register numbers and lists its documents per calendar or fiscal
+    // year, and lists those of the section.
     m_register->listCalendarYearFlag = settings.m_nRegisterPeriod;
+    m_registerCriteria.applySettings(settings.m_nRegisterPeriod, settings.m_strSectionCode,
+                                     m_clock.now(), settings.m_nManagementPeriod);
     // The captions and cells count fiscal years by the management period.
     m_calendar = CalendarMode::FromSettings(settings);
 }

@@ -5,7 +5,10 @@
 
 #include "app/settei_koumoku_list.h"
 #include "app/shoki_settei_list.h"
+#include "catalogue/kanren_file.h"
+#include "catalogue/sakuin_mokuroku_filter.h"
 #include "register/bunsho_ken_meibo_list.h"
+#include "register/register_criteria.h"
 #include "volumes/bosatu_tyuushutu_jouken.h"
 #include "volumes/calendar_mode.h"
 #include "volumes/doc_master_list.h"
@@ -44,6 +47,9 @@ class DocumentData {
     CDocMasterList& disposedVolumes() { return *m_disposed; }
     CHozonNengenHenkoushoList& changeForms() { return *m_changeForms; }
     CBunshoKenMeiboList& titleRegister() { return *m_register; }
+    // The related-file list, pointed at the chosen document's file whenever
+    // the related-file tab is filled.
+    CKanrenFile& relatedFiles() { return m_relatedFiles; }
     // The register file of the section; empty when the section keeps none.
     const std::string& titleRegisterFile() const { return m_settings.Current().m_strRegisterFile; }
 
@@ -64,6 +70,8 @@ class DocumentData {
     CBosatuTyuushutuJouken m_permanentCriteria;  // 永年簿冊台帳
     CBosatuTyuushutuJouken m_disposedCriteria;   // 廃棄簿冊名一覧表
     CHozonNengenHenkoushoTyuushutuJouken m_changeFormCriteria;
+    RegisterCriteria m_registerCriteria;        // 文書件名簿
+    CSakuinMokurokuFilter m_catalogueCriteria;  // 索引目録
 
   private:
     void handOverSection();
@@ -75,6 +83,7 @@ class DocumentData {
     std::unique_ptr<CDocMasterList> m_disposed;
     std::unique_ptr<CBunshoKenMeiboList> m_register;
     std::unique_ptr<CHozonNengenHenkoushoList> m_changeForms;
+    CKanrenFile m_relatedFiles;
     CalendarMode m_calendar;
 };
 

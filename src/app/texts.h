@@ -71,4 +71,8 @@ inline constexpr const char* kSpreadsheetFilter =
     "表計算ファイル(*.jsd;*.xls;*.xlsx;*.ods;*.csv)|*.jsd;*.xls;*.xlsx;*.ods;*.csv|all "
     "files(*.*)|*.*||";
 
+// ---- Main view ---------------------------------------------------------------
+// The caption of the related-file tab: the document's subject.
+inline constexpr const char* kRelatedFilesCaption = "%s　関連ファイル";
+
 }  // namespace bunrako::app::texts

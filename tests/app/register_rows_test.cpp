@@ -4,9 +4,11 @@
 
 #include "app/document_data.h"
 #include "app/shoki_settei_file.h"
+#include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "register/bunsho_ken_meibo_list.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
@@ -169,6 +171,52 @@ TEST_F(RegisterRowsTest, ChangeFormsOfTheSectionAndYear) {
     ASSERT_EQ(rows.records.size(), 1u);
     EXPECT_EQ(rows.records[0].title(), "会議録");
     EXPECT_EQ(rows.caption, "平成20年度　保存年限変更書");
+}
+
+TEST_F(RegisterRowsTest, TheRegisterListsTheSectionsDocumentsOfTheYear) {
+    CBunshoKenMeiboList list(prompt);
+    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(date(2008, 4, 2));
+    entry.registerYear = date(2008, 4, 1);
+    entry.setSectionCode("0010010000");
+    entry.setSubject("照会");
+    CBunshoKenMeiboData other = entry;
+    other.setSectionCode("0020010000");
+    list.entries() = {entry, other};
+    ASSERT_TRUE(list.Save(pathFromUtf8(file("KenMeibo.dat"))));
+    document->m_settings.Current().m_strSectionCode = "0010010000";
+    document->LoadAll(prompt);
+    const auto rows = RefillRegisterTab(*document);
+    ASSERT_EQ(rows.records.size(), 1u);
+    EXPECT_EQ(rows.records[0].subjectText(), "照会");
+    EXPECT_EQ(rows.caption, "平成20年度　文書件名簿");
+
+    // A section that keeps no register lists none.
+    document->m_settings.Current().m_strRegisterFile.clear();
+    document->LoadAll(prompt);
+    EXPECT_TRUE(RefillRegisterTab(*document).records.empty());
+}
+
+TEST_F(RegisterRowsTest, ARegisterDocumentsRelatedFilesLieWithItsVolume) {
+    store("DocMaster.dat", {volume("会議録", date(2008, 4, 1))});
+    CDocMasterList list(pathFromUtf8(file("DocMaster.dat")), prompt);
+    ASSERT_EQ(list.Read(), 1);
+    const CDocMasterData& stored = list[0];
+    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(date(2008, 4, 2));
+    entry.setSubject("照会");
+    entry.setVolumeNumber(stored.kanriBangou());
+    const auto path = RelatedFilesOfRegisterEntry(*document, entry);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, CKanrenFile::PathForRegisterDocument(list.path(), stored, "照会"));
+    // The same subject filed in the catalogue shares the list.
+    CSakuinMokurokuList filed = CSakuinMokurokuList::Cleared(date(2008, 4, 2));
+    filed.setSubjectText("照会");
+    EXPECT_EQ(RelatedFilesOfCatalogueEntry(*document, stored, filed), *path);
+
+    entry.setVolumeNumber("");
+    EXPECT_FALSE(RelatedFilesOfRegisterEntry(*document, entry).has_value());
+    const auto none = RefillRelatedFileTab(*document, std::nullopt, "照会");
+    EXPECT_TRUE(none.records.empty());
+    EXPECT_EQ(none.caption, "照会　関連ファイル");
 }
 
 TEST_F(RegisterRowsTest, AFileThatIsGoneLeavesAnEmptyList) {

@@ -21,15 +21,6 @@ using bunrako::testing::DesktopFixture;
 
 namespace {
 
-// Rows for the lists whose registers are not filled from their files here.
-void fill(CBunrakoView& view, RegisterTab tab, int rows) {
-    auto* model = dynamic_cast<TextRowModel*>(view.listModel(tab));
-    QVERIFY(model);
-    std::vector<TextRow> records;
-    for (int row = 0; row < rows; ++row) records.push_back({"課", "係", std::to_string(row)});
-    model->setRecords(std::move(records));
-}
-
 std::vector<CDocMasterData> sectionVolumes(int count) {
     std::vector<CDocMasterData> volumes;
     for (int i = 0; i < count; ++i) {
@@ -131,7 +122,7 @@ class BunrakoViewTest : public QObject {
         m_view->runCommand(CommandId::volumeSelectAll);  // all selected: clear
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
 
-        fill(*m_view, RegisterTab::titleRegister, 2);
+        showRegister(2);
         m_view->runCommand(CommandId::registerSelectAll);
         QCOMPARE(m_view->selectedCount(RegisterTab::titleRegister), 2);
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
@@ -141,7 +132,7 @@ class BunrakoViewTest : public QObject {
     void commandsNeedASelectionInTheirOwnList() {
         QSignalSpy states(m_view.get(), &CBunrakoView::commandStatesChanged);
         showVolumes(3);
-        fill(*m_view, RegisterTab::titleRegister, 3);
+        showRegister(3);
         QVERIFY(!m_view->isCommandEnabled(CommandId::volumeLink));
         QVERIFY(!m_view->isCommandEnabled(CommandId::yearSwitch));
         QVERIFY(m_view->isCommandEnabled(CommandId::volumeAdd));
@@ -245,12 +236,11 @@ class BunrakoViewTest : public QObject {
     }
 
     void relatedFilesNeedAnIndexEntryOrARegisterEntry() {
-        fill(*m_view, RegisterTab::indexCatalogue, 2);
         m_view->selectTab(6);
         QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectDocumentFirst));
         QCOMPARE(m_view->currentTab(), 1);
 
-        fill(*m_view, RegisterTab::titleRegister, 2);
+        showRegister(2);
         selectRows(*m_view, RegisterTab::titleRegister, {0});
         m_fixture->prompt.messages.clear();
         m_view->selectTab(6);
@@ -261,7 +251,7 @@ class BunrakoViewTest : public QObject {
     void eachTabShowsItsCaptionAndTitle() {
         QSignalSpy titles(m_view.get(), &CBunrakoView::titleChanged);
         m_view->selectTab(0);
-        QCOMPARE(m_view->captionLineText(), QStringLiteral("　　　　　文書件名簿"));
+        QCOMPARE(m_view->captionLineText(), QStringLiteral("平成20年度　文書件名簿"));
         QCOMPARE(titles.back().front().toString(), QStringLiteral("文書件名簿"));
         m_view->selectTab(3);
         QCOMPARE(m_view->captionLineText(), QStringLiteral("平成20年度　廃棄簿冊名一覧表"));
@@ -296,7 +286,9 @@ class BunrakoViewTest : public QObject {
         emit m_view->list(RegisterTab::indexCatalogue)->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(m_view->currentTab(), 5);  // nothing selected: stays
 
-        fill(*m_view, RegisterTab::indexCatalogue, 1);
+        m_fixture->writeCatalogue(m_fixture->storedVolumes()[0],
+                                  {testing::catalogueEntry("12", "第1回会議")});
+        m_view->selectTab(5);
         selectRows(*m_view, RegisterTab::indexCatalogue, {0});
         emit m_view->list(RegisterTab::indexCatalogue)->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(m_view->currentTab(), 6);
@@ -404,7 +396,7 @@ class BunrakoViewTest : public QObject {
         QCoreApplication::sendEvent(m_view.get(), &onVolumes);
         QVERIFY(!onVolumes.isAccepted());
 
-        fill(*m_view, RegisterTab::titleRegister, 1);
+        showRegister(1);
         selectRows(*m_view, RegisterTab::titleRegister, {0});
         m_view->selectTab(6);
         QDragEnterEvent onRelated(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
@@ -418,6 +410,18 @@ class BunrakoViewTest : public QObject {
     void showVolumes(int count) {
         m_fixture->writeVolumes(sectionVolumes(count));
         m_view->selectTab(tabIndex(RegisterTab::volumes));
+    }
+
+    // Stores count documents of the section in its title register and shows
+    // the register.
+    void showRegister(int count) {
+        std::vector<CBunshoKenMeiboData> entries;
+        for (int i = 0; i < count; ++i) {
+            entries.push_back(
+                testing::sectionEntry(std::to_string(i + 1), "照会" + std::to_string(i)));
+        }
+        m_fixture->writeRegister(entries);
+        m_view->selectTab(tabIndex(RegisterTab::titleRegister));
     }
 
     void useFileManager() {

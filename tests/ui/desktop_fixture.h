@@ -9,8 +9,10 @@
 #include "app/shoki_settei_file.h"
 #include "app/ui/bunrako_doc.h"
 #include "app/ui/desktop_ports.h"
+#include "catalogue/sakuin_mokuroku.h"
 #include "common/file_io.h"
 #include "common/ole_date_time.h"
+#include "register/bunsho_ken_meibo_list.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
@@ -58,6 +60,31 @@ inline CDocMasterData sectionVolume(const std::string& title) {
     return volume;
 }
 
+// A document of the section received on the day, registered in fiscal 2008.
+inline CBunshoKenMeiboData sectionEntry(const std::string& number, const std::string& subject,
+                                        const OleDateTime& received = OleDateTime::fromDate(2008, 4,
+                                                                                            2)) {
+    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(received);
+    entry.registerYear = OleDateTime::fromDate(2008, 4, 1);
+    entry.setSectionCode("0010010000");
+    entry.setDocumentNumber(number);
+    entry.setSubject(subject);
+    entry.setSender("県総務部");
+    entry.setReceiver("総務課長");
+    return entry;
+}
+
+// An index catalogue entry received on the day.
+inline CSakuinMokurokuList catalogueEntry(const std::string& number, const std::string& subject,
+                                          const OleDateTime& received = OleDateTime::fromDate(2008,
+                                                                                              4,
+                                                                                              2)) {
+    CSakuinMokurokuList entry = CSakuinMokurokuList::Cleared(received);
+    entry.setDocumentNumberText(number);
+    entry.setSubjectText(subject);
+    return entry;
+}
+
 // The ports of the desktop program as fakes, and a data folder of one
 // section in a temporary folder, for one frame or view under test.
 struct DesktopFixture {
@@ -86,6 +113,29 @@ struct DesktopFixture {
         list.sort();
         list.Write();
     }
+    // The volumes of the section's volume file, numbered as stored.
+    std::vector<CDocMasterData> storedVolumes() {
+        CDocMasterList list(pathFromUtf8(dataFolder + "DocMaster.dat"), prompt);
+        list.Read();
+        return {list.records().begin(), list.records().end()};
+    }
+
+    // Stores the entries in the section's title register.
+    void writeRegister(const std::vector<CBunshoKenMeiboData>& entries) {
+        CBunshoKenMeiboList list(prompt);
+        list.entries() = entries;
+        list.Save(pathFromUtf8(dataFolder + "KenMeibo.dat"));
+    }
+
+    // Stores the entries in the index catalogue of a stored volume.
+    void writeCatalogue(const CDocMasterData& volume,
+                        const std::vector<CSakuinMokurokuList>& entries) {
+        CSakuinMokuroku catalogue(prompt, clock);
+        catalogue.setVolume(&volume);
+        catalogue.OpenForVolume(pathFromUtf8(dataFolder + "DocMaster.dat"));
+        for (const CSakuinMokurokuList& entry : entries) catalogue.AddOrReplace(entry);
+    }
+
     void writeVolumes(std::initializer_list<const char*> titles) {
         std::vector<CDocMasterData> volumes;
         for (const char* title : titles) volumes.push_back(sectionVolume(title));

@@ -1,5 +1,6 @@
 #include "app/ui/bunrako_view.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,10 +21,15 @@
 #include "app/outside_programs.h"
 #include "app/ui/command_catalogue.h"
 #include "app/ui/list_fillers.h"
+#include "app/ui/qt_text.h"
 #include "app/ui/record_list_model.h"
 #include "app/ui/row_selection.h"
 #include "app/ui/texts.h"
 #include "app/ui/wait_cursor.h"
+#include "catalogue/dropped_files.h"
+#include "catalogue/kanren_file.h"
+#include "common/clock.h"
+#include "common/my_tool.h"
 #include "common/prompt.h"
 #include "register/texts.h"
 #include "volumes/doc_master_data.h"
@@ -35,6 +42,9 @@ constexpr int kIndexCatalogue = tabIndex(RegisterTab::indexCatalogue);
 constexpr int kRelatedFiles = tabIndex(RegisterTab::relatedFiles);
 // A click on this column header of any list toggles the title order.
 constexpr int kTitleOrderColumn = 6;
+// How RunProgram starts a program: without waiting, or the shell's open.
+constexpr int kStartWithoutWaiting = 1;
+constexpr int kShellOpen = 2;
 
 bool isValidTab(int tab) { return tab >= 0 && tab < kRegisterTabCount; }
 
@@ -105,6 +115,10 @@ void CBunrakoView::buildLists() {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         list->verticalHeader()->setVisible(false);
         list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        // Rows as close as a report list's: the style's default leaves room
+        // for editors that these lists never open.
+        list->verticalHeader()->setMinimumSectionSize(1);
+        list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
         list->horizontalHeader()->setSectionsMovable(true);
         list->horizontalHeader()->setHighlightSections(false);
         list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -180,12 +194,12 @@ void CBunrakoView::selectTab(int tab) {
     if (!isValidTab(tab)) return;
     if (tab == kIndexCatalogue && !hasSelection(RegisterTab::volumes)) {
         m_ports.prompt.showMessage(ui::texts::kSelectVolumeFirst, {}, MessageIcon::warning);
-        listModel(RegisterTab::indexCatalogue)->clearRecords();
+        m_fillers->clearCatalogue();
         tab = kVolumes;
     } else if (tab == kRelatedFiles && !hasSelection(RegisterTab::indexCatalogue) &&
                !hasSelection(RegisterTab::titleRegister)) {
         m_ports.prompt.showMessage(ui::texts::kSelectDocumentFirst, {}, MessageIcon::warning);
-        listModel(RegisterTab::relatedFiles)->clearRecords();
+        m_fillers->clearRelatedFiles();
         tab = kVolumes;
     }
     switchTo(tab);
@@ -205,7 +219,7 @@ void CBunrakoView::switchTo(int tab) {
 void CBunrakoView::refreshTab(int tab) {
     if (tab == kIndexCatalogue && !hasSelection(RegisterTab::volumes)) {
         m_ports.prompt.showMessage(ui::texts::kSelectVolumeFirst, {}, MessageIcon::warning);
-        listModel(RegisterTab::indexCatalogue)->clearRecords();
+        m_fillers->clearCatalogue();
         return;
     }
     if (const auto& refresher = m_refreshers[static_cast<size_t>(tab)]) refresher();
@@ -382,8 +396,10 @@ void CBunrakoView::onDoubleClick(RegisterTab tab) {
             runCommand(CommandId::indexChange);
             break;
         case RegisterTab::relatedFiles:
-            // Opening the file needs its folder and name from the related-file list.
-            if (hasSelection(tab)) showNotYetAvailable(m_ports.prompt, CommandId::relatedChange);
+            if (const CKanrenFileData* file = m_fillers->selectedRelatedFile()) {
+                CMyTool::RunProgram(m_ports.shell, m_ports.prompt,
+                                    file->folderText() + file->fileNameText(), kShellOpen, {});
+            }
             break;
         default:
             break;
@@ -399,9 +415,11 @@ void CBunrakoView::onRightClick(RegisterTab tab, const QPoint& position) {
             if (hasSelection(tab)) switchTo(kRelatedFiles);
             break;
         case RegisterTab::relatedFiles:
-            if (hasSelection(tab)) {
-                // The file's folder comes from the related-file list.
-                showNotYetAvailable(m_ports.prompt, CommandId::fileManager);
+            if (const CKanrenFileData* file = m_fillers->selectedRelatedFile()) {
+                const CShokiSetteiData settings =
+                    withProgramsOfThisComputer(m_document.m_settings.Current(), m_ports.shell);
+                CMyTool::RunProgram(m_ports.shell, m_ports.prompt, settings.m_strFileManagerExe,
+                                    kStartWithoutWaiting, "\"" + file->folderText() + "\"");
             } else {
                 runCommand(CommandId::fileManager);
             }
@@ -426,7 +444,21 @@ void CBunrakoView::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    showNotYetAvailable(m_ports.prompt, CommandId::relatedAdd);
+    addRelatedFiles(event->mimeData()->urls());
+}
+
+void CBunrakoView::addRelatedFiles(const QList<QUrl>& urls) {
+    if (m_currentTab != kRelatedFiles) return;
+    std::vector<std::string> paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) {
+            paths.push_back(toStdString(QDir::toNativeSeparators(url.toLocalFile())));
+        }
+    }
+    if (paths.empty()) return;
+    const WaitCursor wait;
+    AddDroppedFiles(m_document.relatedFiles(), paths, m_ports.clock.now());
+    refreshTab(kRelatedFiles);
 }
 
 }  // namespace bunrako

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -13,6 +14,7 @@ class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 class QTableView;
+class QUrl;
 
 namespace bunrako {
 
@@ -57,6 +59,10 @@ class CBunrakoView : public QWidget {
     // The first selected volume of a volume list (tabs 1 to 3), when that
     // list shows volume records; nullptr otherwise.
     const CDocMasterData* firstSelectedVolume(RegisterTab tab) const;
+
+    // Files dropped on the window: on the 関連ファイル tab they become
+    // related files of its document; elsewhere nothing happens.
+    void addRelatedFiles(const QList<QUrl>& urls);
 
     bool isCommandEnabled(CommandId id) const;
     bool isCommandChecked(CommandId id) const;

@@ -2,24 +2,20 @@
 
 #include <QItemSelectionModel>
 #include <QTableView>
-#include <cstring>
-#include <string>
-#include <string_view>
-#include <unordered_set>
 
 #include "app/document_data.h"
-#include "app/register_rows.h"
 #include "app/ui/bunrako_view.h"
+#include "app/ui/chosen_rows.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/record_list_model.h"
 #include "app/ui/row_selection.h"
+#include "catalogue/catalogue_list_cells.h"
+#include "catalogue/related_file_cells.h"
+#include "register/register_list_cells.h"
 #include "volumes/volume_list_cells.h"
 
 namespace bunrako {
 namespace {
-
-using VolumeListModel = RecordListModel<CDocMasterData>;
-using ChangeFormListModel = RecordListModel<CHozonNengenHenkoushoData>;
 
 VolumeTab volumeTabOf(RegisterTab tab) {
     switch (tab) {
@@ -32,40 +28,47 @@ VolumeTab volumeTabOf(RegisterTab tab) {
     }
 }
 
-// What tells a volume apart across a re-read: its management number and
-// title, as stored.
-constexpr size_t kKeySize = sizeof CDocMasterData::KanriBangou + sizeof CDocMasterData::Title;
-
-void appendKey(std::string& keys, const CDocMasterData& volume) {
-    keys.append(volume.KanriBangou, sizeof volume.KanriBangou);
-    keys.append(volume.Title, sizeof volume.Title);
+// What tells records apart across a re-read of their file.
+void volumeKey(const CDocMasterData& volume, std::string& key) {
+    appendBytes(key, volume.KanriBangou);
+    appendBytes(key, volume.Title);
 }
 
-// The keys of the selected volumes, kept across a refill: one buffer of keys
-// and a set of views into it, so that even a hundred thousand selected
-// volumes cost no allocation each.
-class ChosenVolumes {
-  public:
-    ChosenVolumes(const std::vector<CDocMasterData>& volumes, const std::vector<int>& rows) {
-        m_keys.reserve(rows.size() * kKeySize);
-        for (const int row : rows) appendKey(m_keys, volumes[static_cast<size_t>(row)]);
-        m_set.reserve(rows.size());
-        for (size_t at = 0; at < m_keys.size(); at += kKeySize) {
-            m_set.insert(std::string_view(m_keys).substr(at, kKeySize));
-        }
-    }
-    bool empty() const { return m_set.empty(); }
-    bool contains(const CDocMasterData& volume) const {
-        char key[kKeySize];
-        std::memcpy(key, volume.KanriBangou, sizeof volume.KanriBangou);
-        std::memcpy(key + sizeof volume.KanriBangou, volume.Title, sizeof volume.Title);
-        return m_set.count(std::string_view(key, kKeySize)) > 0;
-    }
+void formKey(const CHozonNengenHenkoushoData& form, std::string& key) {
+    appendBytes(key, form.HenkouSakuseiNendo.days());
+    appendBytes(key, form.HenkouKaMei);
+    appendBytes(key, form.HenkouKakariMei);
+    appendBytes(key, form.HenkouShouBunruiMei);
+    appendBytes(key, form.HenkouTitle);
+}
 
-  private:
-    std::string m_keys;
-    std::unordered_set<std::string_view> m_set;
-};
+void registerKey(const CBunshoKenMeiboData& entry, std::string& key) {
+    appendBytes(key, entry.calendarYearFlag);
+    appendBytes(key, entry.registerYear.days());
+    appendBytes(key, entry.documentNumber);
+    appendBytes(key, entry.sectionCode);
+}
+
+void catalogueKey(const CSakuinMokurokuList& entry, std::string& key) {
+    appendBytes(key, entry.receivedDate.days());
+    appendBytes(key, entry.documentNumber);
+    appendBytes(key, entry.subject);
+    appendBytes(key, entry.remarks);
+}
+
+void relatedFileKey(const CKanrenFileData& file, std::string& key) {
+    appendBytes(key, file.folder);
+    appendBytes(key, file.fileName);
+}
+
+template <class Record>
+const Record* firstSelected(const CBunrakoView& view, RegisterTab tab) {
+    const auto* model = dynamic_cast<const RecordListModel<Record>*>(view.listModel(tab));
+    const QItemSelectionModel* selection = view.list(tab)->selectionModel();
+    if (!model || !selection) return nullptr;
+    const int row = firstSelectedRow(*selection);
+    return row < 0 ? nullptr : &model->record(row);
+}
 
 }  // namespace
 
@@ -74,62 +77,134 @@ ListFillers::ListFillers(CBunrakoView& view, DocumentData& document)
       m_view(view),
       m_document(document),
       m_calendar(std::make_shared<CalendarMode>(document.calendar())) {
-    for (const RegisterTab tab :
-         {RegisterTab::volumes, RegisterTab::permanent, RegisterTab::disposed}) {
-        installVolumeTab(tab);
+    const auto calendar = m_calendar;
+    install<CBunshoKenMeiboData>(
+        RegisterTab::titleRegister,
+        [calendar](const CBunshoKenMeiboData& entry, int column) {
+            return registerListCell(entry, column, *calendar);
+        },
+        [this] { refillRegisterTab(); });
+    for (const RegisterTab tab : {RegisterTab::volumes, RegisterTab::disposed}) {
+        install<CDocMasterData>(
+            tab,
+            [calendar](const CDocMasterData& volume, int column) {
+                return volumeListCell(volume, column, *calendar);
+            },
+            [this, tab] { refillVolumeTab(tab); });
     }
-    installChangeFormTab();
-}
-
-void ListFillers::installVolumeTab(RegisterTab tab) {
-    const bool ledger = tab == RegisterTab::permanent;
-    auto* model = new VolumeListModel(
-        registerTabInfo(tab).columns,
-        [calendar = m_calendar, ledger](const CDocMasterData& volume, int column) {
-            return ledger ? permanentLedgerCell(volume, column, *calendar)
-                          : volumeListCell(volume, column, *calendar);
-        });
-    m_view.setListModel(tab, model);
-    m_view.setTabRefresher(tab, [this, tab] { refillVolumeTab(tab); });
-}
-
-void ListFillers::installChangeFormTab() {
-    auto* model = new ChangeFormListModel(
-        registerTabInfo(RegisterTab::retentionChange).columns,
-        [calendar = m_calendar](const CHozonNengenHenkoushoData& form, int column) {
+    install<CDocMasterData>(
+        RegisterTab::permanent,
+        [calendar](const CDocMasterData& volume, int column) {
+            return permanentLedgerCell(volume, column, *calendar);
+        },
+        [this] { refillVolumeTab(RegisterTab::permanent); });
+    install<CHozonNengenHenkoushoData>(
+        RegisterTab::retentionChange,
+        [calendar](const CHozonNengenHenkoushoData& form, int column) {
             return changeFormListCell(form, column, *calendar);
-        });
-    m_view.setListModel(RegisterTab::retentionChange, model);
-    m_view.setTabRefresher(RegisterTab::retentionChange, [this] { refillChangeFormTab(); });
+        },
+        [this] { refillChangeFormTab(); });
+    install<CSakuinMokurokuList>(
+        RegisterTab::indexCatalogue,
+        [calendar](const CSakuinMokurokuList& entry, int column) {
+            return catalogueListCell(entry, column, *calendar);
+        },
+        [this] { refillCatalogueTab(); });
+    install<CKanrenFileData>(
+        RegisterTab::relatedFiles,
+        [](const CKanrenFileData& file, int column) { return relatedFileListCell(file, column); },
+        [this] { refillRelatedFileTab(); });
 }
 
-void ListFillers::refillVolumeTab(RegisterTab tab) {
-    auto* model = static_cast<VolumeListModel*>(m_view.listModel(tab));
+template <class Record>
+void ListFillers::install(RegisterTab tab, std::function<std::string(const Record&, int)> cellText,
+                          std::function<void()> refill) {
+    m_view.setListModel(
+        tab, new RecordListModel<Record>(registerTabInfo(tab).columns, std::move(cellText)));
+    m_view.setTabRefresher(tab, std::move(refill));
+}
+
+// Puts the refilled rows under the list, selects the records that were
+// selected before and shows the caption.
+template <class Record, class KeyOf>
+void ListFillers::show(RegisterTab tab, RegisterRows<Record> rows, KeyOf keyOf) {
+    auto* model = static_cast<RecordListModel<Record>*>(m_view.listModel(tab));
     QItemSelectionModel& selection = *m_view.list(tab)->selectionModel();
-
-    const ChosenVolumes chosen(model->records(), selectedRows(selection));
-
-    RegisterRows<CDocMasterData> rows =
-        RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder());
+    const ChosenRows<Record> chosen(model->records(), selectedRows(selection), keyOf);
     *m_calendar = m_document.calendar();
     model->setRecords(std::move(rows.records));
     m_view.setTabCaption(tab, toQString(rows.caption));
+    if (!chosen.empty()) selectRows(selection, chosen.rowsIn(model->records()));
+}
 
-    if (chosen.empty()) return;
-    std::vector<int> again;
-    const auto& volumes = model->records();
-    for (size_t row = 0; row < volumes.size(); ++row) {
-        if (chosen.contains(volumes[row])) again.push_back(static_cast<int>(row));
-    }
-    selectRows(selection, again);
+void ListFillers::refillVolumeTab(RegisterTab tab) {
+    show(tab, RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder()), volumeKey);
 }
 
 void ListFillers::refillChangeFormTab() {
-    auto* model = static_cast<ChangeFormListModel*>(m_view.listModel(RegisterTab::retentionChange));
-    RegisterRows<CHozonNengenHenkoushoData> rows = RefillChangeFormTab(m_document);
-    *m_calendar = m_document.calendar();
-    model->setRecords(std::move(rows.records));
-    m_view.setTabCaption(RegisterTab::retentionChange, toQString(rows.caption));
+    show(RegisterTab::retentionChange, RefillChangeFormTab(m_document), formKey);
+}
+
+void ListFillers::refillRegisterTab() {
+    show(RegisterTab::titleRegister, RefillRegisterTab(m_document), registerKey);
+}
+
+void ListFillers::refillCatalogueTab() {
+    const CDocMasterData* volume = m_view.firstSelectedVolume(RegisterTab::volumes);
+    if (!volume) {
+        clearCatalogue();
+        return;
+    }
+    // Another volume's catalogue starts without a selection.
+    const bool sameVolume = m_catalogueVolume && fixedBytes(m_catalogueVolume->KanriBangou) ==
+                                                     fixedBytes(volume->KanriBangou);
+    if (!sameVolume) m_view.list(RegisterTab::indexCatalogue)->clearSelection();
+    m_catalogueVolume = *volume;
+    show(RegisterTab::indexCatalogue, RefillCatalogueTab(m_document, *m_catalogueVolume),
+         catalogueKey);
+}
+
+// The document of the related files: the selected index entry, else the
+// selected title-register entry.
+void ListFillers::refillRelatedFileTab() {
+    const auto* entry = firstSelected<CSakuinMokurokuList>(m_view, RegisterTab::indexCatalogue);
+    if (entry && m_catalogueVolume) {
+        show(RegisterTab::relatedFiles,
+             RefillRelatedFileTab(
+                 m_document, RelatedFilesOfCatalogueEntry(m_document, *m_catalogueVolume, *entry),
+                 entry->subjectText()),
+             relatedFileKey);
+        return;
+    }
+    if (const auto* document =
+            firstSelected<CBunshoKenMeiboData>(m_view, RegisterTab::titleRegister)) {
+        show(RegisterTab::relatedFiles,
+             RefillRelatedFileTab(m_document, RelatedFilesOfRegisterEntry(m_document, *document),
+                                  document->subjectText()),
+             relatedFileKey);
+        return;
+    }
+    clearRelatedFiles();
+}
+
+const CDocMasterData* ListFillers::catalogueVolume() const {
+    return m_catalogueVolume ? &*m_catalogueVolume : nullptr;
+}
+
+const CKanrenFileData* ListFillers::selectedRelatedFile() const {
+    return firstSelected<CKanrenFileData>(m_view, RegisterTab::relatedFiles);
+}
+
+void ListFillers::clearCatalogue() {
+    m_catalogueVolume.reset();
+    m_view.listModel(RegisterTab::indexCatalogue)->clearRecords();
+    m_view.setTabCaption(RegisterTab::indexCatalogue, {});
+}
+
+void ListFillers::clearRelatedFiles() {
+    m_document.relatedFiles().setFilePath({});
+    m_view.listModel(RegisterTab::relatedFiles)->clearRecords();
+    m_view.setTabCaption(RegisterTab::relatedFiles, {});
 }
 
 }  // namespace bunrako
