@@ -230,9 +230,25 @@ class RegisterTabsTest : public QObject {
         m_fixture->writeVolumes({sectionVolume("廃棄済み")}, "HaikiDoc.dat");
         for (const int tab : {1, 2, 3, 4, 1}) m_view->selectTab(tab);
         m_view->runCommand(CommandId::volumeTitleOrder);
+        m_fixture->writeRegister({sectionEntry("1", "照会"), sectionEntry("2", "回答")});
+        m_view->selectTab(0);
+        m_view->list(RegisterTab::volumes)->selectRow(0);
+        QVERIFY(m_view->firstSelectedVolume(RegisterTab::volumes));
+        m_fixture->writeCatalogue(
+            *m_view->firstSelectedVolume(RegisterTab::volumes),
+            {catalogueEntry("1", "第1回会議"), catalogueEntry("2", "第2回会議")});
+        m_view->selectTab(5);
+        QCOMPARE(m_view->rowCount(RegisterTab::indexCatalogue), 2);
+        m_view->list(RegisterTab::indexCatalogue)->selectRow(1);
+        m_view->selectTab(6);
+        m_view->addRelatedFiles(
+            {QUrl::fromLocalFile(QString::fromStdString(m_fixture->dataFolder + "a.pdf"))});
+        QCOMPARE(m_view->rowCount(RegisterTab::relatedFiles), 1);
         m_fixture->writeVolumes({"会議録"});
         m_view->selectTab(2);
         QCOMPARE(m_view->rowCount(RegisterTab::permanent), 1);
+        m_view->selectTab(6);
+        QCOMPARE(m_view->rowCount(RegisterTab::relatedFiles), 1);
     }
 
     void theRegisterShowsTheSectionsDocumentsOfTheYear() {
