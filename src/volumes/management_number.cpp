@@ -63,10 +63,20 @@ void formatSerial(int serial, char* out) {
     std::memcpy(out, buffer, kSerialWidth);
 }
 
+// The middle and minor codes as the number holds them: blanks trimmed,
+// leading zeros dropped (one digit stays), right-aligned, so "3", "03", "3 "
+// and " 3" are one code. Reading and building use the same form, so a volume
+// always finds its own number again.
+void codeInNumber(std::string_view code, char* out) {
+    std::string_view text = trimmed(code);
+    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+    rightAligned(text, kCodeWidth, out);
+}
+
 void fillNormalisedNumber(std::string_view stored, char* out) {
     for (size_t i = 0; i < 11; ++i) out[i] = i < stored.size() ? stored[i] : ' ';
-    rightAligned(trimmed(slice(stored, 11, kCodeWidth)), kCodeWidth, out + 11);
-    rightAligned(trimmed(slice(stored, 13, kCodeWidth)), kCodeWidth, out + 13);
+    codeInNumber(slice(stored, 11, kCodeWidth), out + 11);
+    codeInNumber(slice(stored, 13, kCodeWidth), out + 13);
     formatSerial(leadingInteger(trimmed(slice(stored, kSerialPosition, kSerialWidth))),
                  out + kSerialPosition);
     out[19] = '0';
@@ -90,6 +100,12 @@ void appendCode(std::string& prefix, std::string_view code) {
     prefix.append(aligned, kCodeWidth);
 }
 
+void appendMinorCode(std::string& prefix, std::string_view code) {
+    char aligned[kCodeWidth];
+    codeInNumber(truncateCp932(code, kCodeWidth), aligned);
+    prefix.append(aligned, kCodeWidth);
+}
+
 }  // namespace
 
 std::string buildNumberPrefix(const CDocMasterData& volume, const CMyTool& tool,
@@ -101,8 +117,8 @@ std::string buildNumberPrefix(const CDocMasterData& volume, const CMyTool& tool,
     for (size_t pos : {0u, 2u, 3u}) prefix += pos < era.size() ? era[pos] : ' ';
     prefix += departmentDigits(fixedBytes(volume.KaBunruiCode), department);
     appendCode(prefix, fixedBytes(volume.DaiBunruiCode));
-    appendCode(prefix, fixedBytes(volume.ChuuBunruiCode));
-    appendCode(prefix, fixedBytes(volume.ShouBunruiCode));
+    appendMinorCode(prefix, fixedBytes(volume.ChuuBunruiCode));
+    appendMinorCode(prefix, fixedBytes(volume.ShouBunruiCode));
     return prefix;
 }
 

@@ -90,9 +90,10 @@ TEST(ManagementNumber, NormalisedOnReading) {
     EXPECT_EQ(normaliseManagementNumber("502001001 1 2 37x  00"), "502001001 1 2 3000700");
     // Positions 9-10 stay as stored; two-character codes stay as they are.
     EXPECT_EQ(normaliseManagementNumber("5020010011 AB12000300"), "5020010011 AB12000300");
-    // A code stored with a leading zero keeps it: numbers are built that way
-    // for codes typed with a leading zero, and must match them again.
-    EXPECT_EQ(normaliseManagementNumber("502001001 103 3000100"), "502001001 103 3000100");
+    // A middle or minor code stored with a leading zero reads as the digit
+    // right-aligned; a code of zeros keeps one.
+    EXPECT_EQ(normaliseManagementNumber("502001001 103 3000100"), "502001001 1 3 3000100");
+    EXPECT_EQ(normaliseManagementNumber("502001001 1003 000100"), "502001001 1 0 3000100");
 }
 
 TEST(ManagementNumber, ShortOrEmptyNumbersBecomeTwentyOneCharacters) {
