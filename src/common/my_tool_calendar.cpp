@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "common/cp932.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/text_functions.h"
 
@@ -84,16 +85,6 @@ std::string_view slice(std::string_view text, size_t pos, size_t count) {
     return pos < text.size() ? text.substr(pos, count) : std::string_view();
 }
 
-template <typename... Args>
-std::string formatText(const char* pattern, Args... args) {
-    const int length = std::snprintf(nullptr, 0, pattern, args...);
-    if (length <= 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), pattern, args...);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 // Copies a date text into an 11-byte field; a text that does not fit leaves
 // the field empty rather than holding a cut date.
 void writeDateText(char (&buffer)[11], std::string_view text) {
@@ -153,10 +144,10 @@ std::string CMyTool::WesternToEraText(std::string_view western) const {
         if (western > std::string_view(boundary)) {
             const int eraYear = leadingNumber(ExtractField(western, 1)) -
                                 leadingNumber(ExtractField(boundary, 1)) + 1;
-            return formatText("%1d,%02d,%s,%s", era, eraYear, month.c_str(), day.c_str());
+            return formatPrintf("%1d,%02d,%s,%s", era, eraYear, month.c_str(), day.c_str());
         }
     }
-    return formatText("*,**,%s,%s", month.c_str(), day.c_str());
+    return formatPrintf("*,**,%s,%s", month.c_str(), day.c_str());
 }
 
 std::string CMyTool::EraToWesternText(std::string_view era) const {
@@ -165,11 +156,11 @@ std::string CMyTool::EraToWesternText(std::string_view era) const {
     const std::string month = ExtractField(era, 3);
     const std::string day = ExtractField(era, 4);
     if (number < 1 || number > EraCount()) {
-        return formatText("****,%s,%s", month.c_str(), day.c_str());
+        return formatPrintf("****,%s,%s", month.c_str(), day.c_str());
     }
     const int year = leadingNumber(ExtractField(era, 2)) +
                      leadingNumber(ExtractField(m_eraBoundaries[number - 1], 1)) - 1;
-    return formatText("%04d,%s,%s", year, month.c_str(), day.c_str());
+    return formatPrintf("%04d,%s,%s", year, month.c_str(), day.c_str());
 }
 
 std::string CMyTool::DateToEraText(const OleDateTime& date) const {
@@ -212,8 +203,8 @@ std::string CMyTool::FormatEraDate(std::string_view era, int form, bool pad) con
     const std::string name =
         parts.era >= 1 && parts.era <= EraCount() ? EraName(parts.era) : kUnknownEraName;
     const DisplayForm& pattern = kDisplayForms[form];
-    return formatText(pad ? pattern.padded : pattern.plain, name.c_str(), parts.year, parts.month,
-                      parts.day);
+    return formatPrintf(pad ? pattern.padded : pattern.plain, name.c_str(), parts.year, parts.month,
+                        parts.day);
 }
 
 std::string CMyTool::FormatEraDateShort(std::string_view era, int form) const {
@@ -224,8 +215,8 @@ std::string CMyTool::FormatEraDateShort(std::string_view era, int form) const {
     const EraTextParts parts = readEraTextParts(era);
     const std::string initial =
         parts.era >= 1 && parts.era <= EraCount() ? EraInitial(parts.era) : kUnknownEraInitial;
-    return formatText(kDisplayForms[form].shortForm, initial.c_str(), parts.year, parts.month,
-                      parts.day);
+    return formatPrintf(kDisplayForms[form].shortForm, initial.c_str(), parts.year, parts.month,
+                        parts.day);
 }
 
 void CMyTool::FormatEraDateBuffer(std::string_view era, char (&buffer)[17]) const {
@@ -274,14 +265,14 @@ OleDateTime CMyTool::FiscalStartFromEraYear(int era, int eraYear, int type) cons
     const PeriodType* period = periodType(type);
     if (!period) return OleDateTime::invalidValue();
     const long long startEraYear = period->labelIsEndYear ? eraYear - 1LL : eraYear;
-    return EraTextToDate(formatText("%d,%02lld,%02d,01", era, startEraYear, period->startMonth));
+    return EraTextToDate(formatPrintf("%d,%02lld,%02d,01", era, startEraYear, period->startMonth));
 }
 
 OleDateTime CMyTool::FiscalStartFromYear(int year, int type) const {
     const PeriodType* period = periodType(type);
     if (!period) return OleDateTime::invalidValue();
     const long long startYear = period->labelIsEndYear ? year - 1LL : year;
-    return WesternTextToDate(formatText("%04lld,%02d,01", startYear, period->startMonth));
+    return WesternTextToDate(formatPrintf("%04lld,%02d,01", startYear, period->startMonth));
 }
 
 }  // namespace bunrako

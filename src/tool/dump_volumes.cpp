@@ -2,6 +2,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/prompt.h"
 #include "tool/dump.h"
 #include "tool/texts.h"
@@ -9,14 +10,6 @@
 
 namespace bunrako::cli {
 namespace {
-
-template <typename... Args>
-std::string formatted(const char* format, Args... args) {
-    const int size = std::snprintf(nullptr, 0, format, args...);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, args...);
-    return text;
-}
 
 Json volumeJson(const CDocMasterData& v) {
     Json record;
@@ -60,12 +53,13 @@ void reportUnshownBytes(const std::filesystem::path& file, const VolumeFileReadR
                         Prompt& prompt) {
     const std::string path = pathToUtf8(file);
     if (read.outcome == VolumeFileReadReport::Outcome::truncated) {
-        prompt.showMessage(formatted(texts::kVolumesTruncated, path.c_str(), read.declaredCount,
-                                     read.recordsRead,
-                                     static_cast<unsigned long long>(read.incompleteBytes)));
+        prompt.showMessage(formatPrintf(texts::kVolumesTruncated, path.c_str(), read.declaredCount,
+                                        read.recordsRead,
+                                        static_cast<unsigned long long>(read.incompleteBytes)));
     } else if (read.bytesBeyondCount > 0) {
-        prompt.showMessage(formatted(texts::kVolumesBeyondCount, path.c_str(), read.declaredCount,
-                                     static_cast<unsigned long long>(read.bytesBeyondCount)));
+        prompt.showMessage(formatPrintf(texts::kVolumesBeyondCount, path.c_str(),
+                                        read.declaredCount,
+                                        static_cast<unsigned long long>(read.bytesBeyondCount)));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "common/cp932.h"
 #include "common/my_tool.h"
+#include "common/text_functions.h"
 #include "volumes/doc_master_data.h"
 
 namespace bunrako {
@@ -39,18 +40,6 @@ void rightAligned(std::string_view text, size_t width, char* out) {
     if (!text.empty()) std::memcpy(out + blanks, text.data(), std::min(text.size(), width));
 }
 
-// atoi: optional sign, then digits up to the first other character.
-int leadingInteger(std::string_view text) {
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    int value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
-}
-
 // "%04d" of a serial; the serials that fit are -999..9999.
 void formatSerial(int serial, char* out) {
     if (serial >= 0 && serial <= kHighestSerial) {
@@ -77,7 +66,7 @@ void fillNormalisedNumber(std::string_view stored, char* out) {
     for (size_t i = 0; i < 11; ++i) out[i] = i < stored.size() ? stored[i] : ' ';
     codeInNumber(slice(stored, 11, kCodeWidth), out + 11);
     codeInNumber(slice(stored, 13, kCodeWidth), out + 13);
-    formatSerial(leadingInteger(trimmed(slice(stored, kSerialPosition, kSerialWidth))),
+    formatSerial(LeadingInteger(trimmed(slice(stored, kSerialPosition, kSerialWidth))),
                  out + kSerialPosition);
     out[19] = '0';
     out[20] = '0';
@@ -152,7 +141,7 @@ std::string_view storedNumberPrefix(const CDocMasterData& volume) {
 }
 
 int storedSerial(const CDocMasterData& volume) {
-    return leadingInteger(
+    return LeadingInteger(
         trimmed(slice(fixedBytes(volume.KanriBangou), kSerialPosition, kSerialWidth)));
 }
 
