@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "common/prompt.h"

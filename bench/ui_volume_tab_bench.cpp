@@ -15,12 +15,12 @@
 #include <memory>
 #include <string>
 
-#include "app/shoki_settei_file.h"
-#include "app/ui/bunrako_doc.h"
-#include "app/ui/bunrako_view.h"
-#include "app/ui/main_frame.h"
-#include "app/ui/qt_file_browser.h"
-#include "app/ui/qt_shell.h"
+#include "settings/shoki_settei_file.h"
+#include "office/ui/bunrako_doc.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/main_frame.h"
+#include "office/ui/qt_file_browser.h"
+#include "office/ui/qt_shell.h"
 #include "common/clock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"

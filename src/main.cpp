@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/ui/bunrako_app.h"
-#include "app/ui/texts.h"
+#include "office/ui/bunrako_app.h"
+#include "office/ui/texts.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ bool displayMissing(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (displayMissing(argc, argv)) {
         const char* program = argc > 0 ? argv[0] : "bunrako";
-        std::fprintf(stderr, bunrako::ui::texts::kNoDisplay, program, program);
+        std::fprintf(stderr, bunrako::office::ui::texts::kNoDisplay, program, program);
         return 1;
     }
     bunrako::CBunrakoApp app(argc, argv);

@@ -16,7 +16,7 @@
 namespace bunrako {
 namespace {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 namespace fs = std::filesystem;
 
 CSakuinMokuroku openCatalogue(const CDocMasterData& volume, const fs::path& volumeFile,

@@ -10,7 +10,7 @@
 namespace bunrako {
 namespace {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 constexpr ListColumn kCatalogueListColumns[] = {
     {ct::kColumnReceived, 100},
@@ -18,6 +18,7 @@ constexpr ListColumn kCatalogueListColumns[] = {
     {ct::kColumnDocumentName, 500},
     {ct::kColumnRemarks, 200},
 };
+static_assert(std::size(kCatalogueListColumns) == static_cast<size_t>(CatalogueListColumn::count));
 
 constexpr int kDayForm = 0;
 constexpr int kYearForm = 2;
@@ -46,14 +47,14 @@ std::string text(const char (&field)[N]) {
 std::span<const ListColumn> catalogueListColumns() { return kCatalogueListColumns; }
 
 std::string catalogueListCell(const CSakuinMokurokuList& entry, int column, CalendarMode mode) {
-    switch (column) {
-        case 0:
+    switch (static_cast<CatalogueListColumn>(column)) {
+        case CatalogueListColumn::received:
             return receivedCell(entry.receivedDate, mode);
-        case 1:
+        case CatalogueListColumn::number:
             return text(entry.documentNumber);
-        case 2:
+        case CatalogueListColumn::name:
             return text(entry.subject);
-        case 3:
+        case CatalogueListColumn::note:
             return text(entry.remarks);
         default:
             return {};

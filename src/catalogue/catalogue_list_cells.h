@@ -4,13 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "app/list_column.h"
-#include "volumes/calendar_mode.h"
+#include "settings/list_column.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 
 struct CSakuinMokurokuHeader;
 struct CSakuinMokurokuList;
+
+// The columns of the index catalogue list, in order.
+enum class CatalogueListColumn : int {
+    received = 0,
+    number,
+    name,
+    note,
+    count,
+};
 
 // The columns of the index catalogue list (索引目録): 受付日, 文書番号, 文書名,
 // 備考.

@@ -7,7 +7,7 @@
 
 namespace bunrako {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 void FileSearchSort::Click(int column) {
     if (column == m_column) {

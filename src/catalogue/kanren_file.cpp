@@ -15,7 +15,7 @@
 
 namespace bunrako {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 namespace {
 

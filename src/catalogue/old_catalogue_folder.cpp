@@ -10,7 +10,7 @@
 
 namespace bunrako {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 namespace fs = std::filesystem;
 
 namespace {

@@ -8,7 +8,7 @@
 
 namespace bunrako {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 bool ReadReport::mayOverwrite() const {
     switch (state) {

@@ -6,28 +6,29 @@
 namespace bunrako {
 namespace {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 constexpr ListColumn kRelatedFileListColumns[] = {
     {ct::kColumnFile, 500},       {ct::kColumnValidity, 50}, {ct::kColumnFileType, 150},
     {ct::kColumnLastUpdate, 160}, {ct::kColumnFolder, 300},
 };
+static_assert(std::size(kRelatedFileListColumns) == static_cast<size_t>(RelatedFileListColumn::count));
 
 }  // namespace
 
 std::span<const ListColumn> relatedFileListColumns() { return kRelatedFileListColumns; }
 
 std::string relatedFileListCell(const CKanrenFileData& file, int column) {
-    switch (column) {
-        case 0:
+    switch (static_cast<RelatedFileListColumn>(column)) {
+        case RelatedFileListColumn::file:
             return file.fileNameText();
-        case 1:
+        case RelatedFileListColumn::valid:
             return file.valid == 1 ? std::string() : ct::kCellInvalid;
-        case 2:
+        case RelatedFileListColumn::kind:
             return file.fileTypeText();
-        case 3:
+        case RelatedFileListColumn::updated:
             return file.lastUpdate.format(ct::kCellLastUpdate);
-        case 4:
+        case RelatedFileListColumn::folder:
             return file.folderText();
         default:
             return {};

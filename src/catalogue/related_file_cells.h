@@ -4,11 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "app/list_column.h"
+#include "settings/list_column.h"
 
 namespace bunrako {
 
 struct CKanrenFileData;
+
+// The columns of the related-file list, in order.
+enum class RelatedFileListColumn : int {
+    file = 0,
+    valid,
+    kind,
+    updated,
+    folder,
+    count,
+};
 
 // The columns of the related-file list (関連ファイル): ファイル, 効力, 種類,
 // 最終更新, フォルダ.

@@ -17,7 +17,7 @@
 
 namespace bunrako {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 namespace {
 

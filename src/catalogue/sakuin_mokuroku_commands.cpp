@@ -1,6 +1,6 @@
 #include "catalogue/sakuin_mokuroku_commands.h"
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "catalogue/texts.h"
@@ -15,7 +15,7 @@
 namespace bunrako {
 namespace {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
 // Reports a linkage file that was not written, naming it and the cause.
 template <typename Writer>

@@ -5,7 +5,7 @@
 
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
-#include "volumes/calendar_mode.h"
+#include "settings/calendar_mode.h"
 #include "volumes/volume_linkage.h"
 
 namespace bunrako {

@@ -14,9 +14,9 @@
 namespace bunrako {
 namespace {
 
-namespace ct = texts::catalogue;
+namespace ct = catalogue::texts;
 
-constexpr const char* kLineEnd = texts::kCsvLineEnd;
+constexpr const char* kLineEnd = common::texts::kCsvLineEnd;
 // The document number stands right-aligned in this many columns.
 constexpr size_t kNumberColumns = 7;
 constexpr int kDayForm = 0;

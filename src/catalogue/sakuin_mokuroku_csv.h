@@ -7,7 +7,7 @@
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "common/file_error.h"
-#include "volumes/calendar_mode.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 

@@ -47,7 +47,7 @@ CSakuinMokurokuHeader CSakuinMokurokuHeader::Cleared(const OleDateTime& now) {
     header.storageStartYear = header.fiscalYear;
     header.storageEndYear = header.fiscalYear;
     header.retentionClass = 2;
-    writeFixedText(header.retentionText, texts::catalogue::kDefaultRetentionText);
+    writeFixedText(header.retentionText, catalogue::texts::kDefaultRetentionText);
     header.retentionSpan = OleSpan::fromDays(1830.0);
     return header;
 }

@@ -2,7 +2,7 @@
 
 // Every text the index catalogue, related-file, registered-form and file-search
 // code shows or writes, in one place.
-namespace bunrako::texts::catalogue {
+namespace bunrako::catalogue::texts {
 
 // ---- File names, folder names and version tags -------------------------
 inline constexpr const char* kCatalogueFileName = "SakuinMokuroku.dat";
@@ -132,4 +132,4 @@ inline constexpr const char* kDocumentExtensions[] = {"jtd", "Jtd", "JTD", "doc"
 inline constexpr const char* kSpreadsheetExtensions[] = {"jsd", "Jsd", "JSD", "xls", "Xls",
                                                          "XLS", "csv", "Csv", "CSV"};
 
-}  // namespace bunrako::texts::catalogue
+}  // namespace bunrako::catalogue::texts

@@ -29,14 +29,14 @@ std::string CsvDateTexts::yearOf(const OleDateTime& date) const {
     if (!date.isValid()) return {};
     if (m_western) {
         const char* pattern = m_westernYears == WesternYears::fourDigits
-                                  ? texts::kCsvWesternYearFourDigits
-                                  : texts::kCsvWesternYear;
+                                  ? common::texts::kCsvWesternYearFourDigits
+                                  : common::texts::kCsvWesternYear;
         return utf8ToCp932(formatPrintf(pattern, date.year()));
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
     return utf8ToCp932(
-        formatPrintf(texts::kCsvEraYear, m_tool.EraName(eraYear.era).c_str(), eraYear.year));
+        formatPrintf(common::texts::kCsvEraYear, m_tool.EraName(eraYear.era).c_str(), eraYear.year));
 }
 
 std::string CsvDateTexts::fiscalYearOf(const OleDateTime& date) const {
@@ -46,33 +46,33 @@ std::string CsvDateTexts::fiscalYearOf(const OleDateTime& date) const {
 std::string CsvDateTexts::fiscalYearShortOf(const OleDateTime& date) const {
     const OleDateTime label = m_tool.FiscalLabelDate(date, m_periodType);
     if (!label.isValid()) return {};
-    if (m_western) return formatPrintf(texts::kCsvWesternShortYear, lastTwoDigits(label.year()));
+    if (m_western) return formatPrintf(common::texts::kCsvWesternShortYear, lastTwoDigits(label.year()));
     EraYear eraYear;
     if (!eraYearOf(label, eraYear)) return {};
-    return formatPrintf(texts::kCsvEraShortYear, m_tool.EraInitial(eraYear.era).c_str(),
+    return formatPrintf(common::texts::kCsvEraShortYear, m_tool.EraInitial(eraYear.era).c_str(),
                         eraYear.year);
 }
 
 std::string CsvDateTexts::yearMonthOf(const OleDateTime& date) const {
     if (!date.isValid()) return {};
     if (m_western) {
-        return utf8ToCp932(formatPrintf(texts::kCsvWesternYearMonth, date.year(), date.month()));
+        return utf8ToCp932(formatPrintf(common::texts::kCsvWesternYearMonth, date.year(), date.month()));
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return utf8ToCp932(formatPrintf(texts::kCsvEraYearMonth, m_tool.EraName(eraYear.era).c_str(),
+    return utf8ToCp932(formatPrintf(common::texts::kCsvEraYearMonth, m_tool.EraName(eraYear.era).c_str(),
                                     eraYear.year, date.month()));
 }
 
 std::string CsvDateTexts::yearMonthShortOf(const OleDateTime& date) const {
     if (!date.isValid()) return {};
     if (m_western) {
-        return formatPrintf(texts::kCsvWesternShortYearMonth, lastTwoDigits(date.year()),
+        return formatPrintf(common::texts::kCsvWesternShortYearMonth, lastTwoDigits(date.year()),
                             date.month());
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return formatPrintf(texts::kCsvEraShortYearMonth, m_tool.EraInitial(eraYear.era).c_str(),
+    return formatPrintf(common::texts::kCsvEraShortYearMonth, m_tool.EraInitial(eraYear.era).c_str(),
                         eraYear.year, date.month());
 }
 
@@ -80,11 +80,11 @@ std::string CsvDateTexts::dayOf(const OleDateTime& date) const {
     if (!date.isValid()) return {};
     if (m_western) {
         return utf8ToCp932(
-            formatPrintf(texts::kCsvWesternDate, date.year(), date.month(), date.day()));
+            formatPrintf(common::texts::kCsvWesternDate, date.year(), date.month(), date.day()));
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return utf8ToCp932(formatPrintf(texts::kCsvEraDate, m_tool.EraName(eraYear.era).c_str(),
+    return utf8ToCp932(formatPrintf(common::texts::kCsvEraDate, m_tool.EraName(eraYear.era).c_str(),
                                     eraYear.year, date.month(), date.day()));
 }
 
@@ -94,7 +94,7 @@ std::string csvLine(const std::vector<std::string>& fields) {
         if (i > 0) line += ',';
         line += fields[i];
     }
-    return line + texts::kCsvLineEnd;
+    return line + common::texts::kCsvLineEnd;
 }
 
 }  // namespace bunrako

@@ -8,37 +8,37 @@ namespace bunrako {
 
 std::string fileErrorText(FileErrorCause cause) {
     switch (cause) {
-        case FileErrorCause::none: return texts::kFileErrorNone;
-        case FileErrorCause::generic: return texts::kFileErrorGeneric;
-        case FileErrorCause::fileNotFound: return texts::kFileErrorFileNotFound;
-        case FileErrorCause::badPath: return texts::kFileErrorBadPath;
-        case FileErrorCause::tooManyOpenFiles: return texts::kFileErrorTooManyOpenFiles;
-        case FileErrorCause::accessDenied: return texts::kFileErrorAccessDenied;
-        case FileErrorCause::invalidFile: return texts::kFileErrorInvalidFile;
-        case FileErrorCause::removeCurrentDir: return texts::kFileErrorRemoveCurrentDir;
-        case FileErrorCause::directoryFull: return texts::kFileErrorDirectoryFull;
-        case FileErrorCause::badSeek: return texts::kFileErrorBadSeek;
-        case FileErrorCause::hardIO: return texts::kFileErrorHardIO;
-        case FileErrorCause::sharingViolation: return texts::kFileErrorSharingViolation;
-        case FileErrorCause::lockViolation: return texts::kFileErrorLockViolation;
-        case FileErrorCause::diskFull: return texts::kFileErrorDiskFull;
-        case FileErrorCause::endOfFile: return texts::kFileErrorEndOfFile;
+        case FileErrorCause::none: return common::texts::kFileErrorNone;
+        case FileErrorCause::generic: return common::texts::kFileErrorGeneric;
+        case FileErrorCause::fileNotFound: return common::texts::kFileErrorFileNotFound;
+        case FileErrorCause::badPath: return common::texts::kFileErrorBadPath;
+        case FileErrorCause::tooManyOpenFiles: return common::texts::kFileErrorTooManyOpenFiles;
+        case FileErrorCause::accessDenied: return common::texts::kFileErrorAccessDenied;
+        case FileErrorCause::invalidFile: return common::texts::kFileErrorInvalidFile;
+        case FileErrorCause::removeCurrentDir: return common::texts::kFileErrorRemoveCurrentDir;
+        case FileErrorCause::directoryFull: return common::texts::kFileErrorDirectoryFull;
+        case FileErrorCause::badSeek: return common::texts::kFileErrorBadSeek;
+        case FileErrorCause::hardIO: return common::texts::kFileErrorHardIO;
+        case FileErrorCause::sharingViolation: return common::texts::kFileErrorSharingViolation;
+        case FileErrorCause::lockViolation: return common::texts::kFileErrorLockViolation;
+        case FileErrorCause::diskFull: return common::texts::kFileErrorDiskFull;
+        case FileErrorCause::endOfFile: return common::texts::kFileErrorEndOfFile;
     }
-    return texts::kFileErrorGeneric;
+    return common::texts::kFileErrorGeneric;
 }
 
 std::string archiveErrorText(ArchiveErrorCause cause) {
     switch (cause) {
-        case ArchiveErrorCause::none: return texts::kArchiveErrorNone;
-        case ArchiveErrorCause::generic: return texts::kArchiveErrorGeneric;
-        case ArchiveErrorCause::readOnly: return texts::kArchiveErrorReadOnly;
-        case ArchiveErrorCause::endOfFile: return texts::kArchiveErrorEndOfFile;
-        case ArchiveErrorCause::writeOnly: return texts::kArchiveErrorWriteOnly;
-        case ArchiveErrorCause::badIndex: return texts::kArchiveErrorBadIndex;
-        case ArchiveErrorCause::badClass: return texts::kArchiveErrorBadClass;
-        case ArchiveErrorCause::badSchema: return texts::kArchiveErrorBadSchema;
+        case ArchiveErrorCause::none: return common::texts::kArchiveErrorNone;
+        case ArchiveErrorCause::generic: return common::texts::kArchiveErrorGeneric;
+        case ArchiveErrorCause::readOnly: return common::texts::kArchiveErrorReadOnly;
+        case ArchiveErrorCause::endOfFile: return common::texts::kArchiveErrorEndOfFile;
+        case ArchiveErrorCause::writeOnly: return common::texts::kArchiveErrorWriteOnly;
+        case ArchiveErrorCause::badIndex: return common::texts::kArchiveErrorBadIndex;
+        case ArchiveErrorCause::badClass: return common::texts::kArchiveErrorBadClass;
+        case ArchiveErrorCause::badSchema: return common::texts::kArchiveErrorBadSchema;
     }
-    return texts::kArchiveErrorGeneric;
+    return common::texts::kArchiveErrorGeneric;
 }
 
 FileErrorCause fileErrorFromErrno(int errorNumber) {

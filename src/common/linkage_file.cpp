@@ -5,9 +5,8 @@
 namespace bunrako {
 
 int OpenLinkageFile(Shell& shell, Prompt& prompt, int useSpreadsheet, const std::string& linkFile) {
-    constexpr int kOpenMode = 2;
     if (useSpreadsheet != 1 || linkFile.empty()) return 0;
-    return CMyTool::RunProgram(shell, prompt, linkFile, kOpenMode, std::string());
+    return CMyTool::RunProgram(shell, prompt, linkFile, RunMode::open, std::string());
 }
 
 }  // namespace bunrako

@@ -43,6 +43,14 @@ struct WindowPlacement {
 // Date texts are 10 characters: Western "YYYY,MM,DD", era "E,YY,MM,DD".
 // Display texts are UTF-8 in memory; the buffer variants write CP932 into
 // the fixed buffers of the records (11 and 17 bytes).
+// How RunProgram starts a program; the numbers are the stored modes.
+enum class RunMode : int {
+    startAndWait = 0,  // start the program and wait until it ends
+    start = 1,         // start the program and go on
+    open = 2,          // open the file with the desktop's association
+    print = 3,         // print the file with the desktop's association
+};
+
 class CMyTool {
 public:
     CMyTool();
@@ -89,8 +97,8 @@ public:
     static bool CheckArchiveError(Prompt& prompt, ArchiveErrorCause cause,
                                   const std::string& label, bool show);
 
-    // Mode 0 start and wait, 1 start, 2 open, 3 print. Returns 1 on success.
-    static int RunProgram(Shell& shell, Prompt& prompt, const std::string& program, int mode,
+    // Returns 1 on success.
+    static int RunProgram(Shell& shell, Prompt& prompt, const std::string& program, RunMode mode,
                           const std::string& argument);
     // The message for a shell error code of modes 2 and 3 ("" for codes
     // without one).

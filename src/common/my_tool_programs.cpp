@@ -32,7 +32,7 @@ int startProgram(Shell& shell, Prompt& prompt, const std::string& program,
                  const std::string& argument, bool wait) {
     const std::string commandLine = program + " " + truncateToCp932Bytes(argument, kArgumentBytes);
     if (shell.startProcess(commandLine, wait) == 1) return 1;
-    prompt.showMessage(formatText(texts::kCannotStartProgram, program), {}, MessageIcon::error);
+    prompt.showMessage(formatText(common::texts::kCannotStartProgram, program), {}, MessageIcon::error);
     return 0;
 }
 
@@ -67,50 +67,49 @@ bool CMyTool::CheckArchiveError(Prompt& prompt, ArchiveErrorCause cause, const s
                        show);
 }
 
-int CMyTool::RunProgram(Shell& shell, Prompt& prompt, const std::string& program, int mode,
+int CMyTool::RunProgram(Shell& shell, Prompt& prompt, const std::string& program, RunMode mode,
                         const std::string& argument) {
     switch (mode) {
-        case 0:
+        case RunMode::startAndWait:
             return startProgram(shell, prompt, program, argument, true);
-        case 1:
+        case RunMode::start:
             return startProgram(shell, prompt, program, argument, false);
-        case 2:
+        case RunMode::open:
             return openWithShell(shell, prompt, program, ShellVerb::open);
-        case 3:
+        case RunMode::print:
             return openWithShell(shell, prompt, program, ShellVerb::print);
-        default:
-            return 0;
     }
+    return 0;
 }
 
 std::string CMyTool::ShellErrorText(int code) {
     switch (code) {
         case 0:
-            return texts::kShellErrorOutOfMemory;
+            return common::texts::kShellErrorOutOfMemory;
         case 2:
-            return texts::kShellErrorFileNotFound;
+            return common::texts::kShellErrorFileNotFound;
         case 3:
-            return texts::kShellErrorPathNotFound;
+            return common::texts::kShellErrorPathNotFound;
         case 5:
-            return texts::kShellErrorAccessDenied;
+            return common::texts::kShellErrorAccessDenied;
         case 8:
-            return texts::kShellErrorNotEnoughMemory;
+            return common::texts::kShellErrorNotEnoughMemory;
         case 11:
-            return texts::kShellErrorBadFormat;
+            return common::texts::kShellErrorBadFormat;
         case 26:
-            return texts::kShellErrorShare;
+            return common::texts::kShellErrorShare;
         case 27:
-            return texts::kShellErrorAssocIncomplete;
+            return common::texts::kShellErrorAssocIncomplete;
         case 28:
-            return texts::kShellErrorDdeTimeout;
+            return common::texts::kShellErrorDdeTimeout;
         case 29:
-            return texts::kShellErrorDdeFail;
+            return common::texts::kShellErrorDdeFail;
         case 30:
-            return texts::kShellErrorDdeBusy;
+            return common::texts::kShellErrorDdeBusy;
         case 31:
-            return texts::kShellErrorNoAssoc;
+            return common::texts::kShellErrorNoAssoc;
         case 32:
-            return texts::kShellErrorDllNotFound;
+            return common::texts::kShellErrorDllNotFound;
         default:
             return {};
     }

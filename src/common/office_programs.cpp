@@ -10,10 +10,6 @@
 namespace bunrako {
 namespace {
 
-// RunProgram modes.
-constexpr int kStart = 1;
-constexpr int kOpen = 2;
-constexpr int kPrint = 3;
 // Printing knows 一太郎 by the first two spellings of the list only.
 constexpr size_t kPrintingTaroSpellings = 2;
 
@@ -26,16 +22,16 @@ bool isOneOf(std::string_view extension, const char* const (&spellings)[N], size
 }  // namespace
 
 WordProcessorKind printingWordProcessor(std::string_view extension) {
-    if (isOneOf(extension, texts::kTaroExtensions, kPrintingTaroSpellings)) {
+    if (isOneOf(extension, common::texts::kTaroExtensions, kPrintingTaroSpellings)) {
         return WordProcessorKind::taro;
     }
-    if (isOneOf(extension, texts::kWordExtensions)) return WordProcessorKind::word;
+    if (isOneOf(extension, common::texts::kWordExtensions)) return WordProcessorKind::word;
     return WordProcessorKind::other;
 }
 
 WordProcessorKind draftingWordProcessor(std::string_view extension) {
-    if (isOneOf(extension, texts::kTaroExtensions)) return WordProcessorKind::taro;
-    if (isOneOf(extension, texts::kWordExtensions)) return WordProcessorKind::word;
+    if (isOneOf(extension, common::texts::kTaroExtensions)) return WordProcessorKind::taro;
+    if (isOneOf(extension, common::texts::kWordExtensions)) return WordProcessorKind::word;
     return WordProcessorKind::other;
 }
 
@@ -43,14 +39,14 @@ int printFormWithWordProcessor(Shell& shell, Prompt& prompt, std::string_view ex
                                const std::string& program, const std::string& form) {
     switch (printingWordProcessor(extension)) {
         case WordProcessorKind::taro:
-            return CMyTool::RunProgram(shell, prompt, form, kPrint, {});
+            return CMyTool::RunProgram(shell, prompt, form, RunMode::print, {});
         case WordProcessorKind::word:
-            return CMyTool::RunProgram(shell, prompt, program, kStart,
-                                       formatPrintf(texts::kWordMergeArguments, form.c_str()));
+            return CMyTool::RunProgram(shell, prompt, program, RunMode::start,
+                                       formatPrintf(common::texts::kWordMergeArguments, form.c_str()));
         case WordProcessorKind::other:
             break;
     }
-    return CMyTool::RunProgram(shell, prompt, form, kOpen, {});
+    return CMyTool::RunProgram(shell, prompt, form, RunMode::open, {});
 }
 
 }  // namespace bunrako

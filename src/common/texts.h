@@ -1,7 +1,7 @@
 #pragma once
 
 // Every text the common utilities show or write, in one place.
-namespace bunrako::texts {
+namespace bunrako::common::texts {
 
 // File error causes, shown directly after a label.
 inline constexpr const char* kFileErrorNone = "エラーなし";
@@ -99,4 +99,4 @@ inline constexpr const char* kCsvWesternDate = "%d年%d月%d日";
 // Every line of those files ends so.
 inline constexpr const char* kCsvLineEnd = "\r\n";
 
-}  // namespace bunrako::texts
+}  // namespace bunrako::common::texts

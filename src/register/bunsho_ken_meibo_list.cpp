@@ -13,7 +13,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 constexpr size_t kTagBytes = 21;
 

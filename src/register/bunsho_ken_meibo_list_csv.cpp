@@ -16,7 +16,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 std::string headerLine() {
     std::string header = texts::kCsvHeaderStart;
@@ -24,7 +24,7 @@ std::string headerLine() {
         header += formatPrintf(texts::kCsvHeaderStep, n, n);
     }
     header += texts::kCsvHeaderEnd;
-    return utf8ToCp932(header) + bunrako::texts::kCsvLineEnd;
+    return utf8ToCp932(header) + bunrako::common::texts::kCsvLineEnd;
 }
 
 std::string departmentCode(const CBunshoKenMeiboData& entry) {
@@ -69,7 +69,7 @@ std::string CBunshoKenMeiboList::CsvBytes(const DepartmentNameLookup& department
             csv += field;
             csv += ',';
         }
-        csv += bunrako::texts::kCsvLineEnd;
+        csv += bunrako::common::texts::kCsvLineEnd;
     }
     return csv;
 }
@@ -79,11 +79,11 @@ bool CBunshoKenMeiboList::ExportCsv(const std::filesystem::path& folder,
                                     int fiscalStartType) const {
     const std::filesystem::path base =
         folder.empty() ? pathFromUtf8(CMyTool::GetProgramFolder()) : folder;
-    const std::filesystem::path file = base / pathFromUtf8(register_texts::kRegisterCsvName);
+    const std::filesystem::path file = base / pathFromUtf8(register_::texts::kRegisterCsvName);
     const FileErrorCause cause =
         writeWholeFile(file, CsvBytes(departmentTable, westernDates, fiscalStartType));
     return CMyTool::CheckFileError(
-        m_prompt, cause, formatPrintf(register_texts::kCsvOpenLabel, pathToUtf8(file).c_str()),
+        m_prompt, cause, formatPrintf(register_::texts::kCsvOpenLabel, pathToUtf8(file).c_str()),
         true);
 }
 

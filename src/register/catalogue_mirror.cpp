@@ -1,6 +1,6 @@
 #include "register/catalogue_mirror.h"
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/clock.h"
 #include "common/cp932.h"
@@ -12,7 +12,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 // The dialog shows and edits the first ten progress steps.
 constexpr int kEditedSteps = 10;

@@ -13,7 +13,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 // The receiver list is aged over all its slots, the sender list over its
 // first ten only.

@@ -9,7 +9,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 // How many strings the data holds to its very end; -1 when it is not a run
 // of whole strings.

@@ -16,7 +16,7 @@
 namespace bunrako {
 namespace {
 
-namespace rtexts = register_texts;
+namespace rtexts = register_::texts;
 
 constexpr int kDayForm = 0;
 // The levels each approval type uses.
@@ -145,7 +145,7 @@ std::string KianData::CsvLine() const {
 }
 
 std::string KianData::CsvHeaderLine() {
-    return utf8ToCp932(rtexts::kKianCsvHeader) + texts::kCsvLineEnd;
+    return utf8ToCp932(rtexts::kKianCsvHeader) + common::texts::kCsvLineEnd;
 }
 
 }  // namespace bunrako

@@ -18,13 +18,9 @@ namespace bunrako {
 namespace {
 
 namespace fs = std::filesystem;
-namespace rtexts = register_texts;
+namespace rtexts = register_::texts;
 
 constexpr const char* kLineEnd = "\r\n";
-// RunProgram modes.
-constexpr int kStartAndWait = 0;
-constexpr int kStart = 1;
-constexpr int kOpen = 2;
 
 fs::path folderOrProgramFolder(fs::path folder) {
     return folder.empty() ? pathFromUtf8(CMyTool::GetProgramFolder()) : std::move(folder);
@@ -129,15 +125,15 @@ int KianDraft::startWordProcessor(const KianInput& input) {
     switch (draftingWordProcessor(m_settings.m_strWordProcessorExt)) {
         case WordProcessorKind::taro:
             return CMyTool::RunProgram(
-                m_shell, m_prompt, program, kStart,
-                formatPrintf(texts::kTaroMacroArguments, form.c_str(),
+                m_shell, m_prompt, program, RunMode::start,
+                formatPrintf(common::texts::kTaroMacroArguments, form.c_str(),
                              pathToUtf8(DataFile(rtexts::kMacroName)).c_str()));
         case WordProcessorKind::word:
             return draftWithWord(input);
         case WordProcessorKind::other:
             break;
     }
-    return CMyTool::RunProgram(m_shell, m_prompt, form, kOpen, {});
+    return CMyTool::RunProgram(m_shell, m_prompt, form, RunMode::open, {});
 }
 
 int KianDraft::draftWithWord(const KianInput& input) {
@@ -162,8 +158,8 @@ int KianDraft::draftWithWord(const KianInput& input) {
             return 0;
         }
         if (CMyTool::RunProgram(
-                m_shell, m_prompt, program, kStartAndWait,
-                formatPrintf(texts::kWordMergeArguments, m_settings.m_strDraftForm.c_str())) != 1) {
+                m_shell, m_prompt, program, RunMode::startAndWait,
+                formatPrintf(common::texts::kWordMergeArguments, m_settings.m_strDraftForm.c_str())) != 1) {
             m_prompt.showMessage(rtexts::kKianMacroDocumentFailed, rtexts::kKianNoticeCaption,
                                  MessageIcon::warning);
             return 0;
@@ -173,8 +169,8 @@ int KianDraft::draftWithWord(const KianInput& input) {
             return 0;
         }
     }
-    return CMyTool::RunProgram(m_shell, m_prompt, program, kStart,
-                               formatPrintf(texts::kQuotedArgument, m_draftPath.c_str()));
+    return CMyTool::RunProgram(m_shell, m_prompt, program, RunMode::start,
+                               formatPrintf(common::texts::kQuotedArgument, m_draftPath.c_str()));
 }
 
 }  // namespace bunrako

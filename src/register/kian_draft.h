@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/shoki_settei_data.h"
+#include "settings/calendar_mode.h"
+#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "register/kessai_kubun_table.h"
@@ -30,7 +31,7 @@ class KianDraft {
 
     KessaiKubunTable& approvers() { return m_approvers; }
     ShokuSimeiList& names() { return m_names; }
-    bool western() const { return m_settings.m_nCalendarMode == 1; }
+    bool western() const { return CalendarMode::IsWestern(m_settings.m_nCalendarMode); }
 
     // Saves the approver table to KessaiKubun.dat, as after the approver
     // settings dialog ends with OK.

@@ -10,7 +10,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 // Counts above this age the top of the list, so that names once frequent
 // make room for new ones.

@@ -8,7 +8,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 constexpr int kYearForm = 2;
 

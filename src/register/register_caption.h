@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "volumes/calendar_mode.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
-#include "app/shoki_settei_data.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_data.h"
 #include "common/clock.h"
 #include "common/cp932.h"
 #include "common/linkage_file.h"

@@ -12,7 +12,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 namespace fs = std::filesystem;
 
 bool confirmed(Prompt& prompt) {

@@ -9,12 +9,13 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 constexpr ListColumn kRegisterListColumns[] = {
     {texts::kColumnReceived, 100}, {texts::kColumnNumber, 80},    {texts::kColumnSubject, 500},
     {texts::kColumnSender, 100},   {texts::kColumnReceiver, 100},
 };
+static_assert(std::size(kRegisterListColumns) == static_cast<size_t>(RegisterListColumn::count));
 
 constexpr int kDayForm = 0;
 
@@ -33,16 +34,16 @@ std::string receivedCell(const OleDateTime& date, CalendarMode mode) {
 std::span<const ListColumn> registerListColumns() { return kRegisterListColumns; }
 
 std::string registerListCell(const CBunshoKenMeiboData& entry, int column, CalendarMode mode) {
-    switch (column) {
-        case 0:
+    switch (static_cast<RegisterListColumn>(column)) {
+        case RegisterListColumn::received:
             return receivedCell(entry.receivedDate, mode);
-        case 1:
+        case RegisterListColumn::number:
             return entry.documentNumberText();
-        case 2:
+        case RegisterListColumn::subject:
             return entry.subjectText();
-        case 3:
+        case RegisterListColumn::sender:
             return entry.senderText();
-        case 4:
+        case RegisterListColumn::receiver:
             return entry.receiverText();
         default:
             return {};

@@ -4,12 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "app/list_column.h"
-#include "volumes/calendar_mode.h"
+#include "settings/list_column.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 
 struct CBunshoKenMeiboData;
+
+// The columns of the title register list, in order.
+enum class RegisterListColumn : int {
+    received = 0,
+    number,
+    subject,
+    sender,
+    receiver,
+    count,
+};
 
 // The columns of the title register list (文書件名簿): 受付日, 番号, 件名,
 // 発信者, 受信者.

@@ -12,7 +12,7 @@
 namespace bunrako {
 namespace {
 
-namespace texts = register_texts;
+namespace texts = register_::texts;
 
 // Both lists are aged over all their slots.
 constexpr size_t kAging = ShokuSimeiList::kSlots;

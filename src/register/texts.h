@@ -2,7 +2,7 @@
 
 // Every text the title register, the name lists and the approver table show
 // or write, in one place.
-namespace bunrako::register_texts {
+namespace bunrako::register_::texts {
 
 // ---- Title register file and its linkage CSV ------------------------------
 inline constexpr const char* kRegisterTag = "BunshoKenMeiboVer200";
@@ -138,4 +138,4 @@ inline constexpr const char* kKianReferenceFailed = "参照ファイルから起
 inline constexpr const char* kKianReferenceFilter =
     "参照する起案文書(*.jtd;*.doc;*.docx)|*.jtd;*.doc;*.docx|all files(*.*)|*.*||";
 
-}  // namespace bunrako::register_texts
+}  // namespace bunrako::register_::texts

@@ -64,18 +64,18 @@ std::vector<std::string> checkFile(const fs::path& file, const std::string& kind
     const DumpOutcome outcome = reader(file, prompt);
     std::vector<std::string> problems = std::move(prompt.messages);
     if (kind == "catalogue" && inOldCataloguePlace(file)) {
-        problems.push_back(formatText(texts::kCheckOldCataloguePlace, name));
+        problems.push_back(formatText(tool::texts::kCheckOldCataloguePlace, name));
     }
     if (!outcome.readable) {
-        if (problems.empty()) problems.push_back(formatText(texts::kCheckUnreadable, name));
+        if (problems.empty()) problems.push_back(formatText(tool::texts::kCheckUnreadable, name));
         return problems;
     }
     if (const int bad = countBadTexts(outcome.document)) {
-        problems.push_back(formatPrintf(texts::kCheckBadTexts, name.c_str(), bad));
+        problems.push_back(formatPrintf(tool::texts::kCheckBadTexts, name.c_str(), bad));
     }
     if (scan.invalidDates > 0) {
         problems.push_back(
-            formatPrintf(texts::kCheckInvalidDates, name.c_str(), scan.invalidDates));
+            formatPrintf(tool::texts::kCheckInvalidDates, name.c_str(), scan.invalidDates));
     }
     return problems;
 }
@@ -86,7 +86,7 @@ std::vector<fs::path> dataFilesBelow(const fs::path& folder, std::vector<std::st
     std::vector<fs::path> files;
     std::error_code ec;
     fs::recursive_directory_iterator it(folder, fs::directory_options::none, ec);
-    if (ec) problems.push_back(formatText(texts::kCheckCannotList, pathToUtf8(folder)));
+    if (ec) problems.push_back(formatText(tool::texts::kCheckCannotList, pathToUtf8(folder)));
     for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         std::error_code statusError;
         if (it->is_regular_file(statusError) && !it->is_symlink(statusError) &&
@@ -94,7 +94,7 @@ std::vector<fs::path> dataFilesBelow(const fs::path& folder, std::vector<std::st
             files.push_back(it->path());
         }
     }
-    if (ec) problems.push_back(formatText(texts::kCheckCannotList, pathToUtf8(folder)));
+    if (ec) problems.push_back(formatText(tool::texts::kCheckCannotList, pathToUtf8(folder)));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -103,7 +103,7 @@ std::vector<fs::path> dataFilesBelow(const fs::path& folder, std::vector<std::st
 
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args.front().starts_with("--")) {
-        err << texts::kCheckUsage << "\n";
+        err << tool::texts::kCheckUsage << "\n";
         return kUsage;
     }
     const fs::path target = pathFromUtf8(args.front());
@@ -114,12 +114,12 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         files = dataFilesBelow(target, problems);
     } else if (fs::is_regular_file(target, ec)) {
         if (!guessDumpKind(target)) {
-            err << texts::kUnknownKind << args.front() << "\n";
+            err << tool::texts::kUnknownKind << args.front() << "\n";
             return kFailure;
         }
         files.push_back(target);
     } else {
-        err << args.front() << texts::kNoSuchFile << "\n";
+        err << args.front() << tool::texts::kNoSuchFile << "\n";
         return kFailure;
     }
     for (const fs::path& file : files) {
@@ -133,10 +133,10 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const std::string& problem : problems) out << problem << "\n";
     const int fileCount = static_cast<int>(files.size());
     if (problems.empty()) {
-        out << formatPrintf(texts::kCheckSummaryClean, fileCount) << "\n";
+        out << formatPrintf(tool::texts::kCheckSummaryClean, fileCount) << "\n";
         return kSuccess;
     }
-    out << formatPrintf(texts::kCheckSummaryProblems, fileCount, static_cast<int>(problems.size()))
+    out << formatPrintf(tool::texts::kCheckSummaryProblems, fileCount, static_cast<int>(problems.size()))
         << "\n";
     return kFailure;
 }

@@ -61,7 +61,7 @@ int runDate(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     const OleDateTime date = OleDateTime::fromDate(parts->year, parts->month, parts->day);
     if (!date.isValid()) {
-        err << texts::kInvalidDate << args.front() << "\n";
+        err << tool::texts::kInvalidDate << args.front() << "\n";
         return kFailure;
     }
     out << dateFacts(date).dump() << "\n";

@@ -16,7 +16,7 @@
 namespace bunrako::cli::demo {
 namespace {
 
-namespace ct = bunrako::texts::catalogue;
+namespace ct = bunrako::catalogue::texts;
 
 constexpr int kMostFiledOnly = 3;
 constexpr int kFiledCompletedPercent = 80;
@@ -104,7 +104,7 @@ class CatalogueMaker {
             const std::string name = formatPrintf("関連資料%04zu_%d.txt", m_relatedSerial, i + 1);
             const std::filesystem::path path = m_relatedFolder / pathFromUtf8(name);
             if (writeWholeFile(path, kRelatedFileText) != FileErrorCause::none) {
-                m_w.prompt.showMessage(formatText(texts::kDemoCannotWrite, pathToUtf8(path)));
+                m_w.prompt.showMessage(formatText(tool::texts::kDemoCannotWrite, pathToUtf8(path)));
                 return false;
             }
             const OleDateTime& day = document.receivedDate;

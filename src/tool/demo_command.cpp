@@ -36,7 +36,7 @@ std::string isoText(const OleDateTime& date) {
 
 void printUsage(std::ostream& stream) {
     const DemoOptions defaults;
-    stream << formatPrintf(texts::kDemoUsage, kDemoDefaultVolumes, kDemoDefaultEntries,
+    stream << formatPrintf(tool::texts::kDemoUsage, kDemoDefaultVolumes, kDemoDefaultEntries,
                            kDemoMaxCount, isoText(defaults.today).c_str(), defaults.catalogueLimit);
 }
 
@@ -67,7 +67,7 @@ std::optional<OleDateTime> parseToday(std::string_view text) {
 bool takeOption(const std::string& option, const std::string* value, DemoArguments& parsed,
                 std::ostream& err) {
     const auto bad = [&] {
-        err << formatPrintf(texts::kDemoBadValue, option.c_str(), value ? value->c_str() : "")
+        err << formatPrintf(tool::texts::kDemoBadValue, option.c_str(), value ? value->c_str() : "")
             << "\n";
         return false;
     };
@@ -118,32 +118,32 @@ bool prepareFolder(const fs::path& folder, const std::string& folderText, bool f
     std::error_code ec;
     if (fs::exists(folder, ec)) {
         if (!fs::is_directory(folder, ec)) {
-            err << formatText(texts::kDemoNotFolder, folderText) << "\n";
+            err << formatText(tool::texts::kDemoNotFolder, folderText) << "\n";
             return false;
         }
         const bool empty = fs::is_empty(folder, ec);
         if (ec || (!empty && !force)) {
-            err << formatText(texts::kDemoNotEmpty, folderText) << "\n";
+            err << formatText(tool::texts::kDemoNotEmpty, folderText) << "\n";
             return false;
         }
         return true;
     }
     if (!fs::create_directories(folder, ec) || ec) {
-        err << formatText(texts::kDemoCannotCreate, folderText) << "\n";
+        err << formatText(tool::texts::kDemoCannotCreate, folderText) << "\n";
         return false;
     }
     return true;
 }
 
 void printSummary(const DemoSummary& made, const DemoOptions& options, std::ostream& out) {
-    out << formatText(texts::kDemoMadeFolder, made.dataFolder) << "\n"
-        << formatPrintf(texts::kDemoMadeVolumes, made.volumes, made.disposed, made.changeForms)
+    out << formatText(tool::texts::kDemoMadeFolder, made.dataFolder) << "\n"
+        << formatPrintf(tool::texts::kDemoMadeVolumes, made.volumes, made.disposed, made.changeForms)
         << "\n"
-        << formatPrintf(texts::kDemoMadeCatalogues, made.catalogues, made.catalogueEntries,
+        << formatPrintf(tool::texts::kDemoMadeCatalogues, made.catalogues, made.catalogueEntries,
                         made.relatedFiles)
         << "\n"
-        << formatPrintf(texts::kDemoMadeRegister, made.registerEntries) << "\n"
-        << formatPrintf(texts::kDemoMadeBasis, isoText(options.today).c_str(), options.seed)
+        << formatPrintf(tool::texts::kDemoMadeRegister, made.registerEntries) << "\n"
+        << formatPrintf(tool::texts::kDemoMadeBasis, isoText(options.today).c_str(), options.seed)
         << "\n";
 }
 
@@ -166,7 +166,7 @@ int runDemo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     StderrPrompt prompt(err);
     const DemoSummary made = makeDemoOffice(parsed->options, prompt);
     if (!made.written) {
-        err << texts::kDemoStopped << "\n";
+        err << tool::texts::kDemoStopped << "\n";
         return kFailure;
     }
     printSummary(made, parsed->options, out);

@@ -1,8 +1,8 @@
 #include "tool/demo_office.h"
 
-#include "app/pointer_file.h"
-#include "app/shoki_settei_list.h"
-#include "app/texts.h"
+#include "settings/pointer_file.h"
+#include "settings/shoki_settei_list.h"
+#include "settings/texts.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
@@ -102,7 +102,7 @@ std::vector<CShokiSetteiData> settingsRecords(const Workshop& workshop) {
 }
 
 bool writeMasters(Workshop& workshop) {
-    using namespace app::texts;
+    using namespace settings::texts;
     const std::pair<CSetteiKoumokuList*, const char*> masters[] = {
         {&workshop.department, kDepartmentFileName},
         {&workshop.classification, kClassificationFileName},
@@ -116,7 +116,7 @@ bool writeMasters(Workshop& workshop) {
 }
 
 bool writeSettings(Workshop& workshop) {
-    const std::string path = workshop.folderText + app::texts::kSettingsFileName;
+    const std::string path = workshop.folderText + settings::texts::kSettingsFileName;
     CShokiSetteiList list(workshop.prompt, path);
     list.Records() = workshop.settings;
     return list.SaveSettings(workshop.prompt, path) == 1;
@@ -126,10 +126,10 @@ bool writeSettings(Workshop& workshop) {
 bool writePointerFile(Workshop& workshop) {
     const std::optional<std::string> bytes = PointerFileBytes(workshop.folderText);
     if (!bytes) {
-        workshop.prompt.showMessage(formatText(texts::kDemoFolderNotCp932, workshop.folderText));
+        workshop.prompt.showMessage(formatText(tool::texts::kDemoFolderNotCp932, workshop.folderText));
         return false;
     }
-    const std::filesystem::path path = workshop.folder / pathFromUtf8(app::texts::kPointerFileName);
+    const std::filesystem::path path = workshop.folder / pathFromUtf8(settings::texts::kPointerFileName);
     return writeDataFile(workshop.prompt, path, *bytes, pathToUtf8(path), false);
 }
 

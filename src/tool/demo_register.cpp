@@ -2,7 +2,7 @@
 #include <map>
 #include <unordered_map>
 
-#include "app/receipt_file.h"
+#include "settings/receipt_file.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
@@ -236,13 +236,13 @@ bool writeNameLists(Workshop& workshop, const std::vector<FiledEntry>& filed) {
         postList.Record(posts()[drafter % posts().size()], when);
     }
     if (!names.Save()) {
-        workshop.prompt.showMessage(formatText(texts::kDemoCannotWrite, pathToUtf8(names.path())));
+        workshop.prompt.showMessage(formatText(tool::texts::kDemoCannotWrite, pathToUtf8(names.path())));
         return false;
     }
     const auto inFolder = [&](const char* name) { return workshop.folder / pathFromUtf8(name); };
-    return ShokuSimeiList::SaveFile(workshop.prompt, inFolder(register_texts::kShokuFileName),
+    return ShokuSimeiList::SaveFile(workshop.prompt, inFolder(register_::texts::kShokuFileName),
                                     postList) &&
-           ShokuSimeiList::SaveFile(workshop.prompt, inFolder(register_texts::kSimeiFileName),
+           ShokuSimeiList::SaveFile(workshop.prompt, inFolder(register_::texts::kSimeiFileName),
                                     personList);
 }
 

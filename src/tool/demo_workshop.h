@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
-#include "app/shoki_settei_data.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_data.h"
 #include "common/clock.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_data.h"

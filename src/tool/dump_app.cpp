@@ -1,10 +1,10 @@
 // dump for the settings, the receipt numbers and the setting-item masters.
 #include <string>
 
-#include "app/receipt_file.h"
-#include "app/settei_koumoku_list.h"
-#include "app/shoki_settei_file.h"
-#include "app/texts.h"
+#include "settings/receipt_file.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_file.h"
+#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
@@ -21,7 +21,7 @@ DumpOutcome unreadable() { return {false, {}}; }
 // tells it (path + "Open" + cause).
 bool readForDump(const std::filesystem::path& file, Prompt& prompt, std::string& bytes) {
     return CMyTool::CheckFileError(prompt, readWholeFile(file, bytes),
-                                   pathToUtf8(file) + app::texts::kOpenLabel, true);
+                                   pathToUtf8(file) + settings::texts::kOpenLabel, true);
 }
 
 Json settingsRecordJson(const CShokiSetteiData& record) {
@@ -74,8 +74,8 @@ DumpOutcome dumpReceipts(const std::filesystem::path& file, Prompt& prompt) {
                                                {"m_nNextReceiptNo", pair.nextReceiptNo}});
     }
     if (content.unreadBytes > 0) {
-        prompt.showMessage(pathToUtf8(file) + texts::kReceiptsCutOff +
-                               std::to_string(content.unreadBytes) + texts::kBytesDropped,
+        prompt.showMessage(pathToUtf8(file) + tool::texts::kReceiptsCutOff +
+                               std::to_string(content.unreadBytes) + tool::texts::kBytesDropped,
                            {}, MessageIcon::warning);
     }
     return outcome;

@@ -84,7 +84,7 @@ std::optional<std::string> guessDumpKind(const std::filesystem::path& file) {
         return "volumes";
     }
     if (endsWith(name, archiveSuffix(volumes::texts::kFormArchiveName))) return "forms";
-    if (endsWith(name, archiveSuffix(register_texts::kRegisterArchiveName))) return "register";
+    if (endsWith(name, archiveSuffix(register_::texts::kRegisterArchiveName))) return "register";
     if (endsWith(lower, ".dan")) return "receipts";
     if (endsWith(lower, ".dat") && insideCatalogueFolder(file)) return "related";
     return std::nullopt;
@@ -110,18 +110,18 @@ int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::filesystem::path file = pathFromUtf8(fileArg);
     if (!kind) kind = guessDumpKind(file);
     if (!kind) {
-        err << texts::kUnknownKind << fileArg << "\n";
+        err << tool::texts::kUnknownKind << fileArg << "\n";
         return kUsage;
     }
     const auto reader = dumpKinds().find(*kind);
     if (reader == dumpKinds().end()) {
-        err << texts::kNoSuchKind << *kind << "\n";
+        err << tool::texts::kNoSuchKind << *kind << "\n";
         return kUsage;
     }
     // The program's readers create a missing file; dump never writes.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
-        err << fileArg << texts::kNoSuchFile << "\n";
+        err << fileArg << tool::texts::kNoSuchFile << "\n";
         return kFailure;
     }
     StderrPrompt prompt(err);

@@ -124,11 +124,11 @@ DumpOutcome dumpRegister(const std::filesystem::path& file, Prompt& prompt) {
     if (report.format == Format::notRead) return unreadable();
     if (report.format == Format::foreign) {
         prompt.showMessage(
-            formatPrintf(texts::kDumpUnknownTag, pathText.c_str(), report.tag.c_str()));
+            formatPrintf(tool::texts::kDumpUnknownTag, pathText.c_str(), report.tag.c_str()));
         return unreadable();
     }
     if (!loaded) {
-        prompt.showMessage(formatPrintf(texts::kDumpTagCut, pathText.c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpTagCut, pathText.c_str()));
         return unreadable();
     }
     DumpOutcome outcome;
@@ -139,7 +139,7 @@ DumpOutcome dumpRegister(const std::filesystem::path& file, Prompt& prompt) {
     }
     if (report.droppedBytes > 0) {
         prompt.showMessage(
-            formatPrintf(texts::kDumpTailDropped, pathText.c_str(), report.droppedBytes));
+            formatPrintf(tool::texts::kDumpTailDropped, pathText.c_str(), report.droppedBytes));
     }
     return outcome;
 }
@@ -159,15 +159,15 @@ DumpOutcome dumpForms(const std::filesystem::path& file, Prompt& prompt) {
     const size_t read = list.forms().size();
     std::error_code ignored;
     if (!report.hasCount && std::filesystem::file_size(file, ignored) > 0) {
-        prompt.showMessage(formatPrintf(texts::kDumpNoCountWord, pathText.c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpNoCountWord, pathText.c_str()));
     } else if (report.count < 0) {
-        prompt.showMessage(formatPrintf(texts::kDumpBadCount, pathText.c_str(), report.count));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpBadCount, pathText.c_str(), report.count));
     } else if (static_cast<size_t>(report.count) > read) {
         prompt.showMessage(
-            formatPrintf(texts::kDumpCountBeyondFile, pathText.c_str(), report.count, read));
+            formatPrintf(tool::texts::kDumpCountBeyondFile, pathText.c_str(), report.count, read));
     }
     if (report.extraBytes > 0) {
-        prompt.showMessage(formatPrintf(texts::kDumpExtraBytes, pathText.c_str(), report.count,
+        prompt.showMessage(formatPrintf(tool::texts::kDumpExtraBytes, pathText.c_str(), report.count,
                                         report.extraBytes));
     }
     return outcome;
@@ -180,7 +180,7 @@ DumpOutcome dumpNames(const std::filesystem::path& file, Prompt& prompt) {
     const auto report = HassinJusinList::LoadFile(prompt, file, hassin, jusin);
     const std::string pathText = pathToUtf8(file);
     if (!report.opened) {
-        prompt.showMessage(formatPrintf(texts::kDumpCannotRead, pathText.c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpCannotRead, pathText.c_str()));
         return unreadable();
     }
     DumpOutcome outcome;
@@ -189,14 +189,14 @@ DumpOutcome dumpNames(const std::filesystem::path& file, Prompt& prompt) {
     outcome.document["Hassin"] = slotsJson(hassin, report.hassinRead);
     outcome.document["Jusin"] = slotsJson(jusin, report.jusinRead);
     if (!report.complete()) {
-        prompt.showMessage(formatPrintf(texts::kDumpPartRead, pathText.c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
     }
     return outcome;
 }
 
 DumpOutcome dumpNames10(const std::filesystem::path& file, Prompt& prompt) {
-    const char* key = lowerFileName(file) == "simeilist.dat" ? register_texts::kSimeiKey
-                                                             : register_texts::kShokuKey;
+    const char* key = lowerFileName(file) == "simeilist.dat" ? register_::texts::kSimeiKey
+                                                             : register_::texts::kShokuKey;
     NameList list(ShokuSimeiList::kSlots, 0, OleDateTime::nullValue());
     const auto report = ShokuSimeiList::LoadFile(prompt, file, key, list);
     if (!report.opened) return unreadable();
@@ -204,7 +204,7 @@ DumpOutcome dumpNames10(const std::filesystem::path& file, Prompt& prompt) {
     outcome.document = recordsDocument("names10", std::nullopt);
     outcome.document["records"] = slotsJson(list, report.slotsRead);
     if (!report.complete()) {
-        prompt.showMessage(formatPrintf(texts::kDumpPartRead, pathToUtf8(file).c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathToUtf8(file).c_str()));
     }
     return outcome;
 }
@@ -214,7 +214,7 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
     const auto report = table.Load(prompt, file);
     const std::string pathText = pathToUtf8(file);
     if (!report.opened) {
-        prompt.showMessage(formatPrintf(texts::kDumpCannotRead, pathText.c_str()));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpCannotRead, pathText.c_str()));
         return unreadable();
     }
     DumpOutcome outcome;
@@ -238,7 +238,7 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
     }
     document["Kessaisha"] = names;
     document["Kessaikigou"] = symbols;
-    if (!report.complete) prompt.showMessage(formatPrintf(texts::kDumpPartRead, pathText.c_str()));
+    if (!report.complete) prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
     return outcome;
 }
 

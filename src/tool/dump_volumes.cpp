@@ -53,11 +53,11 @@ void reportUnshownBytes(const std::filesystem::path& file, const VolumeFileReadR
                         Prompt& prompt) {
     const std::string path = pathToUtf8(file);
     if (read.outcome == VolumeFileReadReport::Outcome::truncated) {
-        prompt.showMessage(formatPrintf(texts::kVolumesTruncated, path.c_str(), read.declaredCount,
+        prompt.showMessage(formatPrintf(tool::texts::kVolumesTruncated, path.c_str(), read.declaredCount,
                                         read.recordsRead,
                                         static_cast<unsigned long long>(read.incompleteBytes)));
     } else if (read.bytesBeyondCount > 0) {
-        prompt.showMessage(formatPrintf(texts::kVolumesBeyondCount, path.c_str(),
+        prompt.showMessage(formatPrintf(tool::texts::kVolumesBeyondCount, path.c_str(),
                                         read.declaredCount,
                                         static_cast<unsigned long long>(read.bytesBeyondCount)));
     }

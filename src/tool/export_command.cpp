@@ -4,7 +4,7 @@
 #include <map>
 #include <ostream>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
@@ -31,7 +31,7 @@ namespace bunrako::cli {
 namespace {
 
 namespace fs = std::filesystem;
-namespace catalogue_texts = bunrako::texts::catalogue;
+namespace catalogue_texts = bunrako::catalogue::texts;
 
 struct ExportRequest {
     fs::path file;
@@ -52,12 +52,12 @@ using ExportFunction = std::function<ExportOutcome(const ExportRequest&, Prompt&
 bool fileExists(const fs::path& file, std::ostream& err) {
     std::error_code ec;
     if (fs::is_regular_file(file, ec)) return true;
-    err << pathToUtf8(file) << texts::kNoSuchFile << "\n";
+    err << pathToUtf8(file) << tool::texts::kNoSuchFile << "\n";
     return false;
 }
 
 ExportOutcome nothingToExport(const fs::path& file, std::ostream& err) {
-    err << formatPrintf(texts::kNothingToExport, pathToUtf8(file).c_str()) << "\n";
+    err << formatPrintf(tool::texts::kNothingToExport, pathToUtf8(file).c_str()) << "\n";
     return {};
 }
 
@@ -101,7 +101,7 @@ ExportOutcome exportRegister(const ExportRequest& request, Prompt& prompt, std::
     CBunshoKenMeiboList list(prompt);
     if (!list.Load(request.file)) return {};
     if (list.lastLoad().format == CBunshoKenMeiboList::LoadReport::Format::foreign) {
-        err << formatPrintf(texts::kUnknownRegisterVersion, pathToUtf8(request.file).c_str(),
+        err << formatPrintf(tool::texts::kUnknownRegisterVersion, pathToUtf8(request.file).c_str(),
                             list.lastLoad().tag.c_str())
             << "\n";
         return {};
@@ -114,7 +114,7 @@ ExportOutcome exportRegister(const ExportRequest& request, Prompt& prompt, std::
     if (!list.ExportCsv(request.out, names, request.westernDates, request.periodType)) return {};
     return {kSuccess,
             list.entries().size(),
-            {request.out / pathFromUtf8(register_texts::kRegisterCsvName)}};
+            {request.out / pathFromUtf8(register_::texts::kRegisterCsvName)}};
 }
 
 // One index catalogue: SakuinMokuroku.csv and the batch files as the first
@@ -170,7 +170,7 @@ const std::map<std::string, ExportFunction>& exportKinds() {
 }
 
 int usage(std::ostream& err) {
-    err << texts::kExportUsage << "\n";
+    err << tool::texts::kExportUsage << "\n";
     return kUsage;
 }
 
@@ -200,13 +200,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::string& kind = options->positional[0];
     const auto exporter = exportKinds().find(kind);
     if (exporter == exportKinds().end()) {
-        err << texts::kNoSuchExportKind << kind << "\n";
+        err << tool::texts::kNoSuchExportKind << kind << "\n";
         return usage(err);
     }
     const std::optional<ExportRequest> request = requestOf(*options);
     if (!request) return usage(err);
     if (kind == "register" && !request->department) {
-        err << texts::kRegisterNeedsDepartment << "\n";
+        err << tool::texts::kRegisterNeedsDepartment << "\n";
         return kUsage;
     }
     if (!fileExists(request->file, err)) return kFailure;

@@ -2,9 +2,9 @@
 // a row without the dialog, by the same code as the dialog.
 #include <ostream>
 
-#include "app/settei_koumoku_list.h"
-#include "app/shoki_settei_file.h"
-#include "app/texts.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_file.h"
+#include "settings/texts.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "tool/cli.h"
@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 int usage(std::ostream& err) {
-    err << texts::kImportUsage << "\n";
+    err << tool::texts::kImportUsage << "\n";
     return kUsage;
 }
 
@@ -40,15 +40,15 @@ CSetteiKoumokuList readMaster(const fs::path& folder, const char* name) {
 // The section in use: the first record of the settings file.
 std::optional<CShokiSetteiData> readSettings(const fs::path& folder, Prompt& prompt,
                                              std::ostream& err) {
-    const fs::path file = folder / pathFromUtf8(app::texts::kSettingsFileName);
+    const fs::path file = folder / pathFromUtf8(settings::texts::kSettingsFileName);
     std::string bytes;
     if (readWholeFile(file, bytes) != FileErrorCause::none) {
-        err << formatPrintf(texts::kNoSettingsFile, pathToUtf8(folder).c_str()) << "\n";
+        err << formatPrintf(tool::texts::kNoSettingsFile, pathToUtf8(folder).c_str()) << "\n";
         return std::nullopt;
     }
     const ShokiSetteiFileContent content = ReadShokiSetteiFile(bytes, pathToUtf8(file), prompt);
     if (!content.readable) {
-        err << formatPrintf(texts::kSettingsUnreadable, pathToUtf8(file).c_str()) << "\n";
+        err << formatPrintf(tool::texts::kSettingsUnreadable, pathToUtf8(file).c_str()) << "\n";
         return std::nullopt;
     }
     return content.records.empty() ? CShokiSetteiData() : content.records.front();
@@ -81,20 +81,20 @@ int runImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const fs::path folder = pathFromUtf8(*options->value("--data-folder"));
     std::error_code ec;
     if (!fs::is_regular_file(csv, ec)) {
-        err << options->positional[0] << texts::kNoSuchFile << "\n";
+        err << options->positional[0] << tool::texts::kNoSuchFile << "\n";
         return kFailure;
     }
     if (!fs::is_directory(folder, ec)) {
-        err << formatPrintf(texts::kNoDataFolder, pathToUtf8(folder).c_str()) << "\n";
+        err << formatPrintf(tool::texts::kNoDataFolder, pathToUtf8(folder).c_str()) << "\n";
         return kFailure;
     }
     StderrPrompt prompt(err);
     const std::optional<CShokiSetteiData> settings = readSettings(folder, prompt, err);
     if (!settings) return kFailure;
-    const CSetteiKoumokuList department = readMaster(folder, app::texts::kDepartmentFileName);
+    const CSetteiKoumokuList department = readMaster(folder, settings::texts::kDepartmentFileName);
     const CSetteiKoumokuList classification =
-        readMaster(folder, app::texts::kClassificationFileName);
-    const CSetteiKoumokuList retention = readMaster(folder, app::texts::kRetentionFileName);
+        readMaster(folder, settings::texts::kClassificationFileName);
+    const CSetteiKoumokuList retention = readMaster(folder, settings::texts::kRetentionFileName);
 
     CExcelBosatuImport import(settings->m_nCalendarMode, settings->m_nManagementPeriod, department,
                               classification, retention);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Texts of bunrako-tool and the names it recognises, in one place.
-namespace bunrako::cli::texts {
+namespace bunrako::tool::texts {
 
 inline constexpr const char* kUnknownKind =
     "ファイルの種類が分かりません（--as で指定してください）：";
@@ -97,4 +97,4 @@ inline constexpr const char* kDemoMadeCatalogues =
 inline constexpr const char* kDemoMadeRegister = "  文書件名簿 %zu 件";
 inline constexpr const char* kDemoMadeBasis = "  基準日 %s、シード %u";
 
-}  // namespace bunrako::cli::texts
+}  // namespace bunrako::tool::texts

@@ -44,7 +44,7 @@ void appendReview(std::vector<std::string>& fields, bool shown, const OleDateTim
 }
 
 std::string withHeader(std::string lines) {
-    return cp932(vtexts::kVolumeWordCsvHeader) + bunrako::texts::kCsvLineEnd + lines;
+    return cp932(vtexts::kVolumeWordCsvHeader) + bunrako::common::texts::kCsvLineEnd + lines;
 }
 
 bool writeFile(Prompt& prompt, const std::filesystem::path& file, const std::string& bytes,

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "common/format_text.h"
 #include "volumes/texts.h"

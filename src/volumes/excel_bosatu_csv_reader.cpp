@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "settings/calendar_mode.h"
 #include "volumes/texts.h"
 
 namespace bunrako {
@@ -140,7 +141,7 @@ std::optional<int> digitsOnly(std::string_view text, size_t maxDigits) {
 class RowReader {
   public:
     RowReader(int calendarMode, int periodType)
-        : m_western(calendarMode == 1), m_periodType(periodType) {}
+        : m_western(CalendarMode::IsWestern(calendarMode)), m_periodType(periodType) {}
 
     // Fills the row from the fields; "" or the reason the line is rejected.
     // Texts cut to their fields are named in cuts.

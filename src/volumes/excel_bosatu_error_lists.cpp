@@ -4,6 +4,7 @@
 #include "common/csv_date_texts.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "settings/calendar_mode.h"
 #include "common/texts.h"
 #include "volumes/texts.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 namespace vtexts = volumes::texts;
 
-std::string lineOf(const char* utf8) { return utf8ToCp932(utf8) + bunrako::texts::kCsvLineEnd; }
+std::string lineOf(const char* utf8) { return utf8ToCp932(utf8) + bunrako::common::texts::kCsvLineEnd; }
 
 template <size_t N>
 std::string bytes(const char (&field)[N]) {
@@ -24,7 +25,7 @@ int wholeYears(const OleSpan& period) { return static_cast<int>(period.wholeDays
 class FailedRowLine {
   public:
     FailedRowLine(int calendarMode, int periodType)
-        : m_western(calendarMode == 1), m_dates(m_western, periodType), m_periodType(periodType) {}
+        : m_western(CalendarMode::IsWestern(calendarMode)), m_dates(m_western, periodType), m_periodType(periodType) {}
 
     std::string operator()(const ExcelBosatuFailedRow& failed) const {
         const CExcelBosatuData& row = failed.row.data;
@@ -45,7 +46,7 @@ class FailedRowLine {
                                 labelYear(row.ShuunouShuuryouNendo), wholeYears(row.HozonNengen),
                                 row.ManryouNengetu.year(), row.ManryouNengetu.month(),
                                 dailyUse.c_str(), contents.c_str(), disposal.c_str(), note.c_str(),
-                                bunrako::texts::kCsvLineEnd);
+                                bunrako::common::texts::kCsvLineEnd);
         }
         return formatPrintf(
             vtexts::kConvertErrorLineEra, m_dates.fiscalYearShortOf(row.SakuseiNendo).c_str(),
@@ -56,7 +57,7 @@ class FailedRowLine {
             m_dates.fiscalYearShortOf(row.ShuunouShuuryouNendo).c_str(),
             wholeYears(row.HozonNengen), m_dates.yearMonthShortOf(row.ManryouNengetu).c_str(),
             dailyUse.c_str(), contents.c_str(), disposal.c_str(), note.c_str(),
-            bunrako::texts::kCsvLineEnd);
+            bunrako::common::texts::kCsvLineEnd);
     }
 
   private:
@@ -81,7 +82,7 @@ std::string ReadErrorListBytes(const std::vector<ExcelBosatuListedLine>& listed)
     if (listed.empty()) return lineOf(vtexts::kReadNoErrors);
     std::string text = lineOf(vtexts::kReadErrorsHeader);
     for (const ExcelBosatuListedLine& line : listed) {
-        text += line.line + bunrako::texts::kCsvLineEnd;
+        text += line.line + bunrako::common::texts::kCsvLineEnd;
         const std::string why = line.imported ? line.note : line.note + vtexts::kNoteNotImported;
         text += lineOf(formatPrintf(vtexts::kNoteLine, line.lineNumber, why.c_str()).c_str());
     }

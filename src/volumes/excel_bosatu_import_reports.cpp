@@ -11,7 +11,6 @@ namespace {
 
 namespace vtexts = volumes::texts;
 
-constexpr int kOpenMode = 2;
 
 std::string countText(const char* pattern, size_t count) {
     return formatPrintf(pattern, static_cast<int>(count));
@@ -19,7 +18,7 @@ std::string countText(const char* pattern, size_t count) {
 
 void openErrorList(Prompt& prompt, Shell& shell, const CExcelBosatuImport::StepReport& report) {
     if (report.listed == 0 || report.errorList.empty()) return;
-    CMyTool::RunProgram(shell, prompt, pathToUtf8(report.errorList), kOpenMode, std::string());
+    CMyTool::RunProgram(shell, prompt, pathToUtf8(report.errorList), RunMode::open, std::string());
 }
 
 }  // namespace

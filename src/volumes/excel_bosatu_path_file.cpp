@@ -33,7 +33,7 @@ bool WriteExcelBosatuPath(Prompt& prompt, const std::filesystem::path& programFo
                           const std::string& spreadsheetPath) {
     const std::filesystem::path file = pathFile(programFolder);
     const FileErrorCause cause =
-        writeWholeFile(file, utf8ToCp932(spreadsheetPath) + bunrako::texts::kCsvLineEnd);
+        writeWholeFile(file, utf8ToCp932(spreadsheetPath) + bunrako::common::texts::kCsvLineEnd);
     return CMyTool::CheckFileError(
         prompt, cause, formatPrintf(vtexts::kImportFileOpenLabel, pathToUtf8(file).c_str()), true);
 }

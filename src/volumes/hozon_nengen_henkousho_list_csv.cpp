@@ -45,7 +45,7 @@ std::string CHozonNengenHenkoushoList::CsvBytes(const std::vector<CHozonNengenHe
                                                 int westernDates, int periodType) {
     // Western years of the forms are written with four digits.
     const CsvDateTexts dates(westernDates != 0, periodType, CsvDateTexts::WesternYears::fourDigits);
-    std::string csv = utf8ToCp932(vtexts::kFormsCsvHeader) + bunrako::texts::kCsvLineEnd;
+    std::string csv = utf8ToCp932(vtexts::kFormsCsvHeader) + bunrako::common::texts::kCsvLineEnd;
     for (const CHozonNengenHenkoushoData& form : forms) csv += lineOf(form, dates);
     return csv;
 }

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/hozon_nengen_henkousho_list.h"

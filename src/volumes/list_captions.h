@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/ole_date_time.h"
-#include "volumes/calendar_mode.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "volumes/doc_master_list.h"
 

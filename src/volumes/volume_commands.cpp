@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"

@@ -1,6 +1,6 @@
 #include "volumes/volume_linkage.h"
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "common/linkage_file.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"

@@ -39,6 +39,13 @@ constexpr ListColumn kChangeFormListColumns[] = {
     {texts::kColumnReason, 200},
 };
 // clang-format on
+static_assert(std::size(kVolumeListColumns) == static_cast<size_t>(VolumeListColumn::count));
+static_assert(std::size(kPermanentLedgerColumns) ==
+              static_cast<size_t>(PermanentLedgerColumn::count));
+static_assert(std::size(kChangeFormListColumns) == static_cast<size_t>(ChangeFormListColumn::count));
+// The ledger shares the volume list's first columns, up to the retention type.
+static_assert(static_cast<int>(PermanentLedgerColumn::retention) ==
+              static_cast<int>(VolumeListColumn::retention));
 
 constexpr int kYearForm = 2;
 constexpr int kYearMonthForm = 1;
@@ -112,28 +119,28 @@ std::string commonVolumeCell(const CDocMasterData& volume, int column, const Dat
         return codesOnly ? classification(fixedBytes(code))
                          : classification(fixedBytes(code), fixedBytes(name));
     };
-    switch (column) {
-        case 0:
+    switch (static_cast<VolumeListColumn>(column)) {
+        case VolumeListColumn::department:
             return text(volume.KaMei);
-        case 1:
+        case VolumeListColumn::section:
             return text(volume.KakariMei);
-        case 2:
+        case VolumeListColumn::major:
             return level(volume.DaiBunruiCode, volume.DaiBunruiMei);
-        case 3:
+        case VolumeListColumn::middle:
             return level(volume.ChuuBunruiCode, volume.ChuuBunruiMei);
-        case 4:
+        case VolumeListColumn::minor:
             return level(volume.ShouBunruiCode, volume.ShouBunruiMei);
-        case 5:
+        case VolumeListColumn::serial:
             return serialOf(volume);
-        case 6:
+        case VolumeListColumn::title:
             return text(volume.Title);
-        case 7:
+        case VolumeListColumn::books:
             return number(volume.Sassuu);
-        case 8:
+        case VolumeListColumn::filingFrom:
             return dates.year(volume.ShuunouKaisiNendo);
-        case 9:
+        case VolumeListColumn::filingTo:
             return dates.year(volume.ShuunouShuuryouNendo);
-        case 10:
+        case VolumeListColumn::retention:
             return text(volume.HozonShubetuMei);
         default:
             return {};
@@ -165,14 +172,14 @@ int ledgerPeriodYears(double days) {
 
 std::string volumeListCell(const CDocMasterData& volume, int column, CalendarMode mode) {
     const DateCells dates(mode);
-    switch (column) {
-        case 11:
+    switch (static_cast<VolumeListColumn>(column)) {
+        case VolumeListColumn::expiry:
             return dates.yearMonth(volume.ManryouNengetu);
-        case 12:
+        case VolumeListColumn::dailyUse:
             return volume.Jouyou == 1 ? texts::kCellDailyUse : texts::kCellArchiveRoom;
-        case 13:
+        case VolumeListColumn::contents:
             return volume.Mokuji == 1 ? texts::kCellHasContents : "";
-        case 14:
+        case VolumeListColumn::disposal:
             return disposalCell(volume, dates);
         default:
             return commonVolumeCell(volume, column, dates, false);
@@ -181,22 +188,22 @@ std::string volumeListCell(const CDocMasterData& volume, int column, CalendarMod
 
 std::string permanentLedgerCell(const CDocMasterData& volume, int column, CalendarMode mode) {
     const DateCells dates(mode);
-    switch (column) {
-        case 11:
+    switch (static_cast<PermanentLedgerColumn>(column)) {
+        case PermanentLedgerColumn::review1:
             return dates.yearMonth(volume.Minaosi1Jiki);
-        case 12:
+        case PermanentLedgerColumn::period1:
             return periodYears(volume.Minaosi1Nengen);
-        case 13:
+        case PermanentLedgerColumn::review2:
             return dates.yearMonth(volume.Minaosi2Jiki);
-        case 14:
+        case PermanentLedgerColumn::period2:
             return periodYears(volume.Minaosi2Nengen);
-        case 15:
+        case PermanentLedgerColumn::review3:
             return dates.yearMonth(volume.Minaosi3Jiki);
-        case 16:
+        case PermanentLedgerColumn::period3:
             return periodYears(volume.Minaosi3Nengen);
-        case 17:
+        case PermanentLedgerColumn::disposal:
             return disposalCell(volume, dates);
-        case 18:
+        case PermanentLedgerColumn::note:
             return {};  // 備考 stays empty
         default:
             return commonVolumeCell(volume, column, dates, true);
@@ -206,33 +213,33 @@ std::string permanentLedgerCell(const CDocMasterData& volume, int column, Calend
 std::string changeFormListCell(const CHozonNengenHenkoushoData& form, int column,
                                CalendarMode mode) {
     const DateCells dates(mode);
-    switch (column) {
-        case 0:
+    switch (static_cast<ChangeFormListColumn>(column)) {
+        case ChangeFormListColumn::department:
             return text(form.HenkouKaMei);
-        case 1:
+        case ChangeFormListColumn::section:
             return text(form.HenkouKakariMei);
-        case 2:
+        case ChangeFormListColumn::major:
             return classification(fixedBytes(form.HenkouDaiBunruiCode),
                                   fixedBytes(form.HenkouDaiBunruiMei));
-        case 3:
+        case ChangeFormListColumn::middle:
             return classification(fixedBytes(form.HenkouChuuBunruiCode),
                                   fixedBytes(form.HenkouChuuBunruiMei));
-        case 4:
+        case ChangeFormListColumn::minor:
             return classification(fixedBytes(form.HenkouShouBunruiCode),
                                   fixedBytes(form.HenkouShouBunruiMei));
-        case 5:
+        case ChangeFormListColumn::serial:
             return {};  // № stays empty
-        case 6:
+        case ChangeFormListColumn::title:
             return text(form.HenkouTitle);
-        case 7:
+        case ChangeFormListColumn::filingFrom:
             return dates.year(form.HenkouShuunouKaisiNendo);
-        case 8:
+        case ChangeFormListColumn::filingTo:
             return dates.year(form.HenkouShuunouShuuryouNendo);
-        case 9:
+        case ChangeFormListColumn::retentionBefore:
             return text(form.HenkouMaeShubetu);
-        case 10:
+        case ChangeFormListColumn::retentionAfter:
             return text(form.HenkouGoShubetu);
-        case 11:
+        case ChangeFormListColumn::reason:
             return text(form.HenkouRiyuu);
         default:
             return {};

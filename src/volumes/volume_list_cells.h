@@ -4,13 +4,74 @@
 #include <string>
 #include <vector>
 
-#include "app/list_column.h"
-#include "volumes/calendar_mode.h"
+#include "settings/list_column.h"
+#include "settings/calendar_mode.h"
 
 namespace bunrako {
 
 struct CDocMasterData;
 struct CHozonNengenHenkoushoData;
+
+// The columns of the volume list and of the list of disposed volumes, in order.
+enum class VolumeListColumn : int {
+    department = 0,
+    section,
+    major,
+    middle,
+    minor,
+    serial,
+    title,
+    books,
+    filingFrom,
+    filingTo,
+    retention,
+    expiry,
+    dailyUse,
+    contents,
+    disposal,
+    count,
+};
+
+// The columns of the ledger of permanent volumes, in order (period1-3: the review periods).
+enum class PermanentLedgerColumn : int {
+    department = 0,
+    section,
+    major,
+    middle,
+    minor,
+    serial,
+    title,
+    books,
+    filingFrom,
+    filingTo,
+    retention,
+    review1,
+    period1,
+    review2,
+    period2,
+    review3,
+    period3,
+    disposal,
+    note,
+    count,
+};
+
+// The columns of the list of change forms, in order.
+enum class ChangeFormListColumn : int {
+    department = 0,
+    section,
+    major,
+    middle,
+    minor,
+    serial,
+    title,
+    filingFrom,
+    filingTo,
+    retentionBefore,
+    retentionAfter,
+    reason,
+    count,
+};
 
 // The columns of the volume list (文書整理一覧表), also used by the list of
 // disposed volumes (廃棄簿冊名一覧表).

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "catalogue/sakuin_mokuroku.h"
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

@@ -10,7 +10,7 @@
 #include "catalogue/related_file_cells.h"
 #include "catalogue/sakuin_mokuroku_file.h"
 #include "catalogue/sakuin_mokuroku_filter.h"
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
@@ -53,10 +53,10 @@ TEST(CatalogueListTest, ColumnsAndCellsInBothCalendarModes) {
     EXPECT_EQ(catalogueListCells(e, kEra),
               (std::vector<std::string>{"H20.4.1", "12", "会議の開催について", "原本は総務課"}));
     e.receivedDate = OleDateTime::fromDate(2019, 5, 1);
-    EXPECT_EQ(catalogueListCell(e, 0, kEra), "R1.5.1");
+    EXPECT_EQ(catalogueListCell(e, columnIndex(CatalogueListColumn::received), kEra), "R1.5.1");
     e.receivedDate = OleDateTime::invalidValue();
-    EXPECT_EQ(catalogueListCell(e, 0, kWestern), "");
-    EXPECT_EQ(catalogueListCell(e, 4, kWestern), "");
+    EXPECT_EQ(catalogueListCell(e, columnIndex(CatalogueListColumn::received), kWestern), "");
+    EXPECT_EQ(catalogueListCell(e, columnIndex(CatalogueListColumn::count), kWestern), "");
 }
 
 TEST(CatalogueListTest, CaptionNamesTheVolume) {
@@ -83,10 +83,10 @@ TEST(RelatedFileListTest, ColumnsAndCells) {
               (std::vector<std::string>{"議事録.docx", "", "文書", "2024/05/01 09:03:07",
                                         "/data/会議/"}));
     file.valid = 0;
-    EXPECT_EQ(relatedFileListCell(file, 1), "無効");
+    EXPECT_EQ(relatedFileListCell(file, columnIndex(RelatedFileListColumn::valid)), "無効");
     file.valid = 2;
-    EXPECT_EQ(relatedFileListCell(file, 1), "無効");
-    EXPECT_EQ(relatedFileListCell(file, 5), "");
+    EXPECT_EQ(relatedFileListCell(file, columnIndex(RelatedFileListColumn::valid)), "無効");
+    EXPECT_EQ(relatedFileListCell(file, columnIndex(RelatedFileListColumn::count)), "");
 }
 
 // A volume whose fields are those of the test header image.

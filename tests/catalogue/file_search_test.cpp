@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "catalogue/file_search_sort.h"
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "common/file_io.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "common/cp932.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "common/cp932.h"
 
 namespace bunrako {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "catalogue/sakuin_mokuroku.h"
-#include "catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "common/file_io.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"

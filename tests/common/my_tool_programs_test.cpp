@@ -41,9 +41,9 @@ TEST(RunProgram, StartModesBuildTheCommandLine) {
     FakeShell shell;
     FakePrompt prompt;
     EXPECT_EQ(
-        CMyTool::RunProgram(shell, prompt, "C:\\Taro\\TARO19.EXE", 0, "/mSasikomiKaisi \"a.doc\""),
+        CMyTool::RunProgram(shell, prompt, "C:\\Taro\\TARO19.EXE", RunMode::startAndWait, "/mSasikomiKaisi \"a.doc\""),
         1);
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "explorer.exe", 1, ""), 1);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "explorer.exe", RunMode::start, ""), 1);
     ASSERT_EQ(shell.started.size(), 2u);
     EXPECT_EQ(shell.started[0].commandLine, "C:\\Taro\\TARO19.EXE /mSasikomiKaisi \"a.doc\"");
     EXPECT_TRUE(shell.started[0].wait);
@@ -58,12 +58,12 @@ TEST(RunProgram, ArgumentIsLimitedTo1023Cp932BytesAtACharacterBoundary) {
     FakePrompt prompt;
     // 1022 ASCII bytes then a double-byte character that would end at byte 1024.
     const std::string argument = std::string(1022, 'a') + "文書";
-    CMyTool::RunProgram(shell, prompt, "p", 1, argument);
+    CMyTool::RunProgram(shell, prompt, "p", RunMode::start, argument);
     ASSERT_EQ(shell.started.size(), 1u);
     EXPECT_EQ(shell.started[0].commandLine, "p " + std::string(1022, 'a'));
 
     const std::string fits = std::string(1021, 'a') + "文";
-    CMyTool::RunProgram(shell, prompt, "p", 1, fits);
+    CMyTool::RunProgram(shell, prompt, "p", RunMode::start, fits);
     EXPECT_EQ(shell.started[1].commandLine, "p " + fits);
 }
 
@@ -71,15 +71,15 @@ TEST(RunProgram, FailedStartIsReportedWithTheProgram) {
     FakeShell shell;
     FakePrompt prompt;
     shell.startResult = 0;
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "C:\\nowhere\\word.exe", 0, "x"), 0);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "C:\\nowhere\\word.exe", RunMode::startAndWait, "x"), 0);
     EXPECT_EQ(prompt.lastMessage(), "プログラムを起動できません：C:\\nowhere\\word.exe");
 }
 
 TEST(RunProgram, OpenAndPrintUseTheShellVerbs) {
     FakeShell shell;
     FakePrompt prompt;
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "link.xls", 2, "ignored"), 1);
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "form.jtd", 3, ""), 1);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "link.xls", RunMode::open, "ignored"), 1);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "form.jtd", RunMode::print, ""), 1);
     ASSERT_EQ(shell.opened.size(), 2u);
     EXPECT_EQ(shell.opened[0].path, "link.xls");
     EXPECT_EQ(shell.opened[0].verb, ShellVerb::open);
@@ -93,10 +93,10 @@ TEST(RunProgram, UnknownExtensionReportsError31AfterThePath) {
     FakeShell shell;
     FakePrompt prompt;
     shell.openResult = 31;
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "D:\\data\\link.xyz", 2, ""), 0);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "D:\\data\\link.xyz", RunMode::open, ""), 0);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text,
-              std::string("D:\\data\\link.xyz") + texts::kShellErrorNoAssoc);
+              std::string("D:\\data\\link.xyz") + common::texts::kShellErrorNoAssoc);
     EXPECT_EQ(prompt.messages[0].icon, MessageIcon::error);
 }
 
@@ -105,7 +105,7 @@ TEST(RunProgram, ShellResultsWithoutTextFailSilently) {
     FakePrompt prompt;
     for (const int result : {1, 4, 6, 7, 9, 10, 12, 25, 32 + 1}) {
         shell.openResult = result;
-        EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.doc", 3, ""), result > 32 ? 1 : 0)
+        EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.doc", RunMode::print, ""), result > 32 ? 1 : 0)
             << result;
     }
     EXPECT_TRUE(prompt.messages.empty());
@@ -114,27 +114,27 @@ TEST(RunProgram, ShellResultsWithoutTextFailSilently) {
 TEST(RunProgram, ModesOutsideTheRangeDoNothing) {
     FakeShell shell;
     FakePrompt prompt;
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.exe", 4, "x"), 0);
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.exe", -1, "x"), 0);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.exe", static_cast<RunMode>(4), "x"), 0);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.exe", static_cast<RunMode>(-1), "x"), 0);
     EXPECT_TRUE(shell.started.empty());
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(prompt.messages.empty());
 }
 
 TEST(ShellErrorText, EveryCodeOfTheTableHasItsText) {
-    EXPECT_EQ(CMyTool::ShellErrorText(0), texts::kShellErrorOutOfMemory);
-    EXPECT_EQ(CMyTool::ShellErrorText(2), texts::kShellErrorFileNotFound);
-    EXPECT_EQ(CMyTool::ShellErrorText(3), texts::kShellErrorPathNotFound);
-    EXPECT_EQ(CMyTool::ShellErrorText(5), texts::kShellErrorAccessDenied);
-    EXPECT_EQ(CMyTool::ShellErrorText(8), texts::kShellErrorNotEnoughMemory);
-    EXPECT_EQ(CMyTool::ShellErrorText(11), texts::kShellErrorBadFormat);
-    EXPECT_EQ(CMyTool::ShellErrorText(26), texts::kShellErrorShare);
-    EXPECT_EQ(CMyTool::ShellErrorText(27), texts::kShellErrorAssocIncomplete);
-    EXPECT_EQ(CMyTool::ShellErrorText(28), texts::kShellErrorDdeTimeout);
-    EXPECT_EQ(CMyTool::ShellErrorText(29), texts::kShellErrorDdeFail);
-    EXPECT_EQ(CMyTool::ShellErrorText(30), texts::kShellErrorDdeBusy);
-    EXPECT_EQ(CMyTool::ShellErrorText(31), texts::kShellErrorNoAssoc);
-    EXPECT_EQ(CMyTool::ShellErrorText(32), texts::kShellErrorDllNotFound);
+    EXPECT_EQ(CMyTool::ShellErrorText(0), common::texts::kShellErrorOutOfMemory);
+    EXPECT_EQ(CMyTool::ShellErrorText(2), common::texts::kShellErrorFileNotFound);
+    EXPECT_EQ(CMyTool::ShellErrorText(3), common::texts::kShellErrorPathNotFound);
+    EXPECT_EQ(CMyTool::ShellErrorText(5), common::texts::kShellErrorAccessDenied);
+    EXPECT_EQ(CMyTool::ShellErrorText(8), common::texts::kShellErrorNotEnoughMemory);
+    EXPECT_EQ(CMyTool::ShellErrorText(11), common::texts::kShellErrorBadFormat);
+    EXPECT_EQ(CMyTool::ShellErrorText(26), common::texts::kShellErrorShare);
+    EXPECT_EQ(CMyTool::ShellErrorText(27), common::texts::kShellErrorAssocIncomplete);
+    EXPECT_EQ(CMyTool::ShellErrorText(28), common::texts::kShellErrorDdeTimeout);
+    EXPECT_EQ(CMyTool::ShellErrorText(29), common::texts::kShellErrorDdeFail);
+    EXPECT_EQ(CMyTool::ShellErrorText(30), common::texts::kShellErrorDdeBusy);
+    EXPECT_EQ(CMyTool::ShellErrorText(31), common::texts::kShellErrorNoAssoc);
+    EXPECT_EQ(CMyTool::ShellErrorText(32), common::texts::kShellErrorDllNotFound);
     EXPECT_EQ(CMyTool::ShellErrorText(1), "");
     EXPECT_EQ(CMyTool::ShellErrorText(33), "");
 }

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "register/bunsho_ken_meibo_list.h"
-#include "register/register_images.h"
+#include "support/register_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
-#include "register/archive_images.h"
+#include "support/archive_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "register/archive_images.h"
+#include "support/archive_images.h"
 #include "register/hassin_jusin_list.h"
 #include "register/shoku_simei_list.h"
 #include "support/fake_prompt.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
-#include "app/shoki_settei_data.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_data.h"
 #include "common/cp932.h"
-#include "register/register_images.h"
+#include "support/register_images.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"

@@ -9,7 +9,7 @@
 
 #include "common/cp932.h"
 #include "register/bunsho_ken_meibo_data.h"
-#include "register/register_images.h"
+#include "support/register_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 

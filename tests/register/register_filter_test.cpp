@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "register/register_criteria.h"
-#include "register/register_images.h"
+#include "support/register_images.h"
 
 namespace bunrako {
 namespace {

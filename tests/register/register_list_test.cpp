@@ -90,14 +90,14 @@ TEST(RegisterListCellsTest, CellsInBothCalendarModes) {
     EXPECT_EQ(
         registerListCells(e, kEra),
         (std::vector<std::string>{"R3.4.1", "12", "会議の開催について", "総務部長", "各課長"}));
-    EXPECT_EQ(registerListCell(e, 5, kEra), "");
+    EXPECT_EQ(registerListCell(e, columnIndex(RegisterListColumn::count), kEra), "");
     CBunshoKenMeiboData old = e;
     old.receivedDate = date(1989, 1, 7);
-    EXPECT_EQ(registerListCell(old, 0, kEra), "S64.1.7");
-    EXPECT_EQ(registerListCell(old, 0, kWestern), "1989.01.07");
+    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kEra), "S64.1.7");
+    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kWestern), "1989.01.07");
     old.receivedDate = OleDateTime::invalidValue();
-    EXPECT_EQ(registerListCell(old, 0, kWestern), "");
-    EXPECT_EQ(registerListCell(old, 0, kEra), "");
+    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kWestern), "");
+    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kEra), "");
 }
 
 }  // namespace

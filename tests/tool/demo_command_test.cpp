@@ -7,8 +7,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/document_data.h"
-#include "app/receipt_file.h"
+#include "office/document_data.h"
+#include "settings/receipt_file.h"
 #include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/file_io.h"

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "catalogue/catalogue_images.h"
+#include "support/catalogue_images.h"
 #include "common/file_io.h"
 #include "support/catalogue_bytes.h"
 #include "support/temp_folder.h"

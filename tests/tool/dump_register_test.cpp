@@ -2,12 +2,12 @@
 
 #include <sstream>
 
-#include "register/archive_images.h"
-#include "register/register_images.h"
+#include "support/archive_images.h"
+#include "support/register_images.h"
 #include "support/temp_folder.h"
 #include "tool/cli.h"
 #include "tool/dump.h"
-#include "volumes/forms_images.h"
+#include "support/forms_images.h"
 
 namespace bunrako::cli {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "support/temp_folder.h"
 #include "tool/cli.h"
-#include "volumes/volume_bytes.h"
+#include "support/volume_bytes.h"
 
 namespace bunrako::cli {
 namespace {

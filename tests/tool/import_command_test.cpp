@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/shoki_settei_file.h"
+#include "settings/shoki_settei_file.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "support/fake_prompt.h"

@@ -1,4 +1,4 @@
-#include "app/ui/bunrako_view.h"
+#include "office/ui/bunrako_view.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -9,10 +9,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/desktop_tools.h"
-#include "app/outside_programs.h"
-#include "app/ui/record_list_model.h"
-#include "app/ui/texts.h"
+#include "office/desktop_tools.h"
+#include "volumes/volume_list_cells.h"
+#include "settings/outside_programs.h"
+#include "office/ui/record_list_model.h"
+#include "office/ui/texts.h"
 #include "ui/desktop_fixture.h"
 #include "volumes/doc_master_data.h"
 
@@ -161,7 +162,7 @@ class BunrakoViewTest : public QObject {
 
     void commandsStillToComeSayTheyAreNotAvailable() {
         m_view->runCommand(CommandId::volumeAdd);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
         QCOMPARE(lastCaption(*m_fixture), std::string("簿冊登録"));
         QCOMPARE(m_fixture->prompt.messages.back().icon, MessageIcon::information);
     }
@@ -213,7 +214,7 @@ class BunrakoViewTest : public QObject {
     void theIndexCatalogueNeedsASelectedVolume() {
         QSignalSpy tabs(m_view.get(), &CBunrakoView::tabChanged);
         m_view->selectTab(5);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectVolumeFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectVolumeFirst));
         QCOMPARE(m_view->currentTab(), 1);
         QCOMPARE(tabs.back().front().toInt(), 1);
         QCOMPARE(m_view->findChild<QTabBar*>()->currentIndex(), 1);
@@ -230,14 +231,14 @@ class BunrakoViewTest : public QObject {
     void clickingTheIndexTabWithoutAVolumeFallsBack() {
         auto* bar = m_view->findChild<QTabBar*>();
         bar->setCurrentIndex(5);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectVolumeFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectVolumeFirst));
         QCOMPARE(bar->currentIndex(), 1);
         QCOMPARE(m_view->currentTab(), 1);
     }
 
     void relatedFilesNeedAnIndexEntryOrARegisterEntry() {
         m_view->selectTab(6);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kSelectDocumentFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectDocumentFirst));
         QCOMPARE(m_view->currentTab(), 1);
 
         showRegister(2);
@@ -378,11 +379,11 @@ class BunrakoViewTest : public QObject {
     void clickOnTheSeventhColumnTogglesTitleOrder() {
         int volumeRefreshes = 0;
         m_view->setTabRefresher(RegisterTab::volumes, [&] { ++volumeRefreshes; });
-        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(6);
+        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(columnIndex(VolumeListColumn::title));
         QVERIFY(m_view->titleOrder());
         QVERIFY(m_view->isCommandChecked(CommandId::volumeTitleOrder));
         QCOMPARE(volumeRefreshes, 1);
-        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(5);
+        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(columnIndex(VolumeListColumn::serial));
         QVERIFY(m_view->titleOrder());
         m_view->runCommand(CommandId::volumeTitleOrder);
         QVERIFY(!m_view->titleOrder());

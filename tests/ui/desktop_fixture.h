@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/document_data.h"
-#include "app/shoki_settei_file.h"
-#include "app/ui/bunrako_doc.h"
-#include "app/ui/desktop_ports.h"
+#include "office/document_data.h"
+#include "settings/shoki_settei_file.h"
+#include "office/ui/bunrako_doc.h"
+#include "office/ui/desktop_ports.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/file_io.h"
 #include "common/ole_date_time.h"

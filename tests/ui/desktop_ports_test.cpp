@@ -10,12 +10,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/ui/input_method_switcher.h"
-#include "app/ui/program_call.h"
-#include "app/ui/qt_file_browser.h"
-#include "app/ui/qt_prompt.h"
-#include "app/ui/qt_shell.h"
-#include "app/ui/qt_text.h"
+#include "office/ui/input_method_switcher.h"
+#include "office/ui/program_call.h"
+#include "office/ui/qt_file_browser.h"
+#include "office/ui/qt_prompt.h"
+#include "office/ui/qt_shell.h"
+#include "office/ui/qt_text.h"
 #include "common/my_tool.h"
 #include "support/fake_prompt.h"
 
@@ -182,7 +182,7 @@ class DesktopPortsTest : public QObject {
         QCOMPARE(shell.startProcess("/no/such/folder/program.exe arg", true), 0);
         QCOMPARE(shell.startProcess("/no/such/folder/program.exe arg", false), 0);
         testing::FakePrompt prompt;
-        QCOMPARE(CMyTool::RunProgram(shell, prompt, "/no/such/program.exe", 1, "x"), 0);
+        QCOMPARE(CMyTool::RunProgram(shell, prompt, "/no/such/program.exe", RunMode::start, "x"), 0);
         QCOMPARE(prompt.messages.size(), size_t{1});
     }
 
@@ -197,7 +197,7 @@ class DesktopPortsTest : public QObject {
                  3);
         testing::FakePrompt prompt;
         const std::string missing = toStdString(folder.filePath(QStringLiteral("none.csv")));
-        QCOMPARE(CMyTool::RunProgram(shell, prompt, missing, 2, ""), 0);
+        QCOMPARE(CMyTool::RunProgram(shell, prompt, missing, RunMode::open, ""), 0);
         QCOMPARE(prompt.lastMessage(), missing + "\nThe specified file was not found.");
     }
 

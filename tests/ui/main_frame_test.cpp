@@ -1,4 +1,4 @@
-#include "app/ui/main_frame.h"
+#include "office/ui/main_frame.h"
 
 #include <QAction>
 #include <QLabel>
@@ -10,12 +10,12 @@
 #include <QToolBar>
 #include <QUuid>
 
-#include "app/ui/about_dialog.h"
-#include "app/ui/bunrako_view.h"
-#include "app/ui/command_catalogue.h"
-#include "app/ui/record_list_model.h"
-#include "app/ui/single_instance.h"
-#include "app/ui/texts.h"
+#include "office/ui/about_dialog.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/command_catalogue.h"
+#include "office/ui/record_list_model.h"
+#include "office/ui/single_instance.h"
+#include "office/ui/texts.h"
 #include "ui/desktop_fixture.h"
 
 using namespace bunrako;
@@ -143,7 +143,7 @@ class MainFrameTest : public QObject {
     }
 
     void everyCommandHasAnActionWithItsTexts() {
-        for (const auto& text : ui::texts::kCommandTexts) {
+        for (const auto& text : office::ui::texts::kCommandTexts) {
             const QAction* action = m_frame->action(text.id);
             QVERIFY(action);
             QCOMPARE(action->text(), QString::fromUtf8(text.caption));
@@ -166,7 +166,7 @@ class MainFrameTest : public QObject {
             CommandId::appAbout,      CommandId::appExit,          CommandId::viewToolBar,
             CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
             CommandId::wordProcessor, CommandId::spreadsheet,      CommandId::fileManager};
-        for (const auto& text : ui::texts::kCommandTexts) {
+        for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
                 continue;
@@ -175,13 +175,13 @@ class MainFrameTest : public QObject {
             const size_t before = m_fixture->prompt.messages.size();
             m_frame->action(text.id)->trigger();
             QVERIFY2(m_fixture->prompt.messages.size() == before + 1, text.caption);
-            QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+            QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
         }
     }
 
     void masterCommandsAreNotThereYet() {
         m_frame->action(CommandId::classificationMaster)->trigger();
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(ui::texts::kNotYetAvailable));
+        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
         QCOMPARE(m_fixture->prompt.messages.back().caption, std::string("簿冊分類"));
     }
 

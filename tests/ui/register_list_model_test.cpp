@@ -1,8 +1,9 @@
 #include <QAbstractItemModelTester>
 #include <QTest>
 
-#include "app/ui/record_list_model.h"
-#include "app/ui/register_tab.h"
+#include "office/ui/record_list_model.h"
+#include "office/ui/register_tab.h"
+#include "volumes/volume_list_cells.h"
 
 using namespace bunrako;
 
@@ -50,12 +51,12 @@ class RegisterListModelTest : public QObject {
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setRecords({{"会議録", 2}, {"例規集", 10}});
-        QCOMPARE(model.data(model.index(0, 6)).toString(), QStringLiteral("会議録"));
-        QCOMPARE(model.data(model.index(1, 7)).toString(), QStringLiteral("10"));
-        QCOMPARE(model.data(model.index(1, 6), Qt::ToolTipRole).toString(),
+        QCOMPARE(model.data(model.index(0, columnIndex(VolumeListColumn::title))).toString(), QStringLiteral("会議録"));
+        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::books))).toString(), QStringLiteral("10"));
+        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::ToolTipRole).toString(),
                  QStringLiteral("例規集"));
-        QVERIFY(!model.data(model.index(1, 6), Qt::EditRole).isValid());
-        QVERIFY(!model.data(model.index(2, 6)).isValid());  // past the last row
+        QVERIFY(!model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::EditRole).isValid());
+        QVERIFY(!model.data(model.index(2, columnIndex(VolumeListColumn::title))).isValid());  // past the last row
         QCOMPARE(model.record(1).books, 10);
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
     }

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/ui/bunrako_view.h"
-#include "app/ui/register_list_model.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/register_list_model.h"
 #include "catalogue/kanren_file.h"
 #include "common/cp932.h"
 #include "ui/desktop_fixture.h"

@@ -1,4 +1,4 @@
-#include "app/ui/single_instance.h"
+#include "office/ui/single_instance.h"
 
 #include <QDir>
 #include <QFile>

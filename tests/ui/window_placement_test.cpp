@@ -2,8 +2,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/ui/main_frame.h"
-#include "app/ui/window_placement_store.h"
+#include "office/ui/main_frame.h"
+#include "office/ui/window_placement_store.h"
 #include "ui/desktop_fixture.h"
 
 using namespace bunrako;

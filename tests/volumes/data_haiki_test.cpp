@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "forms_images.h"
+#include "support/forms_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/hozon_nengen_henkousho_data.h"
 

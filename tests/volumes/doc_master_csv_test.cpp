@@ -9,7 +9,7 @@
 #include "common/ole_date_time.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volumes/volume_bytes.h"
+#include "support/volume_bytes.h"
 
 namespace bunrako {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 
 namespace bunrako {
 namespace {

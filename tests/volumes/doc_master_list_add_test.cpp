@@ -4,7 +4,7 @@
 
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/doc_master_list.h"
 
 namespace bunrako {

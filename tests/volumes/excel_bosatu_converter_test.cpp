@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "common/cp932.h"
-#include "volumes/import_masters.h"
+#include "support/import_masters.h"
 
 namespace bunrako {
 namespace {

@@ -10,8 +10,8 @@
 #include "support/fake_shell.h"
 #include "support/temp_folder.h"
 #include "volumes/doc_master_list.h"
-#include "volumes/import_masters.h"
-#include "volumes/volume_bytes.h"
+#include "support/import_masters.h"
+#include "support/volume_bytes.h"
 
 namespace bunrako {
 namespace {

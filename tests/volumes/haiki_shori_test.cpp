@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
-#include "forms_images.h"
+#include "settings/settei_koumoku_list.h"
+#include "support/forms_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/hozon_shubetu_henkou.h"

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
-#include "forms_images.h"
+#include "support/forms_images.h"
 
 namespace bunrako {
 namespace {

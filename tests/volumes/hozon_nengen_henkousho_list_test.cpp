@@ -7,7 +7,7 @@
 #include "common/cp932.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volumes/forms_images.h"
+#include "support/forms_images.h"
 
 namespace bunrako {
 namespace {

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/year_input.h"
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/doc_master_list.h"
 
 namespace bunrako {

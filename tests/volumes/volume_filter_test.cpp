@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/settei_koumoku_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
-#include "volume_bytes.h"
+#include "support/volume_bytes.h"
 #include "volumes/bosatu_tyuushutu_jouken.h"
 #include "volumes/doc_master_data.h"
 

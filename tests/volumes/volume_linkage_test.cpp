@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/shoki_settei_data.h"
+#include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/temp_folder.h"

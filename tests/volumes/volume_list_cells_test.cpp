@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "forms_images.h"
-#include "volume_bytes.h"
+#include "support/forms_images.h"
+#include "support/volume_bytes.h"
 #include "volumes/bosatu_tyuushutu_jouken.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/hozon_nengen_henkousho_data.h"
@@ -50,20 +50,20 @@ TEST(VolumeListCellsTest, EraRowShowsShortEraForms) {
     EXPECT_EQ(volumeListCells(fromBytes(record), kEra),
               (Cells{"総務課", "庶務係", "123文書", " 2例規", " 3条例", "0012", "予算書", "1",
                      "H30", "R2", "5年", "R8.4", "常用", "", "R10.4"}));
-    EXPECT_EQ(volumeListCells(fromBytes(record), kWestern)[14], "2028.4");
+    EXPECT_EQ(volumeListCells(fromBytes(record), kWestern)[columnIndex(VolumeListColumn::disposal)], "2028.4");
 }
 
 TEST(VolumeListCellsTest, DatesShowTheLabelOfTheirFiscalYear) {
     // Under July years 2020-04-01 belongs to the year labelled 2020, and the
     // expiry 2026-04-06 to 2026 (its label month is July).
     const Cells cells = volumeListCells(fromBytes(fiveYearVolume()), {true, 1});
-    EXPECT_EQ(cells[8], "2020");
-    EXPECT_EQ(cells[11], "2026.7");
+    EXPECT_EQ(cells[columnIndex(VolumeListColumn::filingFrom)], "2020");
+    EXPECT_EQ(cells[columnIndex(VolumeListColumn::expiry)], "2026.7");
     // A date that is not valid shows nothing.
     auto broken = fiveYearVolume();
     broken.value(vb::kExpiryAt, 0, 2);
-    EXPECT_EQ(volumeListCells(fromBytes(broken), kEra)[11], "");
-    EXPECT_EQ(volumeListCells(fromBytes(broken), kWestern)[11], "");
+    EXPECT_EQ(volumeListCells(fromBytes(broken), kEra)[columnIndex(VolumeListColumn::expiry)], "");
+    EXPECT_EQ(volumeListCells(fromBytes(broken), kWestern)[columnIndex(VolumeListColumn::expiry)], "");
 }
 
 TEST(VolumeListCellsTest, PermanentLedgerRow) {
@@ -76,7 +76,7 @@ TEST(VolumeListCellsTest, PermanentLedgerRow) {
     EXPECT_EQ(permanentLedgerCells(fromBytes(record), kWestern),
               (Cells{"総務課", "庶務係", " 1", " 2", " 3", "0012", "予算書", "1", "2020", "2020",
                      "永年", "2026.4", "10", "2038.4", "99", "2026.4", "5", "", ""}));
-    EXPECT_EQ(permanentLedgerCells(fromBytes(record), kEra)[13], "R20.4");
+    EXPECT_EQ(permanentLedgerCells(fromBytes(record), kEra)[columnIndex(PermanentLedgerColumn::review2)], "R20.4");
 }
 
 TEST(VolumeListCellsTest, LedgerPeriodsAreWholeDaysOver365) {
@@ -98,8 +98,8 @@ TEST(VolumeListCellsTest, ChangeFormRow) {
               (Cells{"KA", "KAKARI", " 1DAI", " 2CHUU", " 3SHOU", "", "TITLE", "2019", "2020", "5Y",
                      "10Y", "法改正"}));
     const Cells era = changeFormListCells(form, kEra);
-    EXPECT_EQ(era[7], "H31");
-    EXPECT_EQ(era[8], "R2");
+    EXPECT_EQ(era[columnIndex(ChangeFormListColumn::filingFrom)], "H31");
+    EXPECT_EQ(era[columnIndex(ChangeFormListColumn::filingTo)], "R2");
 }
 
 TEST(VolumeListCellsTest, ColumnsMatchTheirRows) {
@@ -108,12 +108,12 @@ TEST(VolumeListCellsTest, ColumnsMatchTheirRows) {
     ASSERT_EQ(permanentLedgerColumns().size(), permanentLedgerCells(volume, kEra).size());
     ASSERT_EQ(changeFormListColumns().size(), 12u);
     // Cell by cell the same texts; columns the list does not have are empty.
-    EXPECT_EQ(volumeListCell(volume, 6, kEra), "予算書");
-    EXPECT_EQ(permanentLedgerCell(volume, 2, kEra), " 1");
-    EXPECT_EQ(volumeListCell(volume, 15, kEra), "");
+    EXPECT_EQ(volumeListCell(volume, columnIndex(VolumeListColumn::title), kEra), "予算書");
+    EXPECT_EQ(permanentLedgerCell(volume, columnIndex(PermanentLedgerColumn::major), kEra), " 1");
+    EXPECT_EQ(volumeListCell(volume, columnIndex(VolumeListColumn::count), kEra), "");
     EXPECT_EQ(permanentLedgerCell(volume, -1, kEra), "");
-    EXPECT_STREQ(volumeListColumns()[6].caption, "タイトル");
-    EXPECT_EQ(volumeListColumns()[6].width, 300);
+    EXPECT_STREQ(volumeListColumns()[columnIndex(VolumeListColumn::title)].caption, "タイトル");
+    EXPECT_EQ(volumeListColumns()[columnIndex(VolumeListColumn::title)].width, 300);
     EXPECT_STREQ(permanentLedgerColumns()[2].caption, "大");
     EXPECT_EQ(permanentLedgerColumns()[2].width, 30);
     EXPECT_STREQ(permanentLedgerColumns()[18].caption, "備考");

@@ -1,0 +1,258 @@
+#include "office/ui/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "office/ui/about_dialog.h"
+#include "office/ui/bunrako_doc.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/command_catalogue.h"
+#include "office/ui/command_icons.h"
+#include "office/ui/qt_text.h"
+#include "office/ui/texts.h"
+#include "office/ui/window_placement_store.h"
+#include "common/clock.h"
+#include "common/my_tool.h"
+#include "settings/calendar_mode.h"
+
+namespace bunrako {
+namespace {
+
+constexpr QSize kDefaultSize(1024, 720);
+
+bool isCheckable(CommandId id) {
+    return id == CommandId::volumeTitleOrder || id == CommandId::viewToolBar ||
+           id == CommandId::viewStatusBar;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettings& settings,
+                       QWidget* parent)
+    : QMainWindow(parent), m_ports(ports), m_document(document), m_settings(settings) {
+    setWindowIcon(CommandIcons::application());
+    m_view = new CBunrakoView(ports, document.data(), this);
+    setCentralWidget(m_view);
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+
+    connect(m_view, &CBunrakoView::tabChanged, this, &CMainFrame::showRegisterCommands);
+    connect(m_view, &CBunrakoView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
+    connect(m_view, &CBunrakoView::titleChanged, this, [this](const QString& title) {
+        setWindowTitle(QString::fromUtf8(office::ui::texts::kWindowTitle).arg(title));
+    });
+    connect(&m_document, &CBunrakoDoc::loaded, this, [this] {
+        m_view->OnDocumentLoaded();
+        showSection();
+    });
+    connect(m_view, &CBunrakoView::contextMenuRequested, this,
+            [this](int tab, const QPoint& position) { registerMenu(tab)->popup(position); });
+
+    resize(kDefaultSize);
+    showRegisterCommands(m_registerTab);
+    WindowPlacementStore(m_settings).restore(*this);
+    m_view->OnInitialUpdate();
+}
+
+QAction* CMainFrame::action(CommandId id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+// ---- Building ------------------------------------------------------------------
+
+void CMainFrame::createActions() {
+    for (const auto& text : office::ui::texts::kCommandTexts) {
+        const CommandId id = text.id;
+        auto* action =
+            new QAction(CommandIcons::forCommand(id), QString::fromUtf8(text.caption), this);
+        action->setStatusTip(QString::fromUtf8(text.status));
+        action->setToolTip(QString::fromUtf8(text.toolTip));
+        action->setCheckable(isCheckable(id));
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions.emplace(id, action);
+    }
+    action(CommandId::viewToolBar)->setChecked(true);
+    action(CommandId::viewStatusBar)->setChecked(true);
+}
+
+QMenu* CMainFrame::addCommandMenu(const char* caption, std::initializer_list<CommandId> commands) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+    addCommands(menu, std::span<const CommandId>(commands.begin(), commands.size()));
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    return menu;
+}
+
+void CMainFrame::addCommands(QWidget* target, std::span<const CommandId> commands) {
+    for (const CommandId id : commands) {
+        if (id == kSeparator) {
+            auto* separator = new QAction(target);
+            separator->setSeparator(true);
+            target->addAction(separator);
+        } else {
+            target->addAction(action(id));
+        }
+    }
+}
+
+void CMainFrame::createMenus() {
+    using C = CommandId;
+    addCommandMenu(office::ui::texts::kMenuFile, {C::bulkVolumeImport, kSeparator, C::appExit});
+    addCommandMenu(office::ui::texts::kMenuView, {C::viewToolBar, C::viewStatusBar});
+    m_settingsMenu =
+        addCommandMenu(office::ui::texts::kMenuSettings,
+                       {C::initialSettings, C::switchSection, kSeparator, C::departmentMaster,
+                        C::classificationMaster, C::retentionMaster});
+    addCommandMenu(office::ui::texts::kMenuTools,
+                   {C::personalFolder, C::fileManager, kSeparator, C::wordProcessor, C::spreadsheet,
+                    kSeparator, C::fileSearch, C::registeredForms});
+    addCommandMenu(office::ui::texts::kMenuHelp, {C::appAbout});
+
+    for (int tab = 0; tab < kRegisterTabCount; ++tab) {
+        const RegisterTabInfo& info = registerTabInfo(tab);
+        auto* menu = new QMenu(QString::fromUtf8(info.menuCaption), this);
+        addCommands(menu, info.commands);
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+        m_registerMenus[static_cast<size_t>(tab)] = menu;
+    }
+}
+
+void CMainFrame::createToolBars() {
+    using C = CommandId;
+    m_standardToolBar = new QToolBar(QString::fromUtf8(office::ui::texts::kStandardToolBar), this);
+    m_standardToolBar->setObjectName(QStringLiteral("standardToolBar"));
+    const CommandId standard[] = {C::personalFolder,  C::fileManager, C::wordProcessor,
+                                  C::spreadsheet,     kSeparator,     C::fileSearch,
+                                  C::registeredForms, kSeparator,     C::appAbout};
+    addCommands(m_standardToolBar, standard);
+    addToolBar(Qt::TopToolBarArea, m_standardToolBar);
+
+    for (int tab = 0; tab < kRegisterTabCount; ++tab) {
+        const RegisterTabInfo& info = registerTabInfo(tab);
+        auto* toolBar = new QToolBar(QString::fromUtf8(info.menuCaption), this);
+        toolBar->setObjectName(QStringLiteral("registerToolBar%1").arg(tab));
+        addCommands(toolBar, info.commands);
+        addToolBar(Qt::TopToolBarArea, toolBar);
+        toolBar->hide();
+        m_registerToolBars[static_cast<size_t>(tab)] = toolBar;
+    }
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_rowIndicator = new QLabel(bar);
+    m_sectionIndicator = new QLabel(bar);
+    m_dateIndicator = new QLabel(bar);
+    for (QLabel* indicator : {m_rowIndicator, m_sectionIndicator, m_dateIndicator}) {
+        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        indicator->setMinimumWidth(90);
+        bar->addPermanentWidget(indicator);
+    }
+    showSection();
+    // The message pane says "レディ" whenever no command explains itself.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(QString::fromUtf8(office::ui::texts::kReady));
+    });
+    bar->showMessage(QString::fromUtf8(office::ui::texts::kReady));
+}
+
+// ---- Tabs and commands ---------------------------------------------------------
+
+void CMainFrame::showRegisterCommands(int tab) {
+    if (tab < 0 || tab >= kRegisterTabCount) return;
+    m_registerTab = tab;
+    QMenu* menu = registerMenu(tab);
+    if (m_shownRegisterMenu != menu) {
+        if (m_shownRegisterMenu) menuBar()->removeAction(m_shownRegisterMenu->menuAction());
+        menuBar()->insertMenu(m_settingsMenu->menuAction(), menu);
+        m_shownRegisterMenu = menu;
+    }
+    // The register toolbar sits beside the standard toolbar, on its side.
+    const Qt::ToolBarArea area = toolBarArea(m_standardToolBar);
+    const bool visible = action(CommandId::viewToolBar)->isChecked();
+    for (QToolBar* toolBar : m_registerToolBars) {
+        if (toolBar != registerToolBar(tab)) toolBar->hide();
+    }
+    QToolBar* shown = registerToolBar(tab);
+    if (toolBarArea(shown) != area) addToolBar(area, shown);
+    shown->setVisible(visible);
+    updateCommandStates();
+}
+
+void CMainFrame::runCommand(CommandId id) {
+    switch (id) {
+        case CommandId::appAbout:
+            showAbout();
+            return;
+        case CommandId::appExit:
+            close();
+            return;
+        case CommandId::viewToolBar:
+            setToolBarsVisible(action(id)->isChecked());
+            return;
+        case CommandId::viewStatusBar:
+            statusBar()->setVisible(action(id)->isChecked());
+            return;
+        case CommandId::departmentMaster:
+        case CommandId::classificationMaster:
+        case CommandId::retentionMaster:
+            m_document.runCommand(id);
+            return;
+        default:
+            m_view->runCommand(id);
+            updateCommandStates();
+            return;
+    }
+}
+
+void CMainFrame::updateCommandStates() {
+    for (const auto& [id, commandAction] : m_actions) {
+        commandAction->setEnabled(m_view->isCommandEnabled(id));
+    }
+    action(CommandId::volumeTitleOrder)
+        ->setChecked(m_view->isCommandChecked(CommandId::volumeTitleOrder));
+    const auto tab = static_cast<RegisterTab>(m_view->currentTab());
+    m_rowIndicator->setText(QString::fromUtf8(office::ui::texts::kRowCount)
+                                .arg(m_view->rowCount(tab))
+                                .arg(m_view->selectedCount(tab)));
+}
+
+void CMainFrame::setToolBarsVisible(bool visible) {
+    m_standardToolBar->setVisible(visible);
+    registerToolBar(m_registerTab)->setVisible(visible);
+}
+
+void CMainFrame::showAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::showSection() {
+    const CShokiSetteiData& settings = m_document.data().m_settings.Current();
+    m_sectionIndicator->setText(toQString(settings.m_strSectionName) + QStringLiteral("　") +
+                                toQString(settings.m_strSubsectionName));
+    const OleDateTime today = m_ports.clock.today();
+    m_dateIndicator->setText(toQString(CalendarMode::FromSettings(settings).TodayText(today)));
+}
+
+void CMainFrame::bringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    WindowPlacementStore(m_settings).save(*this);
+    event->accept();
+}
+
+}  // namespace bunrako

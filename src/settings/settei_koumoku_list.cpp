@@ -1,0 +1,215 @@
+#include "settings/settei_koumoku_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "settings/texts.h"
+#include "common/cp932.h"
+#include "common/data_file.h"
+#include "common/file_io.h"
+#include "common/format_text.h"
+#include "common/prompt.h"
+
+namespace bunrako {
+namespace {
+
+constexpr size_t kCountBytes = 4;
+constexpr size_t kItemBytes = sizeof(CSetteiKoumokuData);
+
+std::string_view codeOf(const CSetteiKoumokuData& item) { return fixedBytes(item.code); }
+
+}  // namespace
+
+// ---- Captions ----------------------------------------------------------------
+
+SetteiKoumokuCaptions SetteiKoumokuCaptions::EditorDefaults() {
+    using namespace settings::texts;
+    return {kCaptionLevel1, kCaptionLevel2,  kCaptionLevel3,
+            kCaptionName,   kCaptionSubName, kCaptionNumber};
+}
+
+SetteiKoumokuCaptions SetteiKoumokuCaptions::Department() {
+    using namespace settings::texts;
+    SetteiKoumokuCaptions captions = EditorDefaults();
+    captions.level1 = kCaptionSection;
+    captions.level2 = kCaptionSubsection;
+    captions.name = kCaptionMeishou;
+    captions.number = kCaptionNumber;
+    return captions;
+}
+
+SetteiKoumokuCaptions SetteiKoumokuCaptions::Classification() {
+    using namespace settings::texts;
+    SetteiKoumokuCaptions captions = EditorDefaults();
+    captions.name = kCaptionMeishou;
+    captions.subName = kCaptionClassificationCode;
+    return captions;
+}
+
+SetteiKoumokuCaptions SetteiKoumokuCaptions::Retention() {
+    using namespace settings::texts;
+    SetteiKoumokuCaptions captions = EditorDefaults();
+    captions.level1 = "";
+    captions.name = kCaptionRetentionType;
+    captions.subName = kCaptionRetentionPeriod;
+    return captions;
+}
+
+// ---- File image -----------------------------------------------------------------
+
+std::string SetteiKoumokuFileBytes(const std::vector<CSetteiKoumokuData>& items) {
+    std::string bytes(kCountBytes + items.size() * kItemBytes, '\0');
+    const auto count = static_cast<int32_t>(items.size());
+    std::memcpy(bytes.data(), &count, kCountBytes);
+    if (!items.empty())
+        std::memcpy(bytes.data() + kCountBytes, items.data(), items.size() * kItemBytes);
+    return bytes;
+}
+
+SetteiKoumokuFileContent ReadSetteiKoumokuFile(std::string_view bytes) {
+    SetteiKoumokuFileContent content;
+    if (bytes.empty()) return content;  // a new file
+    if (bytes.size() < kCountBytes) {
+        content.truncated = true;
+        return content;
+    }
+    std::memcpy(&content.declaredCount, bytes.data(), kCountBytes);
+    // Only what the file holds is read; the count alone allocates nothing.
+    const size_t wanted =
+        content.declaredCount > 0 ? static_cast<size_t>(content.declaredCount) : 0;
+    const size_t present = (bytes.size() - kCountBytes) / kItemBytes;
+    const size_t count = std::min(wanted, present);
+    content.truncated = wanted > present;
+    content.items.resize(count);
+    if (count > 0)
+        std::memcpy(content.items.data(), bytes.data() + kCountBytes, count * kItemBytes);
+    return content;
+}
+
+// ---- Reading and writing -----------------------------------------------------------
+
+int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
+    m_items.clear();
+    if (path.empty()) return 0;
+    m_strPath = path;
+    std::string bytes;
+    const ReadAttempts once{1, ""};
+    if (readDataFile(prompt, pathFromUtf8(path), bytes, path + settings::texts::kColonOpenLabel, once) !=
+        FileErrorCause::none) {
+        return 0;
+    }
+    SetteiKoumokuFileContent content = ReadSetteiKoumokuFile(bytes);
+    m_items = std::move(content.items);
+    if (content.truncated) {
+        const std::string detail =
+            bytes.size() < kCountBytes
+                ? formatText(settings::texts::kMasterCountMissing, std::to_string(bytes.size()))
+                : formatText(formatText(settings::texts::kMasterTruncatedCount,
+                                        std::to_string(content.declaredCount)),
+                             std::to_string(m_items.size()));
+        prompt.showMessage(path + settings::texts::kMasterTruncated + detail, {}, MessageIcon::warning);
+    }
+    return 1;
+}
+
+int CSetteiKoumokuList::SaveItems(Prompt& prompt) const {
+    if (m_strPath.empty()) return 0;
+    return writeDataFile(prompt, pathFromUtf8(m_strPath), SetteiKoumokuFileBytes(m_items),
+                         m_strPath + settings::texts::kColonOpenLabel, false)
+               ? 1
+               : 0;
+}
+
+// ---- Look-ups ------------------------------------------------------------------------
+
+std::optional<size_t> CSetteiKoumokuList::FindCode(std::string_view code) const {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (codeOf(m_items[i]) == code) return i;
+    }
+    return std::nullopt;
+}
+
+std::string CSetteiKoumokuList::NameByCode(std::string_view code) const {
+    const auto index = FindCode(code);
+    return index ? m_items[*index].Name() : std::string();
+}
+
+std::string CSetteiKoumokuList::SubNameByCode(std::string_view code) const {
+    const auto index = FindCode(code);
+    return index ? m_items[*index].SubName() : std::string();
+}
+
+std::vector<size_t> CSetteiKoumokuList::ChildIndices(std::string_view parentCode) const {
+    std::vector<size_t> children;
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (IsChildCode(parentCode, codeOf(m_items[i]))) children.push_back(i);
+    }
+    return children;
+}
+
+std::vector<std::string> CSetteiKoumokuList::ListChildren(std::string_view parentCode) const {
+    std::vector<std::string> names;
+    for (const size_t index : ChildIndices(parentCode)) names.push_back(m_items[index].Name());
+    return names;
+}
+
+std::string CSetteiKoumokuList::CodeByNames(std::string_view level1Name,
+                                            std::string_view level2Name,
+                                            std::string_view level3Name) const {
+    std::string code = kRootCode;
+    for (const std::string_view name : {level1Name, level2Name, level3Name}) {
+        if (name.empty() && code != kRootCode) break;
+        std::optional<size_t> found;
+        for (const size_t index : ChildIndices(code)) {
+            if (m_items[index].Name() == name) {
+                found = index;
+                break;
+            }
+        }
+        if (!found) return {};
+        code = std::string(codeOf(m_items[*found]));
+    }
+    return code;
+}
+
+// ---- Changes -------------------------------------------------------------------------
+
+void CSetteiKoumokuList::AddOrReplace(const CSetteiKoumokuData& item) {
+    if (const auto index = FindCode(codeOf(item))) {
+        std::memcpy(m_items[*index].name, item.name, sizeof item.name);
+        std::memcpy(m_items[*index].subName, item.subName, sizeof item.subName);
+    } else {
+        m_items.push_back(item);
+    }
+}
+
+size_t CSetteiKoumokuList::RemoveWithChildren(std::string_view code) {
+    size_t prefixLength = 0;
+    switch (ItemLevel(code)) {
+        case 1:
+            prefixLength = 3;
+            break;
+        case 2:
+            prefixLength = 6;
+            break;
+        case 3:
+            prefixLength = code.size();
+            break;
+        default:
+            return 0;
+    }
+    const std::string_view prefix = code.substr(0, prefixLength);
+    const auto doomed = [&](const CSetteiKoumokuData& item) {
+        const std::string_view itemCode = codeOf(item);
+        return prefixLength == code.size() ? itemCode == code : itemCode.starts_with(prefix);
+    };
+    const size_t before = m_items.size();
+    std::erase_if(m_items, doomed);
+    return before - m_items.size();
+}
+
+void CSetteiKoumokuList::DropUnnamed() {
+    std::erase_if(m_items, [](const CSetteiKoumokuData& item) { return item.name[0] == '\0'; });
+}
+
+}  // namespace bunrako

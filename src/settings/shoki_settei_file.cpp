@@ -1,0 +1,95 @@
+#include "settings/shoki_settei_file.h"
+
+#include <array>
+
+#include "settings/texts.h"
+#include "common/archive.h"
+#include "common/my_tool.h"
+
+namespace bunrako {
+namespace {
+
+constexpr std::array<ShokiSetteiVersion, 4> kVersions = {{
+    {settings::texts::kSettingsTag20090901, 31},
+    {settings::texts::kSettingsTag20060101, 29},
+    {settings::texts::kSettingsTag20050101, 27},
+    {settings::texts::kSettingsTag20030101, 23},
+}};
+
+const ShokiSetteiVersion* versionByTag(std::string_view tag) {
+    for (const ShokiSetteiVersion& version : kVersions) {
+        if (tag == version.tag) return &version;
+    }
+    return nullptr;
+}
+
+bool readField(ArchiveReader& in, const ShokiSetteiField& field, CShokiSetteiData& record) {
+    return field.text ? in.readText(record.*field.text) : in.readInt32(record.*field.number);
+}
+
+// Reads the first storedFields fields of a record. False when the record is
+// incomplete; a failure other than a clean end between records is told.
+bool readRecord(ArchiveReader& in, size_t storedFields, CShokiSetteiData& record,
+                const std::string& path, Prompt& prompt) {
+    const auto fields = ShokiSetteiStoredFields();
+    for (size_t k = 0; k < storedFields && k < fields.size(); ++k) {
+        const bool betweenRecords = k == 0 && in.atEnd();
+        if (readField(in, *fields[k], record)) continue;
+        if (!betweenRecords) {
+            CMyTool::CheckArchiveError(prompt, in.error(), path + fields[k]->key, true);
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::span<const ShokiSetteiVersion> ShokiSetteiVersions() { return kVersions; }
+
+ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::string& path,
+                                           Prompt& prompt) {
+    ShokiSetteiFileContent content;
+    ArchiveReader probe(bytes);
+    std::string first;
+    if (!probe.readBytesString(first)) {
+        CMyTool::CheckArchiveError(prompt, probe.error(), path + settings::texts::kDataVersionLabel,
+                                   true);
+        return content;
+    }
+    content.readable = true;
+
+    const ShokiSetteiVersion* version = versionByTag(first);
+    if (!version) {
+        // The oldest files start directly with their only record.
+        ArchiveReader in(bytes);
+        if (readRecord(in, kUntaggedStoredFields, content.lastRead, path, prompt)) {
+            content.records.push_back(content.lastRead);
+        }
+        return content;
+    }
+    content.version = version->tag;
+    // One record is reused for the whole file, as the fields a version does
+    // not store keep their defaults.
+    while (readRecord(probe, version->storedFields, content.lastRead, path, prompt)) {
+        content.records.push_back(content.lastRead);
+    }
+    return content;
+}
+
+std::string ShokiSetteiFileBytes(const std::vector<CShokiSetteiData>& records) {
+    ArchiveWriter out;
+    out.writeBytesString(kVersions.front().tag);
+    for (const CShokiSetteiData& record : records) {
+        for (const ShokiSetteiField* field : ShokiSetteiStoredFields()) {
+            if (field->text) {
+                out.writeText(record.*field->text);
+            } else {
+                out.writeInt32(record.*field->number);
+            }
+        }
+    }
+    return out.take();
+}
+
+}  // namespace bunrako

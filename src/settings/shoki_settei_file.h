@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/shoki_settei_data.h"
+
+namespace bunrako {
+
+class Prompt;
+
+// The settings file ShokiSettei.dat: an archive of the version tag and then
+// the records to the end of the file, with no count. Each version stores a
+// prefix of the same field sequence; the untagged oldest version holds
+// exactly one record from the first byte. Only the newest is written.
+struct ShokiSetteiFileContent {
+    // False when not even the first string could be read.
+    bool readable = false;
+    // The tag the file carried; nothing for the untagged version.
+    std::optional<std::string> version;
+    // The complete records in file order.
+    std::vector<CShokiSetteiData> records;
+    // The record being read when reading ended (defaults overwritten by the
+    // fields that were read).
+    CShokiSetteiData lastRead;
+};
+
+// The versions, newest first, with how many stored fields each keeps.
+struct ShokiSetteiVersion {
+    const char* tag;
+    size_t storedFields;
+};
+std::span<const ShokiSetteiVersion> ShokiSetteiVersions();
+inline constexpr size_t kUntaggedStoredFields = 20;
+
+// Reads the file's bytes. A field that cannot be read is told through the
+// prompt as path + the field's key + the archive's cause text, and its
+// record is dropped; running out of data exactly between records is the
+// normal end and tells nothing.
+ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::string& path,
+                                           Prompt& prompt);
+// The bytes of the newest version holding the records.
+std::string ShokiSetteiFileBytes(const std::vector<CShokiSetteiData>& records);
+
+}  // namespace bunrako
