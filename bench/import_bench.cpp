@@ -12,10 +12,10 @@
 #include <random>
 #include <string>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
+#include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/excel_bosatu_import.h"
 

@@ -15,15 +15,15 @@
 #include <memory>
 #include <string>
 
-#include "settings/shoki_settei_file.h"
+#include "common/clock.h"
+#include "common/file_io.h"
+#include "common/prompt.h"
 #include "office/ui/bunrako_doc.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/main_frame.h"
 #include "office/ui/qt_file_browser.h"
 #include "office/ui/qt_shell.h"
-#include "common/clock.h"
-#include "common/file_io.h"
-#include "common/prompt.h"
+#include "settings/shoki_settei_file.h"
 #include "volumes/doc_master_list.h"
 
 namespace {

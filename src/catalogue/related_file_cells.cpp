@@ -12,7 +12,8 @@ constexpr ListColumn kRelatedFileListColumns[] = {
     {ct::kColumnFile, 500},       {ct::kColumnValidity, 50}, {ct::kColumnFileType, 150},
     {ct::kColumnLastUpdate, 160}, {ct::kColumnFolder, 300},
 };
-static_assert(std::size(kRelatedFileListColumns) == static_cast<size_t>(RelatedFileListColumn::count));
+static_assert(std::size(kRelatedFileListColumns) ==
+              static_cast<size_t>(RelatedFileListColumn::count));
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "catalogue/row_keys.h"
 
-#include "common/row_key.h"
 #include "catalogue/kanren_file_data.h"
 #include "catalogue/sakuin_mokuroku_list.h"
+#include "common/row_key.h"
 
 namespace bunrako {
 

@@ -1,6 +1,5 @@
 #include "catalogue/sakuin_mokuroku_commands.h"
 
-#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "catalogue/texts.h"
@@ -9,6 +8,7 @@
 #include "common/my_tool.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"
+#include "settings/shoki_settei_data.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/texts.h"
 

@@ -15,7 +15,7 @@ namespace bunrako {
 // as a 16-bit value with a 0xFFFF escape. The writer fills a byte string; the
 // file is written in one piece by the caller.
 class ArchiveWriter {
-public:
+  public:
     void writeInt32(int32_t value);
     void writeUInt32(uint32_t value);
     void writeInt16(int16_t value);
@@ -34,7 +34,7 @@ public:
     const std::string& bytes() const { return m_bytes; }
     std::string take() { return std::move(m_bytes); }
 
-private:
+  private:
     std::string m_bytes;
 };
 
@@ -42,7 +42,7 @@ private:
 // reads return zero values and error() keeps the first cause. No length or
 // count read from the data is trusted beyond what is left.
 class ArchiveReader {
-public:
+  public:
     explicit ArchiveReader(std::string_view data) : m_data(data) {}
 
     bool readInt32(int32_t& value);
@@ -63,7 +63,7 @@ public:
     size_t offset() const { return m_offset; }
     size_t remaining() const { return m_data.size() - m_offset; }
 
-private:
+  private:
     bool take(void* out, size_t size);
 
     std::string_view m_data;

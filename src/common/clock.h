@@ -5,7 +5,7 @@
 namespace bunrako {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     virtual OleDateTime now() const = 0;

@@ -35,8 +35,8 @@ std::string CsvDateTexts::yearOf(const OleDateTime& date) const {
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return utf8ToCp932(
-        formatPrintf(common::texts::kCsvEraYear, m_tool.EraName(eraYear.era).c_str(), eraYear.year));
+    return utf8ToCp932(formatPrintf(common::texts::kCsvEraYear, m_tool.EraName(eraYear.era).c_str(),
+                                    eraYear.year));
 }
 
 std::string CsvDateTexts::fiscalYearOf(const OleDateTime& date) const {
@@ -46,7 +46,8 @@ std::string CsvDateTexts::fiscalYearOf(const OleDateTime& date) const {
 std::string CsvDateTexts::fiscalYearShortOf(const OleDateTime& date) const {
     const OleDateTime label = m_tool.FiscalLabelDate(date, m_periodType);
     if (!label.isValid()) return {};
-    if (m_western) return formatPrintf(common::texts::kCsvWesternShortYear, lastTwoDigits(label.year()));
+    if (m_western)
+        return formatPrintf(common::texts::kCsvWesternShortYear, lastTwoDigits(label.year()));
     EraYear eraYear;
     if (!eraYearOf(label, eraYear)) return {};
     return formatPrintf(common::texts::kCsvEraShortYear, m_tool.EraInitial(eraYear.era).c_str(),
@@ -56,12 +57,14 @@ std::string CsvDateTexts::fiscalYearShortOf(const OleDateTime& date) const {
 std::string CsvDateTexts::yearMonthOf(const OleDateTime& date) const {
     if (!date.isValid()) return {};
     if (m_western) {
-        return utf8ToCp932(formatPrintf(common::texts::kCsvWesternYearMonth, date.year(), date.month()));
+        return utf8ToCp932(
+            formatPrintf(common::texts::kCsvWesternYearMonth, date.year(), date.month()));
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return utf8ToCp932(formatPrintf(common::texts::kCsvEraYearMonth, m_tool.EraName(eraYear.era).c_str(),
-                                    eraYear.year, date.month()));
+    return utf8ToCp932(formatPrintf(common::texts::kCsvEraYearMonth,
+                                    m_tool.EraName(eraYear.era).c_str(), eraYear.year,
+                                    date.month()));
 }
 
 std::string CsvDateTexts::yearMonthShortOf(const OleDateTime& date) const {
@@ -72,8 +75,8 @@ std::string CsvDateTexts::yearMonthShortOf(const OleDateTime& date) const {
     }
     EraYear eraYear;
     if (!eraYearOf(date, eraYear)) return {};
-    return formatPrintf(common::texts::kCsvEraShortYearMonth, m_tool.EraInitial(eraYear.era).c_str(),
-                        eraYear.year, date.month());
+    return formatPrintf(common::texts::kCsvEraShortYearMonth,
+                        m_tool.EraInitial(eraYear.era).c_str(), eraYear.year, date.month());
 }
 
 std::string CsvDateTexts::dayOf(const OleDateTime& date) const {

@@ -17,7 +17,7 @@ class Shell;
 // Runs the desktop's file dialog; the desktop program fills it in, the core
 // only prepares the folder and the proposed name.
 class FileBrowser {
-public:
+  public:
     virtual ~FileBrowser() = default;
     // Returns the chosen full path, or "" when cancelled.
     virtual std::string browse(const std::string& folder, const std::string& fileName,
@@ -52,7 +52,7 @@ enum class RunMode : int {
 };
 
 class CMyTool {
-public:
+  public:
     CMyTool();
 
     // ---- Calendar -------------------------------------------------------
@@ -94,8 +94,8 @@ public:
     // label followed by the cause text goes through the prompt.
     static bool CheckFileError(Prompt& prompt, FileErrorCause cause, const std::string& label,
                                bool show);
-    static bool CheckArchiveError(Prompt& prompt, ArchiveErrorCause cause,
-                                  const std::string& label, bool show);
+    static bool CheckArchiveError(Prompt& prompt, ArchiveErrorCause cause, const std::string& label,
+                                  bool show);
 
     // Returns 1 on success.
     static int RunProgram(Shell& shell, Prompt& prompt, const std::string& program, RunMode mode,
@@ -120,7 +120,7 @@ public:
     static std::string FormatWindowPlacement(const WindowPlacement& placement);
     static std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text);
 
-private:
+  private:
     std::vector<std::string> m_eraNames;
     std::vector<std::string> m_eraInitials;
     std::vector<std::string> m_eraBoundaries;

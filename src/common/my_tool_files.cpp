@@ -64,7 +64,8 @@ class FolderFailures {
         const bool aboveReported =
             std::any_of(m_reported.begin(), m_reported.end(),
                         [&](const std::string& r) { return r.starts_with(inside); });
-        if (!aboveReported) m_prompt.showMessage(formatText(common::texts::kCannotDeleteFolder, folder));
+        if (!aboveReported)
+            m_prompt.showMessage(formatText(common::texts::kCannotDeleteFolder, folder));
         m_reported.push_back(folder);
     }
     bool any() const { return !m_reported.empty(); }

@@ -32,7 +32,8 @@ int startProgram(Shell& shell, Prompt& prompt, const std::string& program,
                  const std::string& argument, bool wait) {
     const std::string commandLine = program + " " + truncateToCp932Bytes(argument, kArgumentBytes);
     if (shell.startProcess(commandLine, wait) == 1) return 1;
-    prompt.showMessage(formatText(common::texts::kCannotStartProgram, program), {}, MessageIcon::error);
+    prompt.showMessage(formatText(common::texts::kCannotStartProgram, program), {},
+                       MessageIcon::error);
     return 0;
 }
 

@@ -41,8 +41,9 @@ int printFormWithWordProcessor(Shell& shell, Prompt& prompt, std::string_view ex
         case WordProcessorKind::taro:
             return CMyTool::RunProgram(shell, prompt, form, RunMode::print, {});
         case WordProcessorKind::word:
-            return CMyTool::RunProgram(shell, prompt, program, RunMode::start,
-                                       formatPrintf(common::texts::kWordMergeArguments, form.c_str()));
+            return CMyTool::RunProgram(
+                shell, prompt, program, RunMode::start,
+                formatPrintf(common::texts::kWordMergeArguments, form.c_str()));
         case WordProcessorKind::other:
             break;
     }

@@ -133,15 +133,33 @@ std::string OleDateTime::format(std::string_view pattern) const {
         }
         const char code = pattern[++i];
         switch (code) {
-            case 'Y': std::snprintf(buffer, sizeof buffer, "%d", p.year); break;
-            case 'y': std::snprintf(buffer, sizeof buffer, "%02d", p.year % 100); break;
-            case 'm': std::snprintf(buffer, sizeof buffer, "%02d", p.month); break;
-            case 'd': std::snprintf(buffer, sizeof buffer, "%02d", p.day); break;
-            case 'H': std::snprintf(buffer, sizeof buffer, "%02d", p.hour); break;
-            case 'M': std::snprintf(buffer, sizeof buffer, "%02d", p.minute); break;
-            case 'S': std::snprintf(buffer, sizeof buffer, "%02d", p.second); break;
-            case '%': std::snprintf(buffer, sizeof buffer, "%%"); break;
-            default: std::snprintf(buffer, sizeof buffer, "%%%c", code); break;
+            case 'Y':
+                std::snprintf(buffer, sizeof buffer, "%d", p.year);
+                break;
+            case 'y':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.year % 100);
+                break;
+            case 'm':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.month);
+                break;
+            case 'd':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.day);
+                break;
+            case 'H':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.hour);
+                break;
+            case 'M':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.minute);
+                break;
+            case 'S':
+                std::snprintf(buffer, sizeof buffer, "%02d", p.second);
+                break;
+            case '%':
+                std::snprintf(buffer, sizeof buffer, "%%");
+                break;
+            default:
+                std::snprintf(buffer, sizeof buffer, "%%%c", code);
+                break;
         }
         out += buffer;
     }

@@ -17,7 +17,7 @@ static_assert(std::endian::native == std::endian::little,
 // The 12-byte raw-image layout is the double first, then the status.
 #pragma pack(push, 4)
 class OleDateTime {
-public:
+  public:
     enum Status : int32_t { valid = 0, invalid = 1, null = 2 };
 
     OleDateTime() = default;
@@ -26,8 +26,7 @@ public:
     // Out-of-range parts (month 13, day 32, year outside 100..9999) give an
     // invalid value, never a normalised one.
     static OleDateTime fromDate(int year, int month, int day);
-    static OleDateTime fromDateTime(int year, int month, int day, int hour, int minute,
-                                    int second);
+    static OleDateTime fromDateTime(int year, int month, int day, int hour, int minute, int second);
     static OleDateTime invalidValue() { return {0.0, invalid}; }
     static OleDateTime nullValue() { return {0.0, null}; }
 
@@ -59,7 +58,7 @@ public:
     OleDateTime operator-(const OleSpan& span) const;
     OleSpan operator-(const OleDateTime& other) const;
 
-private:
+  private:
     double m_dt = 0.0;
     int32_t m_status = valid;
 };

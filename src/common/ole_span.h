@@ -8,7 +8,7 @@ namespace bunrako {
 // status. The 12-byte raw-image layout is the double first, then the status.
 #pragma pack(push, 4)
 class OleSpan {
-public:
+  public:
     enum Status : int32_t { valid = 0, invalid = 1, null = 2 };
 
     // Longest span, in days, that keeps a valid status.
@@ -29,7 +29,7 @@ public:
 
     bool operator==(const OleSpan& other) const;
 
-private:
+  private:
     double m_span = 0.0;
     int32_t m_status = valid;
 };

@@ -11,7 +11,7 @@ enum class Answer { ok, cancel, yes, no, retry };
 // How the core talks to the user: the desktop program shows message boxes,
 // the command line writes to standard error, tests script the answers.
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
 
     virtual void showMessage(const std::string& text, const std::string& caption = {},

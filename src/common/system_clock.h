@@ -6,7 +6,7 @@ namespace bunrako {
 
 // The machine's local time.
 class SystemClock : public Clock {
-public:
+  public:
     OleDateTime now() const override;
 };
 

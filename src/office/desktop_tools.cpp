@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/shoki_settei_data.h"
-#include "office/texts.h"
-#include "settings/texts.h"
-#include "common/file_io.h"
 #include "catalogue/kanren_file_data.h"
+#include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/text_functions.h"
+#include "office/texts.h"
+#include "settings/shoki_settei_data.h"
+#include "settings/texts.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/volume_folders.h"
 
@@ -17,7 +17,6 @@ namespace bunrako {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 struct Program {
     const std::string& exe;
@@ -83,7 +82,8 @@ void DesktopTools::OpenPersonalFolder(const CShokiSetteiData& settings) {
 
 std::string DesktopTools::ProposedDocument(const CShokiSetteiData& settings, DocumentKind kind,
                                            const CDocMasterData* volume) {
-    const std::string name = office::texts::kGeneralDocumentName + programOf(settings, kind).extension;
+    const std::string name =
+        office::texts::kGeneralDocumentName + programOf(settings, kind).extension;
     if (!volume)
         return FolderPart(settings.m_strVolumeFile).empty()
                    ? name
@@ -121,7 +121,8 @@ void DesktopTools::openOrCreate(const CShokiSetteiData& settings, const std::str
         }
     }
     // A new document starts as a copy of the office's template.
-    CMyTool::CopyEntry(dataFolder + office::texts::kGeneralDocumentName + program.extension, chosen);
+    CMyTool::CopyEntry(dataFolder + office::texts::kGeneralDocumentName + program.extension,
+                       chosen);
     CMyTool::RunProgram(m_shell, m_prompt, program.exe, RunMode::start, inQuotes(chosen));
 }
 

@@ -1,10 +1,10 @@
 #include "office/document_data.h"
 
-#include "settings/pointer_file.h"
-#include "settings/texts.h"
 #include "common/clock.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "settings/pointer_file.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 

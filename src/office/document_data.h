@@ -3,14 +3,14 @@
 #include <memory>
 #include <string>
 
-#include "settings/settei_koumoku_list.h"
-#include "settings/shoki_settei_list.h"
 #include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku_filter.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_criteria.h"
-#include "volumes/bosatu_tyuushutu_jouken.h"
 #include "settings/calendar_mode.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_list.h"
+#include "volumes/bosatu_tyuushutu_jouken.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/hozon_nengen_henkousho_list.h"
 #include "volumes/hozon_nengen_henkousho_tyuushutu_jouken.h"

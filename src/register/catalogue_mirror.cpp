@@ -1,12 +1,12 @@
 #include "register/catalogue_mirror.h"
 
-#include "settings/settei_koumoku_list.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/clock.h"
 #include "common/cp932.h"
 #include "common/prompt.h"
 #include "register/bunsho_ken_meibo_data.h"
 #include "register/texts.h"
+#include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_data.h"
 
 namespace bunrako {

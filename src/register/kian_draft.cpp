@@ -157,9 +157,9 @@ int KianDraft::draftWithWord(const KianInput& input) {
             m_prompt.showMessage(copyFailed, rtexts::kKianNoticeCaption, MessageIcon::warning);
             return 0;
         }
-        if (CMyTool::RunProgram(
-                m_shell, m_prompt, program, RunMode::startAndWait,
-                formatPrintf(common::texts::kWordMergeArguments, m_settings.m_strDraftForm.c_str())) != 1) {
+        if (CMyTool::RunProgram(m_shell, m_prompt, program, RunMode::startAndWait,
+                                formatPrintf(common::texts::kWordMergeArguments,
+                                             m_settings.m_strDraftForm.c_str())) != 1) {
             m_prompt.showMessage(rtexts::kKianMacroDocumentFailed, rtexts::kKianNoticeCaption,
                                  MessageIcon::warning);
             return 0;

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/calendar_mode.h"
-#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "register/kessai_kubun_table.h"
 #include "register/kian_data.h"
 #include "register/shoku_simei_list.h"
+#include "settings/calendar_mode.h"
+#include "settings/shoki_settei_data.h"
 
 namespace bunrako {
 

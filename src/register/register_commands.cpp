@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
-#include "settings/shoki_settei_data.h"
 #include "common/clock.h"
 #include "common/cp932.h"
 #include "common/linkage_file.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_criteria.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_data.h"
 
 namespace bunrako {
 CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,

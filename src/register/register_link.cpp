@@ -1,6 +1,5 @@
 #include "register/register_link.h"
 
-#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "catalogue/texts.h"
@@ -10,6 +9,7 @@
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_commands.h"
 #include "register/register_criteria.h"
+#include "settings/shoki_settei_data.h"
 
 namespace bunrako {
 namespace {

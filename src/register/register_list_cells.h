@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/list_column.h"
 #include "settings/calendar_mode.h"
+#include "settings/list_column.h"
 
 namespace bunrako {
 

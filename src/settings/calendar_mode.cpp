@@ -8,7 +8,8 @@ namespace bunrako {
 
 std::string CalendarMode::TodayText(const OleDateTime& today) const {
     if (western) {
-        return formatPrintf(settings::texts::kWesternDate, today.year(), today.month(), today.day());
+        return formatPrintf(settings::texts::kWesternDate, today.year(), today.month(),
+                            today.day());
     }
     return CMyTool().FormatDate(today, 0);
 }

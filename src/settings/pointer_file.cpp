@@ -2,14 +2,15 @@
 
 #include <fstream>
 
-#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 
 std::optional<std::string> ReadPointerFile(const std::string& programFolder, size_t maxBytes) {
-    std::ifstream in(pathFromUtf8(programFolder + settings::texts::kPointerFileName), std::ios::binary);
+    std::ifstream in(pathFromUtf8(programFolder + settings::texts::kPointerFileName),
+                     std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes(maxBytes, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));

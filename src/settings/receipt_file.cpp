@@ -1,7 +1,7 @@
 #include "settings/receipt_file.h"
 
-#include "settings/texts.h"
 #include "common/archive.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 namespace {
@@ -94,8 +94,8 @@ int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
     m_strPath = path;
     std::string bytes;
     const ReadAttempts once{1, ""};
-    if (readDataFile(prompt, pathFromUtf8(path), bytes, path + settings::texts::kColonOpenLabel, once) !=
-        FileErrorCause::none) {
+    if (readDataFile(prompt, pathFromUtf8(path), bytes, path + settings::texts::kColonOpenLabel,
+                     once) != FileErrorCause::none) {
         return 0;
     }
     SetteiKoumokuFileContent content = ReadSetteiKoumokuFile(bytes);
@@ -107,7 +107,8 @@ int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
                 : formatText(formatText(settings::texts::kMasterTruncatedCount,
                                         std::to_string(content.declaredCount)),
                              std::to_string(m_items.size()));
-        prompt.showMessage(path + settings::texts::kMasterTruncated + detail, {}, MessageIcon::warning);
+        prompt.showMessage(path + settings::texts::kMasterTruncated + detail, {},
+                           MessageIcon::warning);
     }
     return 1;
 }

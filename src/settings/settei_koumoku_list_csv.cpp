@@ -4,14 +4,14 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
-#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 namespace {
@@ -106,7 +106,8 @@ bool isBlankLine(std::string_view line) {
 std::string rejectionMessage(const std::string& path, const std::vector<LineError>& errors) {
     std::string message = std::string(settings::texts::kCsvRejected) + "\n" + path;
     for (size_t i = 0; i < errors.size() && i < kListedErrors; ++i) {
-        message += "\n" + formatText(settings::texts::kCsvLine, std::to_string(errors[i].lineNumber)) +
+        message += "\n" +
+                   formatText(settings::texts::kCsvLine, std::to_string(errors[i].lineNumber)) +
                    errors[i].reason;
     }
     if (errors.size() > kListedErrors) {
@@ -121,7 +122,8 @@ std::string rejectionMessage(const std::string& path, const std::vector<LineErro
 int CSetteiKoumokuList::ImportItemsCsv(Prompt& prompt, const std::string& path) {
     std::string bytes;
     const FileErrorCause cause = readWholeFile(pathFromUtf8(path), bytes);
-    if (!CMyTool::CheckFileError(prompt, cause, path + settings::texts::kColonOpenLabel, true)) return 0;
+    if (!CMyTool::CheckFileError(prompt, cause, path + settings::texts::kColonOpenLabel, true))
+        return 0;
     // A file saved as UTF-8 with its mark is taken too.
     const bool utf8 = std::string_view(bytes).starts_with(kUtf8Mark);
     std::string_view rest = std::string_view(bytes).substr(utf8 ? kUtf8Mark.size() : 0);
@@ -170,7 +172,8 @@ int CSetteiKoumokuList::ExportItemsCsv(Prompt& prompt, const std::string& path) 
         csv += csvField(fixedBytes(item.code)) + "," + csvField(fixedBytes(item.name)) + "," +
                csvField(fixedBytes(item.subName)) + "\r\n";
     }
-    return writeDataFile(prompt, pathFromUtf8(path), csv, path + settings::texts::kColonOpenLabel, false)
+    return writeDataFile(prompt, pathFromUtf8(path), csv, path + settings::texts::kColonOpenLabel,
+                         false)
                ? 1
                : 0;
 }

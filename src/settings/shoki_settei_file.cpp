@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "settings/texts.h"
 #include "common/archive.h"
 #include "common/my_tool.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 namespace {

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "settings/pointer_file.h"
-#include "settings/receipt_file.h"
-#include "settings/shoki_settei_file.h"
-#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "settings/pointer_file.h"
+#include "settings/receipt_file.h"
+#include "settings/shoki_settei_file.h"
+#include "settings/texts.h"
 
 namespace bunrako {
 namespace {

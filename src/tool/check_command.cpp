@@ -136,7 +136,8 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << formatPrintf(tool::texts::kCheckSummaryClean, fileCount) << "\n";
         return kSuccess;
     }
-    out << formatPrintf(tool::texts::kCheckSummaryProblems, fileCount, static_cast<int>(problems.size()))
+    out << formatPrintf(tool::texts::kCheckSummaryProblems, fileCount,
+                        static_cast<int>(problems.size()))
         << "\n";
     return kFailure;
 }

@@ -13,12 +13,8 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"check", runCheck},
-        {"date", runDate},
-        {"demo", runDemo},
-        {"dump", runDump},
-        {"export", runExport},
-        {"import", runImport},
+        {"check", runCheck}, {"date", runDate},     {"demo", runDemo},
+        {"dump", runDump},   {"export", runExport}, {"import", runImport},
     };
     return table;
 }

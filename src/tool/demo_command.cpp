@@ -137,7 +137,8 @@ bool prepareFolder(const fs::path& folder, const std::string& folderText, bool f
 
 void printSummary(const DemoSummary& made, const DemoOptions& options, std::ostream& out) {
     out << formatText(tool::texts::kDemoMadeFolder, made.dataFolder) << "\n"
-        << formatPrintf(tool::texts::kDemoMadeVolumes, made.volumes, made.disposed, made.changeForms)
+        << formatPrintf(tool::texts::kDemoMadeVolumes, made.volumes, made.disposed,
+                        made.changeForms)
         << "\n"
         << formatPrintf(tool::texts::kDemoMadeCatalogues, made.catalogues, made.catalogueEntries,
                         made.relatedFiles)

@@ -1,13 +1,13 @@
 #include "tool/demo_office.h"
 
-#include "settings/pointer_file.h"
-#include "settings/shoki_settei_list.h"
-#include "settings/texts.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
 #include "register/kessai_kubun_table.h"
+#include "settings/pointer_file.h"
+#include "settings/shoki_settei_list.h"
+#include "settings/texts.h"
 #include "tool/demo_vocabulary.h"
 #include "tool/demo_workshop.h"
 #include "tool/texts.h"
@@ -126,10 +126,12 @@ bool writeSettings(Workshop& workshop) {
 bool writePointerFile(Workshop& workshop) {
     const std::optional<std::string> bytes = PointerFileBytes(workshop.folderText);
     if (!bytes) {
-        workshop.prompt.showMessage(formatText(tool::texts::kDemoFolderNotCp932, workshop.folderText));
+        workshop.prompt.showMessage(
+            formatText(tool::texts::kDemoFolderNotCp932, workshop.folderText));
         return false;
     }
-    const std::filesystem::path path = workshop.folder / pathFromUtf8(settings::texts::kPointerFileName);
+    const std::filesystem::path path =
+        workshop.folder / pathFromUtf8(settings::texts::kPointerFileName);
     return writeDataFile(workshop.prompt, path, *bytes, pathToUtf8(path), false);
 }
 

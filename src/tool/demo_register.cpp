@@ -2,7 +2,6 @@
 #include <map>
 #include <unordered_map>
 
-#include "settings/receipt_file.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
@@ -12,6 +11,7 @@
 #include "register/hassin_jusin_list.h"
 #include "register/shoku_simei_list.h"
 #include "register/texts.h"
+#include "settings/receipt_file.h"
 #include "tool/demo_vocabulary.h"
 #include "tool/demo_workshop.h"
 #include "tool/texts.h"
@@ -236,7 +236,8 @@ bool writeNameLists(Workshop& workshop, const std::vector<FiledEntry>& filed) {
         postList.Record(posts()[drafter % posts().size()], when);
     }
     if (!names.Save()) {
-        workshop.prompt.showMessage(formatText(tool::texts::kDemoCannotWrite, pathToUtf8(names.path())));
+        workshop.prompt.showMessage(
+            formatText(tool::texts::kDemoCannotWrite, pathToUtf8(names.path())));
         return false;
     }
     const auto inFolder = [&](const char* name) { return workshop.folder / pathFromUtf8(name); };

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
-#include "settings/shoki_settei_data.h"
 #include "common/clock.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_data.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_data.h"
 #include "tool/demo_office.h"
 #include "tool/demo_random.h"
 #include "volumes/doc_master_data.h"

@@ -1,14 +1,14 @@
 // dump for the settings, the receipt numbers and the setting-item masters.
 #include <string>
 
-#include "settings/receipt_file.h"
-#include "settings/settei_koumoku_list.h"
-#include "settings/shoki_settei_file.h"
-#include "settings/texts.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "settings/receipt_file.h"
+#include "settings/settei_koumoku_list.h"
+#include "settings/shoki_settei_file.h"
+#include "settings/texts.h"
 #include "tool/dump.h"
 #include "tool/texts.h"
 

@@ -161,14 +161,15 @@ DumpOutcome dumpForms(const std::filesystem::path& file, Prompt& prompt) {
     if (!report.hasCount && std::filesystem::file_size(file, ignored) > 0) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpNoCountWord, pathText.c_str()));
     } else if (report.count < 0) {
-        prompt.showMessage(formatPrintf(tool::texts::kDumpBadCount, pathText.c_str(), report.count));
+        prompt.showMessage(
+            formatPrintf(tool::texts::kDumpBadCount, pathText.c_str(), report.count));
     } else if (static_cast<size_t>(report.count) > read) {
         prompt.showMessage(
             formatPrintf(tool::texts::kDumpCountBeyondFile, pathText.c_str(), report.count, read));
     }
     if (report.extraBytes > 0) {
-        prompt.showMessage(formatPrintf(tool::texts::kDumpExtraBytes, pathText.c_str(), report.count,
-                                        report.extraBytes));
+        prompt.showMessage(formatPrintf(tool::texts::kDumpExtraBytes, pathText.c_str(),
+                                        report.count, report.extraBytes));
     }
     return outcome;
 }
@@ -238,7 +239,8 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
     }
     document["Kessaisha"] = names;
     document["Kessaikigou"] = symbols;
-    if (!report.complete) prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
+    if (!report.complete)
+        prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
     return outcome;
 }
 

@@ -53,8 +53,8 @@ void reportUnshownBytes(const std::filesystem::path& file, const VolumeFileReadR
                         Prompt& prompt) {
     const std::string path = pathToUtf8(file);
     if (read.outcome == VolumeFileReadReport::Outcome::truncated) {
-        prompt.showMessage(formatPrintf(tool::texts::kVolumesTruncated, path.c_str(), read.declaredCount,
-                                        read.recordsRead,
+        prompt.showMessage(formatPrintf(tool::texts::kVolumesTruncated, path.c_str(),
+                                        read.declaredCount, read.recordsRead,
                                         static_cast<unsigned long long>(read.incompleteBytes)));
     } else if (read.bytesBeyondCount > 0) {
         prompt.showMessage(formatPrintf(tool::texts::kVolumesBeyondCount, path.c_str(),

@@ -4,7 +4,6 @@
 #include <map>
 #include <ostream>
 
-#include "settings/settei_koumoku_list.h"
 #include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
@@ -16,6 +15,7 @@
 #include "common/system_clock.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/texts.h"
+#include "settings/settei_koumoku_list.h"
 #include "tool/cli.h"
 #include "tool/commands.h"
 #include "tool/dump.h"

@@ -2,11 +2,11 @@
 // a row without the dialog, by the same code as the dialog.
 #include <ostream>
 
+#include "common/file_io.h"
+#include "common/format_text.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_file.h"
 #include "settings/texts.h"
-#include "common/file_io.h"
-#include "common/format_text.h"
 #include "tool/cli.h"
 #include "tool/commands.h"
 #include "tool/dump.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "common/format_text.h"
+#include "settings/settei_koumoku_list.h"
 #include "volumes/texts.h"
 
 namespace bunrako {

@@ -4,8 +4,8 @@
 #include "common/csv_date_texts.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
-#include "settings/calendar_mode.h"
 #include "common/texts.h"
+#include "settings/calendar_mode.h"
 #include "volumes/texts.h"
 
 namespace bunrako {
@@ -13,7 +13,9 @@ namespace {
 
 namespace vtexts = volumes::texts;
 
-std::string lineOf(const char* utf8) { return utf8ToCp932(utf8) + bunrako::common::texts::kCsvLineEnd; }
+std::string lineOf(const char* utf8) {
+    return utf8ToCp932(utf8) + bunrako::common::texts::kCsvLineEnd;
+}
 
 template <size_t N>
 std::string bytes(const char (&field)[N]) {
@@ -25,7 +27,9 @@ int wholeYears(const OleSpan& period) { return static_cast<int>(period.wholeDays
 class FailedRowLine {
   public:
     FailedRowLine(int calendarMode, int periodType)
-        : m_western(CalendarMode::IsWestern(calendarMode)), m_dates(m_western, periodType), m_periodType(periodType) {}
+        : m_western(CalendarMode::IsWestern(calendarMode)),
+          m_dates(m_western, periodType),
+          m_periodType(periodType) {}
 
     std::string operator()(const ExcelBosatuFailedRow& failed) const {
         const CExcelBosatuData& row = failed.row.data;

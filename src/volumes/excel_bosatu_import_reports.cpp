@@ -11,7 +11,6 @@ namespace {
 
 namespace vtexts = volumes::texts;
 
-
 std::string countText(const char* pattern, size_t count) {
     return formatPrintf(pattern, static_cast<int>(count));
 }

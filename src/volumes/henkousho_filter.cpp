@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
 #include "common/my_tool.h"
+#include "settings/settei_koumoku_list.h"
 
 namespace bunrako {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/cp932.h"
+#include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/hozon_nengen_henkousho_list.h"
 

@@ -2,11 +2,11 @@
 
 #include <system_error>
 
-#include "settings/shoki_settei_data.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "settings/shoki_settei_data.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/texts.h"
 #include "volumes/volume_folders.h"

@@ -1,9 +1,9 @@
 #include "volumes/volume_linkage.h"
 
-#include "settings/shoki_settei_data.h"
 #include "common/linkage_file.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"
+#include "settings/shoki_settei_data.h"
 #include "volumes/doc_master_csv.h"
 #include "volumes/texts.h"
 

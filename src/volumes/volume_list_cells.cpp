@@ -1,6 +1,5 @@
 #include "volumes/volume_list_cells.h"
 
-
 #include "common/cp932.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -42,7 +41,8 @@ constexpr ListColumn kChangeFormListColumns[] = {
 static_assert(std::size(kVolumeListColumns) == static_cast<size_t>(VolumeListColumn::count));
 static_assert(std::size(kPermanentLedgerColumns) ==
               static_cast<size_t>(PermanentLedgerColumn::count));
-static_assert(std::size(kChangeFormListColumns) == static_cast<size_t>(ChangeFormListColumn::count));
+static_assert(std::size(kChangeFormListColumns) ==
+              static_cast<size_t>(ChangeFormListColumn::count));
 // The ledger shares the volume list's first columns, up to the retention type.
 static_assert(static_cast<int>(PermanentLedgerColumn::retention) ==
               static_cast<int>(VolumeListColumn::retention));

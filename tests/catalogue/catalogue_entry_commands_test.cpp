@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
 #include "catalogue/sakuin_mokuroku.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"

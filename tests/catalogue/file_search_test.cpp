@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "catalogue/file_search_sort.h"
-#include "support/catalogue_images.h"
 #include "common/file_io.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"

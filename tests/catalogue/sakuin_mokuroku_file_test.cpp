@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/catalogue_images.h"
 #include "common/cp932.h"
+#include "support/catalogue_images.h"
 
 namespace bunrako {
 namespace {

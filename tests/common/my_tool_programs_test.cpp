@@ -40,9 +40,9 @@ TEST(CheckError, WithoutShowFailsQuietly) {
 TEST(RunProgram, StartModesBuildTheCommandLine) {
     FakeShell shell;
     FakePrompt prompt;
-    EXPECT_EQ(
-        CMyTool::RunProgram(shell, prompt, "C:\\Taro\\TARO19.EXE", RunMode::startAndWait, "/mSasikomiKaisi \"a.doc\""),
-        1);
+    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "C:\\Taro\\TARO19.EXE", RunMode::startAndWait,
+                                  "/mSasikomiKaisi \"a.doc\""),
+              1);
     EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "explorer.exe", RunMode::start, ""), 1);
     ASSERT_EQ(shell.started.size(), 2u);
     EXPECT_EQ(shell.started[0].commandLine, "C:\\Taro\\TARO19.EXE /mSasikomiKaisi \"a.doc\"");
@@ -71,7 +71,8 @@ TEST(RunProgram, FailedStartIsReportedWithTheProgram) {
     FakeShell shell;
     FakePrompt prompt;
     shell.startResult = 0;
-    EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "C:\\nowhere\\word.exe", RunMode::startAndWait, "x"), 0);
+    EXPECT_EQ(
+        CMyTool::RunProgram(shell, prompt, "C:\\nowhere\\word.exe", RunMode::startAndWait, "x"), 0);
     EXPECT_EQ(prompt.lastMessage(), "プログラムを起動できません：C:\\nowhere\\word.exe");
 }
 
@@ -105,7 +106,8 @@ TEST(RunProgram, ShellResultsWithoutTextFailSilently) {
     FakePrompt prompt;
     for (const int result : {1, 4, 6, 7, 9, 10, 12, 25, 32 + 1}) {
         shell.openResult = result;
-        EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.doc", RunMode::print, ""), result > 32 ? 1 : 0)
+        EXPECT_EQ(CMyTool::RunProgram(shell, prompt, "a.doc", RunMode::print, ""),
+                  result > 32 ? 1 : 0)
             << result;
     }
     EXPECT_TRUE(prompt.messages.empty());

@@ -79,7 +79,8 @@ TEST(OleSpan, LimitAndArithmetic) {
     const OleDateTime expiry = end + OleSpan::fromYears(5) + OleSpan::fromDays(366);
     EXPECT_EQ(expiry.format("%Y,%m,%d"), "2027,04,05");
     EXPECT_FALSE((end + OleSpan::fromDays(4e6)).isValid());
-    EXPECT_EQ((OleDateTime::fromDate(2020, 1, 1) - OleDateTime::fromDate(2019, 1, 1)).days(), 365.0);
+    EXPECT_EQ((OleDateTime::fromDate(2020, 1, 1) - OleDateTime::fromDate(2019, 1, 1)).days(),
+              365.0);
 }
 
 }  // namespace

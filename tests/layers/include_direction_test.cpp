@@ -47,7 +47,8 @@ std::optional<Layer> layerOf(const fs::path& relative) {
 std::string whyForbidden(const Layer& from, const Layer& to) {
     if (from.folder == to.folder || from.folder.empty()) return {};
     if (to.rank > from.rank) return "includes " + to.folder + ", a layer above " + from.folder;
-    if (to.rank == from.rank && from.ui != to.ui) return "includes " + to.folder + ", beside " + from.folder;
+    if (to.rank == from.rank && from.ui != to.ui)
+        return "includes " + to.folder + ", beside " + from.folder;
     return {};
 }
 
@@ -70,12 +71,14 @@ std::vector<std::string> includeViolations(const fs::path& root) {
             const std::string header = match[2];
             std::string why;
             if (match[1] == "<") {
-                if (!from->ui && std::regex_search(header, qtHeader)) why = "includes Qt outside a ui/ folder";
+                if (!from->ui && std::regex_search(header, qtHeader))
+                    why = "includes Qt outside a ui/ folder";
             } else if (header.find('/') != std::string::npos) {
                 if (const auto to = layerOf(fs::path(header))) why = whyForbidden(*from, *to);
             }
             if (!why.empty()) {
-                found.push_back(relative.generic_string() + ":" + std::to_string(number) + ": " + why);
+                found.push_back(relative.generic_string() + ":" + std::to_string(number) + ": " +
+                                why);
             }
         }
     }
@@ -108,7 +111,8 @@ TEST_P(IncludeRule, IsJudgedByTheFoldersOfBothEnds) {
     testing::writeBytes(file, std::string(GetParam().line) + "\n");
     const auto found = includeViolations(tree.path());
     EXPECT_EQ(found.empty(), GetParam().allowed) << joined(found);
-    if (!found.empty()) EXPECT_EQ(found[0].rfind(std::string(GetParam().file) + ":1: ", 0), 0u) << found[0];
+    if (!found.empty())
+        EXPECT_EQ(found[0].rfind(std::string(GetParam().file) + ":1: ", 0), 0u) << found[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(

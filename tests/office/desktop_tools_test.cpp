@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/shoki_settei_data.h"
-#include "office/texts.h"
-#include "settings/texts.h"
 #include "common/file_io.h"
+#include "office/texts.h"
+#include "settings/shoki_settei_data.h"
+#include "settings/texts.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/pointer_file.h"
-#include "settings/shoki_settei_file.h"
 #include "common/file_io.h"
 #include "register/bunsho_ken_meibo_data.h"
+#include "settings/pointer_file.h"
+#include "settings/shoki_settei_file.h"
 #include "support/archive_bytes.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "office/document_data.h"
-#include "settings/shoki_settei_file.h"
 #include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "office/document_data.h"
 #include "register/bunsho_ken_meibo_list.h"
+#include "settings/shoki_settei_file.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "register/bunsho_ken_meibo_list.h"
-#include "support/register_images.h"
 #include "support/fake_prompt.h"
+#include "support/register_images.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
 #include "register/bunsho_ken_meibo_data.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/catalogue_bytes.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
-#include "volumes/doc_master_data.h"
 #include "support/volume_bytes.h"
+#include "volumes/doc_master_data.h"
 
 namespace bunrako {
 namespace {

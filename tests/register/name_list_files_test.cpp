@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "support/archive_images.h"
 #include "register/hassin_jusin_list.h"
 #include "register/shoku_simei_list.h"
+#include "support/archive_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

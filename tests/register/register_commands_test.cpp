@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "common/cp932.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_data.h"
-#include "common/cp932.h"
-#include "support/register_images.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"
+#include "support/register_images.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {

@@ -9,8 +9,8 @@
 
 #include "common/cp932.h"
 #include "register/bunsho_ken_meibo_data.h"
-#include "support/register_images.h"
 #include "support/fake_prompt.h"
+#include "support/register_images.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/shoki_settei_data.h"
 #include "catalogue/sakuin_mokuroku_file.h"
-#include "support/catalogue_images.h"
 #include "register/bunsho_ken_meibo_list.h"
+#include "settings/shoki_settei_data.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

@@ -94,7 +94,8 @@ TEST(RegisterListCellsTest, CellsInBothCalendarModes) {
     CBunshoKenMeiboData old = e;
     old.receivedDate = date(1989, 1, 7);
     EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kEra), "S64.1.7");
-    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kWestern), "1989.01.07");
+    EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kWestern),
+              "1989.01.07");
     old.receivedDate = OleDateTime::invalidValue();
     EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kWestern), "");
     EXPECT_EQ(registerListCell(old, columnIndex(RegisterListColumn::received), kEra), "");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/file_io.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 

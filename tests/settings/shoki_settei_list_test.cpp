@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/receipt_file.h"
 #include "common/file_io.h"
+#include "settings/receipt_file.h"
 #include "support/archive_bytes.h"
 #include "support/fake_prompt.h"
 #include "support/inside_folder.h"

@@ -7,8 +7,7 @@ void FakePrompt::showMessage(const std::string& text, const std::string& caption
     messages.push_back({text, caption, icon});
 }
 
-Answer FakePrompt::ask(const std::string& text, const std::string&, Buttons buttons,
-                       MessageIcon) {
+Answer FakePrompt::ask(const std::string& text, const std::string&, Buttons buttons, MessageIcon) {
     asked.push_back(text);
     if (!answers.empty()) {
         const Answer a = answers.front();

@@ -12,7 +12,7 @@ namespace bunrako::testing {
 // empty, questions get cancel/no and retry offers are given up, so a test can
 // never hang on a prompt.
 class FakePrompt : public Prompt {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string caption;
@@ -25,13 +25,15 @@ public:
                MessageIcon icon) override;
     bool retryOrGiveUp(const std::string& text) override;
 
-    std::vector<Shown> messages;      // showMessage calls
-    std::vector<std::string> asked;   // ask texts
-    std::vector<std::string> retries; // retryOrGiveUp texts
+    std::vector<Shown> messages;       // showMessage calls
+    std::vector<std::string> asked;    // ask texts
+    std::vector<std::string> retries;  // retryOrGiveUp texts
     std::deque<Answer> answers;
     std::deque<bool> retryAnswers;
 
-    std::string lastMessage() const { return messages.empty() ? std::string() : messages.back().text; }
+    std::string lastMessage() const {
+        return messages.empty() ? std::string() : messages.back().text;
+    }
 };
 
 }  // namespace bunrako::testing

@@ -5,12 +5,12 @@
 namespace bunrako::testing {
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(OleDateTime when) : m_when(when) {}
     OleDateTime now() const override { return m_when; }
     void set(OleDateTime when) { m_when = when; }
 
-private:
+  private:
     OleDateTime m_when;
 };
 

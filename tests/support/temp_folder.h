@@ -9,16 +9,18 @@ namespace bunrako::testing {
 // A fresh folder under the system temporary folder, removed with its contents
 // when the object goes.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / std::filesystem::u8path(name); }
+    std::filesystem::path operator/(std::string_view name) const {
+        return m_path / std::filesystem::u8path(name);
+    }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -7,16 +7,16 @@
 #include <set>
 #include <sstream>
 
-#include "office/document_data.h"
-#include "settings/receipt_file.h"
 #include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "office/document_data.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/hassin_jusin_list.h"
 #include "register/kessai_kubun_table.h"
 #include "register/shoku_simei_list.h"
+#include "settings/receipt_file.h"
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"

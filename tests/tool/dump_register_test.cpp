@@ -3,11 +3,11 @@
 #include <sstream>
 
 #include "support/archive_images.h"
+#include "support/forms_images.h"
 #include "support/register_images.h"
 #include "support/temp_folder.h"
 #include "tool/cli.h"
 #include "tool/dump.h"
-#include "support/forms_images.h"
 
 namespace bunrako::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "support/temp_folder.h"
-#include "tool/cli.h"
 #include "support/volume_bytes.h"
+#include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {

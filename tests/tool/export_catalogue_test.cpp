@@ -3,9 +3,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "support/catalogue_images.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "support/catalogue_images.h"
 #include "support/temp_folder.h"
 #include "tool/cli.h"
 

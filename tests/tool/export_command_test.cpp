@@ -5,11 +5,11 @@
 
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "support/forms_images.h"
 #include "support/register_images.h"
 #include "support/temp_folder.h"
-#include "tool/cli.h"
-#include "support/forms_images.h"
 #include "support/volume_bytes.h"
+#include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {

@@ -5,9 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "settings/shoki_settei_file.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "settings/shoki_settei_file.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 #include "tool/cli.h"

@@ -10,12 +10,12 @@
 #include <QUrl>
 
 #include "office/desktop_tools.h"
-#include "volumes/volume_list_cells.h"
-#include "settings/outside_programs.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/texts.h"
+#include "settings/outside_programs.h"
 #include "ui/desktop_fixture.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/volume_list_cells.h"
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
@@ -214,7 +214,8 @@ class BunrakoViewTest : public QObject {
     void theIndexCatalogueNeedsASelectedVolume() {
         QSignalSpy tabs(m_view.get(), &CBunrakoView::tabChanged);
         m_view->selectTab(5);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectVolumeFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(),
+                 std::string(office::ui::texts::kSelectVolumeFirst));
         QCOMPARE(m_view->currentTab(), 1);
         QCOMPARE(tabs.back().front().toInt(), 1);
         QCOMPARE(m_view->findChild<QTabBar*>()->currentIndex(), 1);
@@ -231,14 +232,16 @@ class BunrakoViewTest : public QObject {
     void clickingTheIndexTabWithoutAVolumeFallsBack() {
         auto* bar = m_view->findChild<QTabBar*>();
         bar->setCurrentIndex(5);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectVolumeFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(),
+                 std::string(office::ui::texts::kSelectVolumeFirst));
         QCOMPARE(bar->currentIndex(), 1);
         QCOMPARE(m_view->currentTab(), 1);
     }
 
     void relatedFilesNeedAnIndexEntryOrARegisterEntry() {
         m_view->selectTab(6);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kSelectDocumentFirst));
+        QCOMPARE(m_fixture->prompt.lastMessage(),
+                 std::string(office::ui::texts::kSelectDocumentFirst));
         QCOMPARE(m_view->currentTab(), 1);
 
         showRegister(2);
@@ -379,11 +382,15 @@ class BunrakoViewTest : public QObject {
     void clickOnTheSeventhColumnTogglesTitleOrder() {
         int volumeRefreshes = 0;
         m_view->setTabRefresher(RegisterTab::volumes, [&] { ++volumeRefreshes; });
-        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(columnIndex(VolumeListColumn::title));
+        emit m_view->list(RegisterTab::volumes)
+            ->horizontalHeader()
+            ->sectionClicked(columnIndex(VolumeListColumn::title));
         QVERIFY(m_view->titleOrder());
         QVERIFY(m_view->isCommandChecked(CommandId::volumeTitleOrder));
         QCOMPARE(volumeRefreshes, 1);
-        emit m_view->list(RegisterTab::volumes)->horizontalHeader()->sectionClicked(columnIndex(VolumeListColumn::serial));
+        emit m_view->list(RegisterTab::volumes)
+            ->horizontalHeader()
+            ->sectionClicked(columnIndex(VolumeListColumn::serial));
         QVERIFY(m_view->titleOrder());
         m_view->runCommand(CommandId::volumeTitleOrder);
         QVERIFY(!m_view->titleOrder());

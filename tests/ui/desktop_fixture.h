@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "office/document_data.h"
-#include "settings/shoki_settei_file.h"
-#include "office/ui/bunrako_doc.h"
-#include "office/ui/desktop_ports.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "common/file_io.h"
 #include "common/ole_date_time.h"
+#include "office/document_data.h"
+#include "office/ui/bunrako_doc.h"
+#include "office/ui/desktop_ports.h"
 #include "register/bunsho_ken_meibo_list.h"
+#include "settings/shoki_settei_file.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"

@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <functional>
 
+#include "common/my_tool.h"
 #include "office/ui/input_method_switcher.h"
 #include "office/ui/program_call.h"
 #include "office/ui/qt_file_browser.h"
 #include "office/ui/qt_prompt.h"
 #include "office/ui/qt_shell.h"
 #include "office/ui/qt_text.h"
-#include "common/my_tool.h"
 #include "support/fake_prompt.h"
 
 using namespace bunrako;
@@ -182,7 +182,8 @@ class DesktopPortsTest : public QObject {
         QCOMPARE(shell.startProcess("/no/such/folder/program.exe arg", true), 0);
         QCOMPARE(shell.startProcess("/no/such/folder/program.exe arg", false), 0);
         testing::FakePrompt prompt;
-        QCOMPARE(CMyTool::RunProgram(shell, prompt, "/no/such/program.exe", RunMode::start, "x"), 0);
+        QCOMPARE(CMyTool::RunProgram(shell, prompt, "/no/such/program.exe", RunMode::start, "x"),
+                 0);
         QCOMPARE(prompt.messages.size(), size_t{1});
     }
 

@@ -175,7 +175,8 @@ class MainFrameTest : public QObject {
             const size_t before = m_fixture->prompt.messages.size();
             m_frame->action(text.id)->trigger();
             QVERIFY2(m_fixture->prompt.messages.size() == before + 1, text.caption);
-            QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
+            QCOMPARE(m_fixture->prompt.lastMessage(),
+                     std::string(office::ui::texts::kNotYetAvailable));
         }
     }
 

@@ -51,12 +51,17 @@ class RegisterListModelTest : public QObject {
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setRecords({{"会議録", 2}, {"例規集", 10}});
-        QCOMPARE(model.data(model.index(0, columnIndex(VolumeListColumn::title))).toString(), QStringLiteral("会議録"));
-        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::books))).toString(), QStringLiteral("10"));
-        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::ToolTipRole).toString(),
+        QCOMPARE(model.data(model.index(0, columnIndex(VolumeListColumn::title))).toString(),
+                 QStringLiteral("会議録"));
+        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::books))).toString(),
+                 QStringLiteral("10"));
+        QCOMPARE(model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::ToolTipRole)
+                     .toString(),
                  QStringLiteral("例規集"));
-        QVERIFY(!model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::EditRole).isValid());
-        QVERIFY(!model.data(model.index(2, columnIndex(VolumeListColumn::title))).isValid());  // past the last row
+        QVERIFY(!model.data(model.index(1, columnIndex(VolumeListColumn::title)), Qt::EditRole)
+                     .isValid());
+        QVERIFY(!model.data(model.index(2, columnIndex(VolumeListColumn::title)))
+                     .isValid());  // past the last row
         QCOMPARE(model.record(1).books, 10);
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
     }

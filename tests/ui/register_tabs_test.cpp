@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QUrl>
 
-#include "office/ui/bunrako_view.h"
-#include "office/ui/register_list_model.h"
 #include "catalogue/kanren_file.h"
 #include "common/cp932.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/register_list_model.h"
 #include "ui/desktop_fixture.h"
 #include "volumes/hozon_nengen_henkousho_list.h"
 

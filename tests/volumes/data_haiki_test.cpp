@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "support/forms_images.h"
 #include "support/fake_prompt.h"
+#include "support/forms_images.h"
 #include "support/temp_folder.h"
 #include "support/volume_bytes.h"
 #include "volumes/doc_master_data.h"

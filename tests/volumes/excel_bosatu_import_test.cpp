@@ -8,10 +8,10 @@
 #include "common/file_io.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
-#include "support/temp_folder.h"
-#include "volumes/doc_master_list.h"
 #include "support/import_masters.h"
+#include "support/temp_folder.h"
 #include "support/volume_bytes.h"
+#include "volumes/doc_master_list.h"
 
 namespace bunrako {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "settings/settei_koumoku_list.h"
-#include "support/forms_images.h"
 #include "support/fake_prompt.h"
+#include "support/forms_images.h"
 #include "support/temp_folder.h"
 #include "support/volume_bytes.h"
 #include "volumes/doc_master_data.h"

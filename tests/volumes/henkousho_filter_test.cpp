@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/forms_images.h"
 
 namespace bunrako {

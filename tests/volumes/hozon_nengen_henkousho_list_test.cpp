@@ -6,8 +6,8 @@
 
 #include "common/cp932.h"
 #include "support/fake_prompt.h"
-#include "support/temp_folder.h"
 #include "support/forms_images.h"
+#include "support/temp_folder.h"
 
 namespace bunrako {
 namespace {

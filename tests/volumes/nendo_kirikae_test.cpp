@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 #include "support/volume_bytes.h"

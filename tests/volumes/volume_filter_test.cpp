@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "settings/settei_koumoku_list.h"
 #include "common/my_tool.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/volume_bytes.h"
 #include "volumes/bosatu_tyuushutu_jouken.h"
 #include "volumes/doc_master_data.h"

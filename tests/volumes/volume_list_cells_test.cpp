@@ -50,7 +50,8 @@ TEST(VolumeListCellsTest, EraRowShowsShortEraForms) {
     EXPECT_EQ(volumeListCells(fromBytes(record), kEra),
               (Cells{"総務課", "庶務係", "123文書", " 2例規", " 3条例", "0012", "予算書", "1",
                      "H30", "R2", "5年", "R8.4", "常用", "", "R10.4"}));
-    EXPECT_EQ(volumeListCells(fromBytes(record), kWestern)[columnIndex(VolumeListColumn::disposal)], "2028.4");
+    EXPECT_EQ(volumeListCells(fromBytes(record), kWestern)[columnIndex(VolumeListColumn::disposal)],
+              "2028.4");
 }
 
 TEST(VolumeListCellsTest, DatesShowTheLabelOfTheirFiscalYear) {
@@ -63,7 +64,8 @@ TEST(VolumeListCellsTest, DatesShowTheLabelOfTheirFiscalYear) {
     auto broken = fiveYearVolume();
     broken.value(vb::kExpiryAt, 0, 2);
     EXPECT_EQ(volumeListCells(fromBytes(broken), kEra)[columnIndex(VolumeListColumn::expiry)], "");
-    EXPECT_EQ(volumeListCells(fromBytes(broken), kWestern)[columnIndex(VolumeListColumn::expiry)], "");
+    EXPECT_EQ(volumeListCells(fromBytes(broken), kWestern)[columnIndex(VolumeListColumn::expiry)],
+              "");
 }
 
 TEST(VolumeListCellsTest, PermanentLedgerRow) {
@@ -76,7 +78,9 @@ TEST(VolumeListCellsTest, PermanentLedgerRow) {
     EXPECT_EQ(permanentLedgerCells(fromBytes(record), kWestern),
               (Cells{"総務課", "庶務係", " 1", " 2", " 3", "0012", "予算書", "1", "2020", "2020",
                      "永年", "2026.4", "10", "2038.4", "99", "2026.4", "5", "", ""}));
-    EXPECT_EQ(permanentLedgerCells(fromBytes(record), kEra)[columnIndex(PermanentLedgerColumn::review2)], "R20.4");
+    EXPECT_EQ(
+        permanentLedgerCells(fromBytes(record), kEra)[columnIndex(PermanentLedgerColumn::review2)],
+        "R20.4");
 }
 
 TEST(VolumeListCellsTest, LedgerPeriodsAreWholeDaysOver365) {

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/my_tool.h"
 #include "office/ui/command_icons.h"
 #include "office/ui/qt_text.h"
 #include "office/ui/texts.h"
-#include "common/my_tool.h"
 
 namespace bunrako {
 
@@ -21,7 +21,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setAlignment(Qt::AlignTop);
 
     auto* version = new QLabel(
-        QString::fromUtf8(office::ui::texts::kAboutVersion).arg(QStringLiteral(BUNRAKO_VERSION)), this);
+        QString::fromUtf8(office::ui::texts::kAboutVersion).arg(QStringLiteral(BUNRAKO_VERSION)),
+        this);
     auto* os = new QLabel(osText(), this);
     os->setObjectName(QStringLiteral("osText"));
     os->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <memory>
 
+#include "common/system_clock.h"
 #include "office/ui/qt_file_browser.h"
 #include "office/ui/qt_prompt.h"
 #include "office/ui/qt_shell.h"
-#include "common/system_clock.h"
 
 class QSettings;
 

@@ -1,7 +1,7 @@
 #include "office/ui/bunrako_doc.h"
 
-#include "office/ui/command_catalogue.h"
 #include "common/my_tool.h"
+#include "office/ui/command_catalogue.h"
 
 namespace bunrako {
 

@@ -16,9 +16,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "catalogue/dropped_files.h"
+#include "catalogue/kanren_file.h"
+#include "common/clock.h"
+#include "common/my_tool.h"
+#include "common/prompt.h"
 #include "office/desktop_tools.h"
 #include "office/document_data.h"
-#include "settings/outside_programs.h"
 #include "office/ui/command_catalogue.h"
 #include "office/ui/list_fillers.h"
 #include "office/ui/qt_text.h"
@@ -26,14 +30,10 @@
 #include "office/ui/row_selection.h"
 #include "office/ui/texts.h"
 #include "office/ui/wait_cursor.h"
-#include "volumes/volume_list_cells.h"
-#include "catalogue/dropped_files.h"
-#include "catalogue/kanren_file.h"
-#include "common/clock.h"
-#include "common/my_tool.h"
-#include "common/prompt.h"
 #include "register/texts.h"
+#include "settings/outside_programs.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/volume_list_cells.h"
 
 namespace bunrako {
 namespace {
@@ -196,7 +196,8 @@ void CBunrakoView::selectTab(int tab) {
         tab = kVolumes;
     } else if (tab == kRelatedFiles && !hasSelection(RegisterTab::indexCatalogue) &&
                !hasSelection(RegisterTab::titleRegister)) {
-        m_ports.prompt.showMessage(office::ui::texts::kSelectDocumentFirst, {}, MessageIcon::warning);
+        m_ports.prompt.showMessage(office::ui::texts::kSelectDocumentFirst, {},
+                                   MessageIcon::warning);
         m_fillers->clearRelatedFiles();
         tab = kVolumes;
     }

@@ -3,15 +3,15 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include "catalogue/catalogue_list_cells.h"
+#include "catalogue/related_file_cells.h"
+#include "catalogue/row_keys.h"
 #include "office/document_data.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/chosen_rows.h"
 #include "office/ui/qt_text.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/row_selection.h"
-#include "catalogue/catalogue_list_cells.h"
-#include "catalogue/row_keys.h"
-#include "catalogue/related_file_cells.h"
 #include "register/register_list_cells.h"
 #include "register/row_keys.h"
 #include "volumes/row_keys.h"
@@ -108,7 +108,8 @@ void ListFillers::show(RegisterTab tab, RegisterRows<Record> rows, KeyOf keyOf) 
 }
 
 void ListFillers::refillVolumeTab(RegisterTab tab) {
-    show(tab, RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder()), appendVolumeRowKey);
+    show(tab, RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder()),
+         appendVolumeRowKey);
 }
 
 void ListFillers::refillChangeFormTab() {

@@ -8,6 +8,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "common/clock.h"
+#include "common/my_tool.h"
 #include "office/ui/about_dialog.h"
 #include "office/ui/bunrako_doc.h"
 #include "office/ui/bunrako_view.h"
@@ -16,8 +18,6 @@
 #include "office/ui/qt_text.h"
 #include "office/ui/texts.h"
 #include "office/ui/window_placement_store.h"
-#include "common/clock.h"
-#include "common/my_tool.h"
 #include "settings/calendar_mode.h"
 
 namespace bunrako {

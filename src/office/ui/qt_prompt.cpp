@@ -95,10 +95,10 @@ bool QtPrompt::retryOrGiveUp(const std::string& text) {
 Answer QtPrompt::run(const std::string& text, const std::string& caption, Buttons buttons,
                      MessageIcon icon) {
     const ButtonSet set = buttonSet(buttons);
-    QMessageBox box(
-        boxIcon(icon),
-        caption.empty() ? QString::fromUtf8(office::ui::texts::kApplicationName) : toQString(caption),
-        toQString(text), set.buttons, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon),
+                    caption.empty() ? QString::fromUtf8(office::ui::texts::kApplicationName)
+                                    : toQString(caption),
+                    toQString(text), set.buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(set.escape);
     labelButtons(box);

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "office/ui/texts.h"
 #include "catalogue/catalogue_list_cells.h"
 #include "catalogue/related_file_cells.h"
+#include "office/ui/texts.h"
 #include "register/register_list_cells.h"
 #include "volumes/volume_list_cells.h"
 

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "settings/list_column.h"
 #include "office/ui/command_id.h"
+#include "settings/list_column.h"
 
 namespace bunrako {
 
