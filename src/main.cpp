@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "common/version.h"
 #include "office/ui/bunrako_app.h"
 #include "office/ui/texts.h"
 
@@ -32,6 +33,11 @@ bool displayMissing(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that it works without a screen.
+    if (bunrako::AsksForVersion(argc - 1, argv + 1)) {
+        std::fputs(bunrako::VersionLine("bunrako").c_str(), stdout);
+        return 0;
+    }
     if (displayMissing(argc, argv)) {
         const char* program = argc > 0 ? argv[0] : "bunrako";
         std::fprintf(stderr, bunrako::office::ui::texts::kNoDisplay, program, program);

@@ -4,6 +4,7 @@
 #include <map>
 #include <ostream>
 
+#include "common/version.h"
 #include "tool/commands.h"
 
 namespace bunrako::cli {
@@ -21,6 +22,7 @@ const std::map<std::string, Command>& commands() {
 
 void printUsage(std::ostream& err) {
     err << "usage: bunrako-tool COMMAND [ARGS]\n"
+           "       bunrako-tool --version\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
            "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
@@ -36,6 +38,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args.empty()) {
         printUsage(err);
         return kUsage;
+    }
+    if (args.front() == "--version") {
+        out << VersionLine("bunrako-tool");
+        return kSuccess;
     }
     const auto found = commands().find(args.front());
     if (found == commands().end()) {

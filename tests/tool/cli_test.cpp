@@ -15,5 +15,12 @@ TEST(Cli, UnknownCommandIsAUsageError) {
     EXPECT_NE(err.str().find("usage"), std::string::npos);
 }
 
+TEST(Cli, VersionIsTheBuildsVersion) {
+    std::ostringstream out, err;
+    EXPECT_EQ(run({"--version"}, out, err), kSuccess);
+    EXPECT_EQ(out.str(), "bunrako-tool " BUNRAKO_EXPECTED_VERSION "\n");
+    EXPECT_TRUE(err.str().empty());
+}
+
 }  // namespace
 }  // namespace bunrako::cli

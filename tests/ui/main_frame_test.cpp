@@ -272,6 +272,15 @@ class MainFrameTest : public QObject {
         QVERIFY(!os.contains(QStringLiteral("Windows10")));
     }
 
+    void theAboutBoxShowsTheBuildsVersion() {
+        CAboutDlg about;
+        QStringList texts;
+        for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+        QVERIFY2(texts.contains(QStringLiteral(
+                     "文書管理システム Bunrako バージョン " BUNRAKO_EXPECTED_VERSION)),
+                 qPrintable(texts.join(QLatin1Char('|'))));
+    }
+
   private:
     std::unique_ptr<DesktopFixture> m_fixture;
     std::unique_ptr<CMainFrame> m_frame;

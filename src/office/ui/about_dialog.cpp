@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/my_tool.h"
+#include "common/version.h"
 #include "office/ui/command_icons.h"
 #include "office/ui/qt_text.h"
 #include "office/ui/texts.h"
@@ -20,9 +21,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(CommandIcons::application().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(
-        QString::fromUtf8(office::ui::texts::kAboutVersion).arg(QStringLiteral(BUNRAKO_VERSION)),
-        this);
+    auto* version = new QLabel(QString::fromUtf8(office::ui::texts::kAboutVersion)
+                                   .arg(QString::fromUtf8(ProgramVersion())),
+                               this);
     auto* os = new QLabel(osText(), this);
     os->setObjectName(QStringLiteral("osText"));
     os->setTextInteractionFlags(Qt::TextSelectableByMouse);

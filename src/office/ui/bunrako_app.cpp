@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "common/version.h"
 #include "office/ui/bunrako_doc.h"
 #include "office/ui/command_icons.h"
 #include "office/ui/main_frame.h"
@@ -53,7 +54,7 @@ CBunrakoApp::CBunrakoApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QString::fromUtf8(office::ui::texts::kOrganisation));
     setApplicationName(QString::fromUtf8(office::ui::texts::kApplicationName));
     setApplicationDisplayName(QString::fromUtf8(office::ui::texts::kApplicationName));
-    setApplicationVersion(QStringLiteral(BUNRAKO_VERSION));
+    setApplicationVersion(QString::fromUtf8(ProgramVersion()));
     setWindowIcon(CommandIcons::application());
     loadQtTranslations(*this);
     preferJapaneseFont(*this);
