@@ -9,10 +9,13 @@
 namespace bunrako {
 
 DocumentData::DocumentData(Prompt& prompt, const Clock& clock, std::string programFolder)
-    : m_settings(prompt, std::string(), programFolder),
+    : DocumentData(prompt, clock, ProgramPlaces::ProgramFolderOnly(std::move(programFolder))) {}
+
+DocumentData::DocumentData(Prompt& prompt, const Clock& clock, ProgramPlaces places)
+    : m_settings(prompt, std::string(), places),
       m_prompt(&prompt),
       m_clock(clock),
-      m_programFolder(std::move(programFolder)),
+      m_places(std::move(places)),
       m_relatedFiles(prompt) {
     // The criteria start from today's fiscal year of the section first in
     // the settings; a settings change keeps what the clerk chose since.
@@ -31,7 +34,7 @@ DocumentData::DocumentData(Prompt& prompt, const Clock& clock, std::string progr
 }
 
 DocumentData::DocumentData(Prompt& prompt, const Clock& clock)
-    : DocumentData(prompt, clock, CMyTool::GetProgramFolder()) {}
+    : DocumentData(prompt, clock, ProgramPlaces::ForRunningProgram()) {}
 
 void DocumentData::LoadAll(Prompt& prompt) {
     using namespace settings::texts;
@@ -39,7 +42,7 @@ void DocumentData::LoadAll(Prompt& prompt) {
     const CShokiSetteiData& settings = m_settings.Current();
 
     // 1. The data folder.
-    m_strDataFolder = GetDataFolder(m_programFolder);
+    m_strDataFolder = GetDataFolder(m_places);
 
     // 2. The three masters, from the data folder.
     m_department.LoadItems(prompt, m_strDataFolder + kDepartmentFileName);

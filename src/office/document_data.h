@@ -5,6 +5,7 @@
 
 #include "catalogue/kanren_file.h"
 #include "catalogue/sakuin_mokuroku_filter.h"
+#include "common/program_places.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_criteria.h"
 #include "settings/calendar_mode.h"
@@ -29,6 +30,8 @@ class DocumentData {
     // Locates and loads the settings through the program folder's pointer
     // file, then loads everything else (LoadAll).
     DocumentData(Prompt& prompt, const Clock& clock, std::string programFolder);
+    // The same through the places of the pointer file.
+    DocumentData(Prompt& prompt, const Clock& clock, ProgramPlaces places);
     // The same for the running program.
     DocumentData(Prompt& prompt, const Clock& clock);
 
@@ -37,7 +40,7 @@ class DocumentData {
     // whatever could be read.
     void LoadAll(Prompt& prompt);
 
-    const std::string& ProgramFolder() const { return m_programFolder; }
+    const std::string& ProgramFolder() const { return m_places.programFolder; }
     Prompt& prompt() const { return *m_prompt; }
     const Clock& clock() const { return m_clock; }
 
@@ -78,7 +81,7 @@ class DocumentData {
 
     Prompt* m_prompt;
     const Clock& m_clock;
-    std::string m_programFolder;
+    ProgramPlaces m_places;
     std::unique_ptr<CDocMasterList> m_volumes;
     std::unique_ptr<CDocMasterList> m_disposed;
     std::unique_ptr<CBunshoKenMeiboList> m_register;

@@ -22,8 +22,20 @@ std::optional<std::string> ReadPointerFile(const std::string& programFolder, siz
     return cp932ToUtf8(firstLine);
 }
 
+std::optional<std::string> ReadPointerFile(const ProgramPlaces& places, size_t maxBytes) {
+    for (const std::string& folder : places.PointerFileFolders()) {
+        if (std::optional<std::string> line = ReadPointerFile(folder, maxBytes)) return line;
+    }
+    return std::nullopt;
+}
+
 std::string GetDataFolder(const std::string& programFolder) {
-    return ReadPointerFile(programFolder, kPointerBytesForDataFolder).value_or(programFolder);
+    return GetDataFolder(ProgramPlaces::ProgramFolderOnly(programFolder));
+}
+
+std::string GetDataFolder(const ProgramPlaces& places) {
+    std::optional<std::string> folder = ReadPointerFile(places, kPointerBytesForDataFolder);
+    return folder ? std::move(*folder) : places.FolderOfLastResort();
 }
 
 std::optional<std::string> PointerFileBytes(std::string_view folderUtf8) {

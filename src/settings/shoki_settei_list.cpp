@@ -20,21 +20,31 @@ const ReadAttempts kOneAttempt{1, ""};
 
 CShokiSetteiList::CShokiSetteiList(Prompt& prompt, const std::string& path,
                                    const std::string& programFolder)
+    : CShokiSetteiList(prompt, path, ProgramPlaces::ProgramFolderOnly(programFolder)) {}
+
+CShokiSetteiList::CShokiSetteiList(Prompt& prompt, const std::string& path,
+                                   const ProgramPlaces& places)
     : m_strPath(path) {
     if (!path.empty()) return;
-    LocateSettingsFile(programFolder);
+    LocateSettingsFile(places);
     LoadSettings(prompt, m_strPath);
     if (m_list.empty()) m_list.emplace_back();
 }
 
 CShokiSetteiList::CShokiSetteiList(Prompt& prompt, const std::string& path)
-    : CShokiSetteiList(prompt, path, path.empty() ? CMyTool::GetProgramFolder() : std::string()) {}
+    : CShokiSetteiList(prompt, path,
+                       path.empty() ? ProgramPlaces::ForRunningProgram() : ProgramPlaces()) {}
 
 const char* CShokiSetteiList::WrittenVersion() { return ShokiSetteiVersions().front().tag; }
 
 bool CShokiSetteiList::LocateSettingsFile(const std::string& programFolder) {
-    const auto folder = ReadPointerFile(programFolder, kPointerBytesForSettings);
-    m_strPath = folder.value_or(programFolder) + settings::texts::kSettingsFileName;
+    return LocateSettingsFile(ProgramPlaces::ProgramFolderOnly(programFolder));
+}
+
+bool CShokiSetteiList::LocateSettingsFile(const ProgramPlaces& places) {
+    const auto folder = ReadPointerFile(places, kPointerBytesForSettings);
+    m_strPath =
+        (folder ? *folder : places.FolderOfLastResort()) + settings::texts::kSettingsFileName;
     return folder.has_value();
 }
 

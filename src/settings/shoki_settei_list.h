@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/program_places.h"
 #include "settings/shoki_settei_data.h"
 
 namespace bunrako {
@@ -21,12 +22,17 @@ class CShokiSetteiList {
     // settings file through the pointer file of the program folder, loads it
     // and gives an empty list one default record.
     CShokiSetteiList(Prompt& prompt, const std::string& path, const std::string& programFolder);
-    // The same with the folder of the running program.
+    // The same through the places of the pointer file.
+    CShokiSetteiList(Prompt& prompt, const std::string& path, const ProgramPlaces& places);
+    // The same with the places of the running program.
     CShokiSetteiList(Prompt& prompt, const std::string& path);
 
     // Sets the settings path from the pointer file (true) or to the program
     // folder when the pointer file is missing or its first line empty.
     bool LocateSettingsFile(const std::string& programFolder);
+    // The same through the places in their order; without a pointer file,
+    // their folder of last resort.
+    bool LocateSettingsFile(const ProgramPlaces& places);
     // Replaces the list with the file's records (every version) and reads
     // the current section's receipt number. 0 when the file would not open
     // or its first string could not be read.

@@ -1,6 +1,5 @@
 #include "office/ui/bunrako_doc.h"
 
-#include "common/my_tool.h"
 #include "office/ui/command_catalogue.h"
 
 namespace bunrako {
@@ -9,8 +8,11 @@ CBunrakoDoc::CBunrakoDoc(Prompt& prompt, const Clock& clock, std::string program
                          QObject* parent)
     : QObject(parent), m_prompt(prompt), m_data(prompt, clock, std::move(programFolder)) {}
 
+CBunrakoDoc::CBunrakoDoc(Prompt& prompt, const Clock& clock, ProgramPlaces places, QObject* parent)
+    : QObject(parent), m_prompt(prompt), m_data(prompt, clock, std::move(places)) {}
+
 CBunrakoDoc::CBunrakoDoc(Prompt& prompt, const Clock& clock, QObject* parent)
-    : CBunrakoDoc(prompt, clock, CMyTool::GetProgramFolder(), parent) {}
+    : CBunrakoDoc(prompt, clock, ProgramPlaces::ForRunningProgram(), parent) {}
 
 void CBunrakoDoc::LoadAll() {
     m_data.LoadAll(m_prompt);

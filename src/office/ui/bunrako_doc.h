@@ -24,6 +24,9 @@ class CBunrakoDoc : public QObject {
     // and loads everything (LoadAll).
     CBunrakoDoc(Prompt& prompt, const Clock& clock, std::string programFolder,
                 QObject* parent = nullptr);
+    // The same through the places of the pointer file.
+    CBunrakoDoc(Prompt& prompt, const Clock& clock, ProgramPlaces places,
+                QObject* parent = nullptr);
     // The same for the running program.
     CBunrakoDoc(Prompt& prompt, const Clock& clock, QObject* parent = nullptr);
 
