@@ -13,6 +13,7 @@
 #include "office/ui/about_dialog.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/command_catalogue.h"
+#include "office/ui/command_icons.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/single_instance.h"
 #include "office/ui/texts.h"
@@ -279,6 +280,13 @@ class MainFrameTest : public QObject {
         QVERIFY2(texts.contains(QStringLiteral(
                      "文書管理システム Bunrako バージョン " BUNRAKO_EXPECTED_VERSION)),
                  qPrintable(texts.join(QLatin1Char('|'))));
+    }
+
+    void theWindowIconIsTheDesktopsIcon() {
+        const QIcon icon = CommandIcons::applicationFrom(QStringLiteral(BUNRAKO_SOURCE_RESOURCES));
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        // Without resources the program draws its tile.
+        QVERIFY(!CommandIcons::applicationFrom(QString()).isNull());
     }
 
   private:

@@ -55,6 +55,8 @@ CBunrakoApp::CBunrakoApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(office::ui::texts::kApplicationName));
     setApplicationDisplayName(QString::fromUtf8(office::ui::texts::kApplicationName));
     setApplicationVersion(QString::fromUtf8(ProgramVersion()));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    setDesktopFileName(QString::fromUtf8(office::ui::texts::kDesktopId));
     setWindowIcon(CommandIcons::application());
     loadQtTranslations(*this);
     preferJapaneseFont(*this);

@@ -1,10 +1,15 @@
 #include "office/ui/command_icons.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
 
+#include "common/my_tool.h"
+#include "common/program_places.h"
 #include "office/ui/command_catalogue.h"
+#include "office/ui/qt_text.h"
+#include "office/ui/texts.h"
 
 namespace bunrako {
 namespace {
@@ -57,6 +62,21 @@ QIcon CommandIcons::forCommand(CommandId id) {
 }
 
 QIcon CommandIcons::application() {
+    return applicationFrom(toQString(ResourceFolder(CMyTool::GetProgramFolder())));
+}
+
+QIcon CommandIcons::applicationFrom(const QString& resourceFolder) {
+    QIcon icon;
+    if (!resourceFolder.isEmpty()) {
+        const QString name = QString::fromUtf8(office::ui::texts::kDesktopId);
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString file =
+                resourceFolder +
+                QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name);
+            if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+        }
+    }
+    if (!icon.isNull()) return icon;
     const QString glyph = QStringLiteral("文");
     return glyphIcon(glyph, colourOf(glyph));
 }

@@ -9,6 +9,8 @@ namespace bunrako::office::ui::texts {
 inline constexpr const char* kApplicationName = "Bunrako";
 inline constexpr const char* kApplicationTitle = "文書管理システム";
 inline constexpr const char* kOrganisation = "Kosumiyado";
+// The name of the desktop entry and of the icon in the desktop's icon theme.
+inline constexpr const char* kDesktopId = "jp.kosumiyado.bunrako";
 inline constexpr const char* kWindowPlacementKey = "Settings/WindowPos";
 // The window title: the tab caption, then the program.
 inline constexpr const char* kWindowTitle = "%1 - Bunrako";
