@@ -2,11 +2,11 @@
 #include <filesystem>
 
 #include "catalogue/kanren_file.h"
-#include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/touroku_tyouhyou.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
+#include "common/read_report.h"
 #include "common/system_clock.h"
 #include "tool/dump.h"
 

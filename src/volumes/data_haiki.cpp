@@ -27,9 +27,8 @@ bool archiveVolumes(const std::filesystem::path& path, const std::vector<CDocMas
                     Prompt& prompt) {
     CDocMasterList archive(path, prompt);
     archive.Read();
-    using Outcome = VolumeFileReadReport::Outcome;
-    const Outcome read = archive.lastRead().outcome;
-    if (read == Outcome::openFailed || read == Outcome::truncated) return false;
+    const ReadState read = archive.lastRead().state;
+    if (read == ReadState::missing || read == ReadState::recordsMissing) return false;
     for (const CDocMasterData& volume : volumes) {
         if (!archive.AddOrReplace(volume, true)) return false;
     }
@@ -41,7 +40,7 @@ bool archiveForms(const std::filesystem::path& path,
                   const std::vector<CHozonNengenHenkoushoData>& forms, Prompt& prompt) {
     CHozonNengenHenkoushoList archive(prompt, path);
     // A damaged archive is not rewritten from the part of it that reads.
-    if (archive.Read() == 0 && archive.lastRead().hasCount) return false;
+    if (archive.Read() == 0 && !archive.lastRead().countMissing()) return false;
     return archive.AddAll(forms) == 1;
 }
 
