@@ -19,8 +19,9 @@ const std::map<std::string, Command>& commands() {
     return table;
 }
 
-void printUsage(std::ostream& err) {
-    err << "usage: bunrako-tool COMMAND [ARGS]\n"
+void printUsage(std::ostream& stream) {
+    stream
+        << "usage: bunrako-tool COMMAND [ARGS]\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
            "  export KIND FILE [--calendar era|western] [--period 0-3] [--department Kamei.dat]"
@@ -36,6 +37,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args.empty()) {
         printUsage(err);
         return kUsage;
+    }
+    if (args.front() == "--help" || args.front() == "-h") {
+        printUsage(out);
+        return kSuccess;
     }
     const auto found = commands().find(args.front());
     if (found == commands().end()) {
