@@ -41,7 +41,7 @@ bool archiveForms(const std::filesystem::path& path,
     CHozonNengenHenkoushoList archive(prompt, path);
     // A damaged archive is not rewritten from the part of it that reads.
     if (archive.Read() == 0 && !archive.lastRead().countMissing()) return false;
-    return archive.AddAll(forms) == 1;
+    return archive.AddAll(forms);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ BatchResult disposeVolumeData(std::span<const CDocMasterData> selected,
         const std::vector<CDocMasterData> volumes = recordsOf(selected, group);
         if (!archiveVolumes(pathOf(volumes.front()), volumes, prompt)) return false;
         CDocMasterList sourceList(sourceFile, prompt);
-        return sourceList.RemoveVolumes(volumes) == 1;
+        return sourceList.RemoveVolumes(volumes);
     });
 }
 
@@ -97,7 +97,7 @@ BatchResult disposeFormData(std::span<const CHozonNengenHenkoushoData> selected,
         const std::vector<CHozonNengenHenkoushoData> forms = recordsOf(selected, group);
         if (!archiveForms(pathOf(forms.front()), forms, prompt)) return false;
         CHozonNengenHenkoushoList sourceList(prompt, formsFile);
-        return sourceList.RemoveAll(forms) == 1;
+        return sourceList.RemoveAll(forms);
     });
 }
 

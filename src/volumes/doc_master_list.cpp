@@ -175,11 +175,11 @@ int CDocMasterList::Remove(const CDocMasterData& volume) {
     return Write();
 }
 
-int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
+bool CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
     if (!Read()) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.
-        return m_lastRead.countMissing() ? 1 : 0;
+        return m_lastRead.countMissing();
     }
     // The stored volumes by title, department and section, so that each
     // removal looks at its few candidates; the file is compacted once.
@@ -200,7 +200,7 @@ int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
             break;
         }
     }
-    if (!removedAny) return 1;
+    if (!removedAny) return true;
     size_t kept = 0;
     for (size_t i = 0; i < removed.size(); ++i) {
         if (removed[i]) continue;
@@ -212,7 +212,7 @@ int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
     }
     m_image.resize(kCountSize + kept * kRecordSize);
     invalidateIndex();
-    return Write();
+    return Write() == 1;
 }
 
 void CDocMasterList::sort() {

@@ -74,7 +74,7 @@ class CDocMasterList {
     // volume that matches as Remove matches. Volumes that match nothing are
     // passed over (nothing is written when none matched). 0 only when the
     // file could not be read whole or written; the file is then left alone.
-    int RemoveVolumes(std::span<const CDocMasterData> volumes);
+    bool RemoveVolumes(std::span<const CDocMasterData> volumes);
 
     // Puts the list in the order of the volume files.
     void sort();

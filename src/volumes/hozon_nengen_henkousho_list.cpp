@@ -82,14 +82,14 @@ int CHozonNengenHenkoushoList::Write() {
 }
 
 int CHozonNengenHenkoushoList::Add(const CHozonNengenHenkoushoData& form) {
-    return AddAll(std::span(&form, 1));
+    return AddAll(std::span(&form, 1)) ? 1 : 0;
 }
 
-int CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
+bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
     Read();
     // Writing after a re-read that never opened the file would replace every
     // stored form with these.
-    if (!m_lastRead.opened()) return 0;
+    if (!m_lastRead.opened()) return false;
     for (const CHozonNengenHenkoushoData& form : forms) {
         const auto same = std::find_if(m_forms.begin(), m_forms.end(),
                                        [&](const auto& stored) { return stored.sameForm(form); });
@@ -99,14 +99,14 @@ int CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData>
             m_forms.push_back(form);
         }
     }
-    return Write();
+    return Write() == 1;
 }
 
-int CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
+bool CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
     if (Read() == 0) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.
-        return m_lastRead.countMissing() ? 1 : 0;
+        return m_lastRead.countMissing();
     }
     bool removedAny = false;
     for (const CHozonNengenHenkoushoData& form : forms) {
@@ -116,7 +116,7 @@ int CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoDa
         m_forms.erase(same);
         removedAny = true;
     }
-    return removedAny ? Write() : 1;
+    return !removedAny || Write() == 1;
 }
 
 int CHozonNengenHenkoushoList::Remove(const CHozonNengenHenkoushoData& form) {

@@ -44,8 +44,8 @@ class CHozonNengenHenkoushoList {
     // do it. RemoveAll passes over forms that match nothing; both return 0
     // only when the file could not be read whole or written, and then leave
     // it alone.
-    int AddAll(std::span<const CHozonNengenHenkoushoData> forms);
-    int RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
+    bool AddAll(std::span<const CHozonNengenHenkoushoData> forms);
+    bool RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
 
     // HozonNengenHenkousho.csv of the given forms (the selected ones, in list
     // order) in folder. Nothing is written for no forms.
