@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "office/desktop_tools.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/texts.h"
 #include "settings/outside_programs.h"
@@ -334,20 +333,18 @@ class BunrakoViewTest : public QObject {
         QVERIFY(m_fixture->fileBrowser.browsed.empty());
     }
 
-    void theFileManagerOpensTheSelectedVolumesFolder() {
+    void theFileManagerOpensTheFolderTheMasterNamesToday() {
         useFileManager();
-        const std::string volumeFile = m_fixture->document.m_settings.Current().m_strVolumeFile;
+        // 総務 was renamed after the volumes were registered; the codes stay.
+        m_fixture->document.m_classification.Items() = {{"0010000000", "総務管理", "1"},
+                                                        {"0010010000", "文書", "1"},
+                                                        {"0010010001", "例規", "1"}};
         installVolumes({"会議録", "例規集"});
         selectRows(*m_view, RegisterTab::volumes, {1});
         QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
         QCOMPARE(m_fixture->shell.started.size(), size_t{1});
-        QCOMPARE(
-            m_fixture->shell.started[0].commandLine,
-            "fm \"" +
-                DesktopTools::FileManagerFolder(m_fixture->document.m_settings.Current(),
-                                                m_view->firstSelectedVolume(RegisterTab::volumes)) +
-                "\"");
-        QVERIFY(m_fixture->shell.started[0].commandLine.find("総務") != std::string::npos);
+        QCOMPARE(m_fixture->shell.started[0].commandLine,
+                 "fm \"" + m_fixture->dataFolder + "総務管理/文書/例規/\"");
     }
 
     void theWordProcessorProposesTheSelectedVolumesFolder() {

@@ -307,7 +307,7 @@ bool CBunrakoView::runTool(CommandId id) {
             // volume list (the register and catalogue tabs belong to it).
             const CDocMasterData* volume = firstSelectedVolume(current);
             if (!volume) volume = firstSelectedVolume(RegisterTab::volumes);
-            tools.OpenFileManager(settings, volume);
+            tools.OpenFileManager(settings, volume, m_document.m_classification);
             return true;
         }
         default:
