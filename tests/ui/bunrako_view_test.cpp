@@ -1,7 +1,9 @@
 #include "office/ui/bunrako_view.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -109,6 +111,34 @@ class BunrakoViewTest : public QObject {
         QCOMPARE(m_view->list(RegisterTab::retentionChange)->columnWidth(11), 200);
         QCOMPARE(m_view->list(RegisterTab::titleRegister)->columnWidth(2), 500);
         QCOMPARE(m_view->list(RegisterTab::relatedFiles)->columnWidth(3), 160);
+    }
+
+    void narrowColumnsKeepTheirWidthsInALargeFont_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("column");
+        QTest::newRow("冊数") << 1 << 7;
+        QTest::newRow("大 of the ledger") << 2 << 2;
+        QTest::newRow("№ of the change forms") << 4 << 5;
+    }
+
+    void narrowColumnsKeepTheirWidthsInALargeFont() {
+        QFETCH(int, tab);
+        QFETCH(int, column);
+        const QFont usual = QApplication::font();
+        QApplication::setFont(QFont(usual.family(), 20));
+        CBunrakoView view(m_fixture->ports, m_fixture->document);
+        QApplication::setFont(usual);
+        QTableView* list = view.list(static_cast<RegisterTab>(tab));
+        QCOMPARE(list->columnWidth(column), 30);
+        list->horizontalHeader()->resizeSection(column, 12);  // the clerk may narrow it further
+        QCOMPARE(list->columnWidth(column), 12);
+    }
+
+    void theCaptionStaysSelectableFromTheKeyboard() {
+        auto* line = m_view->findChild<QLineEdit*>();
+        QVERIFY(line->isVisibleTo(m_view.get()) && (line->focusPolicy() & Qt::TabFocus));
+        line->selectAll();
+        QCOMPARE(line->selectedText(), m_view->captionLineText());
     }
 
     void selectAllTogglesBetweenAllAndNone() {

@@ -1,13 +1,18 @@
 #include "office/ui/main_frame.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <QUrl>
 #include <QUuid>
 
 #include "office/ui/about_dialog.h"
@@ -63,6 +68,20 @@ void fillVolumes(DesktopFixture& fixture, CBunrakoView& view, int rows) {
     }
     fixture.writeVolumes(volumes);
     view.selectTab(tabIndex(RegisterTab::volumes));
+}
+
+// Delivers a drop as the window does: to the nearest widget that takes drops,
+// from which a drag it does not accept passes up to the parents.
+bool dropFile(QWidget* on, const QString& path) {
+    while (!on->isWindow() && !on->acceptDrops()) on = on->parentWidget();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    if (on->acceptDrops()) QCoreApplication::sendEvent(on, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(on, &drop);
+    return drop.isAccepted();
 }
 
 }  // namespace
@@ -217,6 +236,60 @@ class MainFrameTest : public QObject {
         order->trigger();
         QVERIFY(!m_frame->view()->titleOrder());
         QVERIFY(!order->isChecked());
+    }
+
+    void reCheckingTheToolBarShowsTheTabsOwn_data() {
+        QTest::addColumn<bool>("menu");  // else the action's check
+        QTest::addColumn<int>("to");     // the tab shown while hidden, from tab 1
+        QTest::addColumn<Qt::ToolBarArea>("standardArea");
+        QTest::newRow("menu, to 0") << true << 0 << Qt::TopToolBarArea;
+        QTest::newRow("menu, to 6, standard left") << true << 6 << Qt::LeftToolBarArea;
+        QTest::newRow("menu, no switch, standard below") << true << 1 << Qt::BottomToolBarArea;
+    }
+
+    void reCheckingTheToolBarShowsTheTabsOwn() {
+        QFETCH(bool, menu);
+        QFETCH(int, to);
+        QFETCH(Qt::ToolBarArea, standardArea);
+        QAction* toolBars = m_frame->action(CommandId::viewToolBar);
+        m_frame->addToolBar(standardArea, m_frame->standardToolBar());
+        for (const bool shown : {false, true}) {
+            menu ? toolBars->trigger() : toolBars->setChecked(shown);
+            QCOMPARE(m_frame->standardToolBar()->isHidden(), !shown);
+            if (!shown) m_frame->showRegisterCommands(to);
+            QCOMPARE(shownRegisterToolBar(*m_frame), shown ? to : -1);
+        }
+        QCOMPARE(m_frame->registerToolBar(to)->allowedAreas(), Qt::TopToolBarArea);
+        QCOMPARE(m_frame->toolBarArea(m_frame->registerToolBar(to)), Qt::TopToolBarArea);
+    }
+
+    void filesDroppedAnywhereReachTheRelatedFiles_data() {
+        QTest::addColumn<int>("where");  // caption line, toolbars, status bar
+        QTest::addColumn<bool>("relatedTab");
+        QTest::newRow("caption line") << 0 << true;
+        QTest::newRow("standard toolbar") << 1 << true;
+        QTest::newRow("register toolbar") << 2 << true;
+        QTest::newRow("status bar") << 3 << true;
+        QTest::newRow("toolbar, volume tab") << 1 << false;
+    }
+
+    void filesDroppedAnywhereReachTheRelatedFiles() {
+        QFETCH(int, where);
+        QFETCH(bool, relatedTab);
+        CBunrakoView* view = m_frame->view();
+        fillVolumes(*m_fixture, *view, 1);
+        m_fixture->writeCatalogue(m_fixture->storedVolumes()[0],
+                                  {testing::catalogueEntry("12", "第1回会議")});
+        view->list(RegisterTab::volumes)->selectRow(0);
+        view->selectTab(tabIndex(RegisterTab::indexCatalogue));
+        view->list(RegisterTab::indexCatalogue)->selectRow(0);
+        if (relatedTab) view->selectTab(tabIndex(RegisterTab::relatedFiles));
+        QWidget* places[] = {view->findChild<QLineEdit*>(), m_frame->standardToolBar(),
+                             m_frame->registerToolBar(view->currentTab()), m_frame->statusBar()};
+        QCOMPARE(dropFile(places[where], m_fixture->folder.filePath(QStringLiteral("回答.pdf"))),
+                 relatedTab);
+        QCOMPARE(view->listModel(RegisterTab::relatedFiles)->index(0, 0).data().toString(),
+                 relatedTab ? QStringLiteral("回答.pdf") : QString());
     }
 
     void theToolBarsAndTheStatusBarCanBeHidden() {

@@ -44,6 +44,9 @@ constexpr int kRelatedFiles = tabIndex(RegisterTab::relatedFiles);
 // A click on this column header of any list toggles the title order.
 constexpr int kTitleOrderColumn = static_cast<int>(VolumeListColumn::title);
 
+// The narrowest width a clerk can give a column.
+constexpr int kNarrowestColumn = 8;
+
 bool isValidTab(int tab) { return tab >= 0 && tab < kRegisterTabCount; }
 
 bool isPlainKey(const QKeyEvent* key) {
@@ -81,7 +84,10 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
 
     m_captionLine = new QLineEdit(this);
     m_captionLine->setReadOnly(true);
-    m_captionLine->setFocusPolicy(Qt::NoFocus);
+    // The clerk may select and copy the caption, also from the keyboard.
+    m_captionLine->setFocusPolicy(Qt::StrongFocus);
+    // Files dropped on it go to the view like anywhere else in the window.
+    m_captionLine->setAcceptDrops(false);
 
     m_stack = new QStackedWidget(this);
     buildLists();
@@ -117,6 +123,9 @@ void CBunrakoView::buildLists() {
         // for editors that these lists never open.
         list->verticalHeader()->setMinimumSectionSize(1);
         list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+        // Columns as narrow as 30 pixels keep their width: the header's
+        // own minimum follows the widest character of the font.
+        list->horizontalHeader()->setMinimumSectionSize(kNarrowestColumn);
         list->horizontalHeader()->setSectionsMovable(true);
         list->horizontalHeader()->setHighlightSections(false);
         list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -429,8 +438,12 @@ void CBunrakoView::onRightClick(RegisterTab tab, const QPoint& position) {
     }
 }
 
+bool CBunrakoView::takesDroppedFiles(const QMimeData* mime) const {
+    return m_currentTab == kRelatedFiles && mime && mime->hasUrls();
+}
+
 void CBunrakoView::dragEnterEvent(QDragEnterEvent* event) {
-    if (m_currentTab == kRelatedFiles && event->mimeData()->hasUrls()) {
+    if (takesDroppedFiles(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -438,7 +451,7 @@ void CBunrakoView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CBunrakoView::dropEvent(QDropEvent* event) {
-    if (m_currentTab != kRelatedFiles || !event->mimeData()->hasUrls()) {
+    if (!takesDroppedFiles(event->mimeData())) {
         event->ignore();
         return;
     }

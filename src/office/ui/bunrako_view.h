@@ -11,6 +11,7 @@
 #include "office/ui/register_tab.h"
 
 class QLineEdit;
+class QMimeData;
 class QStackedWidget;
 class QTabBar;
 class QTableView;
@@ -62,6 +63,7 @@ class CBunrakoView : public QWidget {
 
     // Files dropped on the window: on the 関連ファイル tab they become
     // related files of its document; elsewhere nothing happens.
+    bool takesDroppedFiles(const QMimeData* mime) const;
     void addRelatedFiles(const QList<QUrl>& urls);
 
     bool isCommandEnabled(CommandId id) const;

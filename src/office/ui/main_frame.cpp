@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -56,6 +59,7 @@ CMainFrame::CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettin
     connect(m_view, &CBunrakoView::contextMenuRequested, this,
             [this](int tab, const QPoint& position) { registerMenu(tab)->popup(position); });
 
+    setAcceptDrops(true);
     resize(kDefaultSize);
     showRegisterCommands(m_registerTab);
     WindowPlacementStore(m_settings).restore(*this);
@@ -139,6 +143,7 @@ void CMainFrame::createToolBars() {
         const RegisterTabInfo& info = registerTabInfo(tab);
         auto* toolBar = new QToolBar(QString::fromUtf8(info.menuCaption), this);
         toolBar->setObjectName(QStringLiteral("registerToolBar%1").arg(tab));
+        toolBar->setAllowedAreas(Qt::TopToolBarArea);
         addCommands(toolBar, info.commands);
         addToolBar(Qt::TopToolBarArea, toolBar);
         toolBar->hide();
@@ -175,15 +180,15 @@ void CMainFrame::showRegisterCommands(int tab) {
         menuBar()->insertMenu(m_settingsMenu->menuAction(), menu);
         m_shownRegisterMenu = menu;
     }
-    // The register toolbar sits beside the standard toolbar, on its side.
-    const Qt::ToolBarArea area = toolBarArea(m_standardToolBar);
-    const bool visible = action(CommandId::viewToolBar)->isChecked();
+    // The register toolbar docks at the top only: beside the standard
+    // toolbar while that one is at the top too. Whether it shows follows
+    // 表示 › ツール バー, so re-checking that shows this tab's toolbar.
     for (QToolBar* toolBar : m_registerToolBars) {
         if (toolBar != registerToolBar(tab)) toolBar->hide();
     }
     QToolBar* shown = registerToolBar(tab);
-    if (toolBarArea(shown) != area) addToolBar(area, shown);
-    shown->setVisible(visible);
+    if (toolBarArea(shown) != Qt::TopToolBarArea) addToolBar(Qt::TopToolBarArea, shown);
+    shown->setVisible(action(CommandId::viewToolBar)->isChecked());
     updateCommandStates();
 }
 
@@ -248,6 +253,23 @@ void CMainFrame::bringToFront() {
     show();
     raise();
     activateWindow();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_view->takesDroppedFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (!m_view->takesDroppedFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_view->addRelatedFiles(event->mimeData()->urls());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

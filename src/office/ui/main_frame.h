@@ -55,6 +55,10 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped anywhere on the window (toolbars, status bar, caption
+    // line) reach the view, which takes them on the 関連ファイル tab.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // No toolbar menu: the register toolbars follow the tabs, not the clerk.
     QMenu* createPopupMenu() override { return nullptr; }
 
