@@ -12,8 +12,10 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QUuid>
+#include <functional>
 
 #include "office/ui/about_dialog.h"
 #include "office/ui/bunrako_view.h"
@@ -22,6 +24,7 @@
 #include "office/ui/single_instance.h"
 #include "office/ui/texts.h"
 #include "ui/desktop_fixture.h"
+#include "volumes/volume_list_cells.h"
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
@@ -238,12 +241,57 @@ class MainFrameTest : public QObject {
         QVERIFY(!order->isChecked());
     }
 
+    void titleOrderFollowsItsCheckWhateverChangesIt_data() {
+        QTest::addColumn<int>("route");
+        QTest::newRow("menu or key") << 0;
+        QTest::newRow("toolbar click") << 1;
+        QTest::newRow("the action's check") << 2;
+        QTest::newRow("assistive toggle of the button") << 3;
+    }
+
+    void titleOrderFollowsItsCheckWhateverChangesIt() {
+        QFETCH(int, route);
+        m_fixture->writeVolumes({"C", "A", "B"});
+        m_frame->view()->selectTab(tabIndex(RegisterTab::volumes));
+        QAction* order = m_frame->action(CommandId::volumeTitleOrder);
+        auto* button =
+            qobject_cast<QToolButton*>(m_frame->registerToolBar(1)->widgetForAction(order));
+        const QModelIndex firstTitle = m_frame->view()
+                                           ->listModel(RegisterTab::volumes)
+                                           ->index(0, columnIndex(VolumeListColumn::title));
+        for (const bool on : {true, false}) {
+            const std::function<void()> routes[] = {
+                [&] { order->trigger(); }, [&] { button->click(); }, [&] { order->setChecked(on); },
+                [&] { button->toggle(); }};
+            routes[route]();
+            QCOMPARE((QList<bool>{m_frame->view()->titleOrder(), order->isChecked(),
+                                  button->isChecked()}),
+                     QList<bool>(3, on));
+            QCOMPARE(firstTitle.data().toString(), on ? QStringLiteral("A") : QStringLiteral("C"));
+        }
+    }
+
+    void toolbarButtonsAndListsHaveAccessibleNames() {
+        for (QToolBar* toolBar : m_frame->findChildren<QToolBar*>()) {
+            for (QAction* action : toolBar->actions()) {
+                QVERIFY(action->isSeparator() ||
+                        !toolBar->widgetForAction(action)->accessibleName().isEmpty());
+            }
+        }
+        QCOMPARE(m_frame->registerToolBar(1)
+                     ->widgetForAction(m_frame->action(CommandId::volumeAdd))
+                     ->accessibleName(),
+                 QStringLiteral("簿冊登録"));
+        QCOMPARE(m_frame->view()->list(RegisterTab::permanent)->accessibleName(),
+                 QStringLiteral("永年簿冊台帳"));
+    }
+
     void reCheckingTheToolBarShowsTheTabsOwn_data() {
         QTest::addColumn<bool>("menu");  // else the action's check
         QTest::addColumn<int>("to");     // the tab shown while hidden, from tab 1
         QTest::addColumn<Qt::ToolBarArea>("standardArea");
         QTest::newRow("menu, to 0") << true << 0 << Qt::TopToolBarArea;
-        QTest::newRow("menu, to 6, standard left") << true << 6 << Qt::LeftToolBarArea;
+        QTest::newRow("check, to 6, standard left") << false << 6 << Qt::LeftToolBarArea;
         QTest::newRow("menu, no switch, standard below") << true << 1 << Qt::BottomToolBarArea;
     }
 
@@ -302,6 +350,8 @@ class MainFrameTest : public QObject {
         QCOMPARE(shownRegisterToolBar(*m_frame), 0);
         m_frame->action(CommandId::viewStatusBar)->trigger();
         QVERIFY(m_frame->statusBar()->isHidden());
+        m_frame->action(CommandId::viewStatusBar)->setChecked(true);
+        QVERIFY(!m_frame->statusBar()->isHidden());
     }
 
     void theStatusBarHasFourIndicators() {

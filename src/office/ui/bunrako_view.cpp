@@ -86,6 +86,7 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
     m_captionLine->setReadOnly(true);
     // The clerk may select and copy the caption, also from the keyboard.
     m_captionLine->setFocusPolicy(Qt::StrongFocus);
+    m_captionLine->setAccessibleName(QString::fromUtf8(office::ui::texts::kCaptionLineName));
     // Files dropped on it go to the view like anywhere else in the window.
     m_captionLine->setAcceptDrops(false);
 
@@ -129,6 +130,7 @@ void CBunrakoView::buildLists() {
         list->horizontalHeader()->setSectionsMovable(true);
         list->horizontalHeader()->setHighlightSections(false);
         list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        list->setAccessibleName(QString::fromUtf8(info.tabCaption));
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
         m_lists[static_cast<size_t>(tab)] = list;
@@ -274,7 +276,7 @@ void CBunrakoView::runCommand(CommandId id) {
         }
     }
     if (id == CommandId::volumeTitleOrder) {
-        toggleTitleOrder();
+        setTitleOrder(!m_titleOrder);
         return;
     }
     if (runTool(id)) return;
@@ -335,8 +337,9 @@ void CBunrakoView::toggleSelectAll(RegisterTab tab) {
     }
 }
 
-void CBunrakoView::toggleTitleOrder() {
-    m_titleOrder = !m_titleOrder;
+void CBunrakoView::setTitleOrder(bool on) {
+    if (on == m_titleOrder) return;
+    m_titleOrder = on;
     {
         const WaitCursor wait;
         refreshTab(kVolumes);

@@ -80,12 +80,18 @@ void CMainFrame::createActions() {
             new QAction(CommandIcons::forCommand(id), QString::fromUtf8(text.caption), this);
         action->setStatusTip(QString::fromUtf8(text.status));
         action->setToolTip(QString::fromUtf8(text.toolTip));
-        action->setCheckable(isCheckable(id));
-        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions.emplace(id, action);
+        if (isCheckable(id)) {
+            // The check is the one truth: a click, a key, a menu or an
+            // assistive tool's toggle all change it, and the command follows.
+            action->setCheckable(true);
+            action->setChecked(id != CommandId::volumeTitleOrder);
+            connect(action, &QAction::toggled, this,
+                    [this, id](bool checked) { applyCheck(id, checked); });
+        } else {
+            connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        }
     }
-    action(CommandId::viewToolBar)->setChecked(true);
-    action(CommandId::viewStatusBar)->setChecked(true);
 }
 
 QMenu* CMainFrame::addCommandMenu(const char* caption, std::initializer_list<CommandId> commands) {
@@ -103,8 +109,20 @@ void CMainFrame::addCommands(QWidget* target, std::span<const CommandId> command
             target->addAction(separator);
         } else {
             target->addAction(action(id));
+            if (auto* toolBar = qobject_cast<QToolBar*>(target)) {
+                describeToolButton(*toolBar, *action(id), id);
+            }
         }
     }
+}
+
+// A toolbar button carries its command's full name for assistive tools (the
+// captions alone repeat: 登録, 変更 ... on every register toolbar).
+void CMainFrame::describeToolButton(QToolBar& toolBar, QAction& action, CommandId id) {
+    QWidget* button = toolBar.widgetForAction(&action);
+    if (!button) return;
+    button->setAccessibleName(QString::fromUtf8(commandText(id).toolTip));
+    button->setAccessibleDescription(action.statusTip());
 }
 
 void CMainFrame::createMenus() {
@@ -133,6 +151,7 @@ void CMainFrame::createToolBars() {
     using C = CommandId;
     m_standardToolBar = new QToolBar(QString::fromUtf8(office::ui::texts::kStandardToolBar), this);
     m_standardToolBar->setObjectName(QStringLiteral("standardToolBar"));
+    m_standardToolBar->setAccessibleName(m_standardToolBar->windowTitle());
     const CommandId standard[] = {C::personalFolder,  C::fileManager, C::wordProcessor,
                                   C::spreadsheet,     kSeparator,     C::fileSearch,
                                   C::registeredForms, kSeparator,     C::appAbout};
@@ -143,6 +162,7 @@ void CMainFrame::createToolBars() {
         const RegisterTabInfo& info = registerTabInfo(tab);
         auto* toolBar = new QToolBar(QString::fromUtf8(info.menuCaption), this);
         toolBar->setObjectName(QStringLiteral("registerToolBar%1").arg(tab));
+        toolBar->setAccessibleName(toolBar->windowTitle());
         toolBar->setAllowedAreas(Qt::TopToolBarArea);
         addCommands(toolBar, info.commands);
         addToolBar(Qt::TopToolBarArea, toolBar);
@@ -201,10 +221,9 @@ void CMainFrame::runCommand(CommandId id) {
             close();
             return;
         case CommandId::viewToolBar:
-            setToolBarsVisible(action(id)->isChecked());
-            return;
         case CommandId::viewStatusBar:
-            statusBar()->setVisible(action(id)->isChecked());
+        case CommandId::volumeTitleOrder:
+            action(id)->toggle();
             return;
         case CommandId::departmentMaster:
         case CommandId::classificationMaster:
@@ -214,6 +233,22 @@ void CMainFrame::runCommand(CommandId id) {
         default:
             m_view->runCommand(id);
             updateCommandStates();
+            return;
+    }
+}
+
+void CMainFrame::applyCheck(CommandId id, bool checked) {
+    switch (id) {
+        case CommandId::viewToolBar:
+            setToolBarsVisible(checked);
+            return;
+        case CommandId::viewStatusBar:
+            statusBar()->setVisible(checked);
+            return;
+        case CommandId::volumeTitleOrder:
+            m_view->setTitleOrder(checked);
+            return;
+        default:
             return;
     }
 }

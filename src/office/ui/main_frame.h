@@ -69,6 +69,9 @@ class CMainFrame : public QMainWindow {
     void createStatusBar();
     QMenu* addCommandMenu(const char* caption, std::initializer_list<CommandId> commands);
     void addCommands(QWidget* target, std::span<const CommandId> commands);
+    void describeToolButton(QToolBar& toolBar, QAction& action, CommandId id);
+    // A checkable command follows its action's check, however it changed.
+    void applyCheck(CommandId id, bool checked);
     void showAbout();
     void setToolBarsVisible(bool visible);
 
