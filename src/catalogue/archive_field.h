@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "catalogue/read_report.h"
+#include "common/read_report.h"
 
 namespace bunrako {
 

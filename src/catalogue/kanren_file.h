@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue/kanren_file_data.h"
-#include "catalogue/read_report.h"
+#include "common/read_report.h"
 
 namespace bunrako {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
+#include "common/read_report.h"
 
 namespace bunrako {
 

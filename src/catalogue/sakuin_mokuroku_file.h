@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
+#include "common/read_report.h"
 
 namespace bunrako {
 

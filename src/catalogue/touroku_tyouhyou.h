@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "catalogue/read_report.h"
 #include "catalogue/touroku_tyouhyou_data.h"
+#include "common/read_report.h"
 
 namespace bunrako {
 

@@ -99,4 +99,27 @@ inline constexpr const char* kCsvWesternDate = "%d年%d月%d日";
 // Every line of those files ends so.
 inline constexpr const char* kCsvLineEnd = "\r\n";
 
+// ---- Read reports of the data files ------------------------------------------
+// Save: the file will not open for writing (followed by the path).
+inline constexpr const char* kCannotOpenFile = "ファイルが開けません：";
+
+// Each of these follows the file's path.
+inline constexpr const char* kUnknownTagNotRead =
+    ":未対応の版「%s」のため、データを読み込みませんでした";
+inline constexpr const char* kUnknownTagNotOverwritten =
+    "\nこのファイルは未対応の版「%s」で書かれているため、上書きせずに保存を中止しました。";
+inline constexpr const char* kDamagedNotOverwritten =
+    "\nこのファイルには読み取れない部分があるため、上書きせずに保存を中止しました。";
+inline constexpr const char* kTextTooLong =
+    ":「%s」の文字列が長すぎます（%zuバイト、上限%zuバイト）。このファイルは読み込めません";
+inline constexpr const char* kFileIsEmpty = ":ファイルが空です";
+inline constexpr const char* kHeaderCut = ":見出しの途中でファイルが終わっています";
+inline constexpr const char* kPartialRecordDropped =
+    ":ファイルの終わりの不完全なデータ（%zuバイト）を読み飛ばしました";
+inline constexpr const char* kArchiveCut =
+    ":ファイルが途中で終わっているか壊れているため、%zu件目以降を読み込めませんでした";
+inline constexpr const char* kBadRecordCount = ":データ個数（%lld）が不正です";
+inline constexpr const char* kRecordsMissing =
+    ":データ個数は%lld件ですが、%zu件分のデータしかありません";
+
 }  // namespace bunrako::common::texts

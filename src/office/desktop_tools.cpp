@@ -127,18 +127,18 @@ void DesktopTools::openOrCreate(const CShokiSetteiData& settings, const std::str
 }
 
 std::string DesktopTools::FileManagerFolder(const CShokiSetteiData& settings,
-                                            const CDocMasterData* volume) {
+                                            const CDocMasterData* volume,
+                                            const CSetteiKoumokuList& classifications) {
     if (!volume) return volumeFileFolder(settings);
-    // The classification folder above the volume's title folder, as the
-    // volume's folder tree made it.
-    const fs::path titleFolder = volumeTitleFolder(pathFromUtf8(settings.m_strVolumeFile), *volume);
-    return withSeparator(pathToUtf8(titleFolder.parent_path()));
+    return withSeparator(pathToUtf8(volumeClassificationFolder(
+        pathFromUtf8(settings.m_strVolumeFile), *volume, classifications)));
 }
 
-void DesktopTools::OpenFileManager(const CShokiSetteiData& settings, const CDocMasterData* volume) {
+void DesktopTools::OpenFileManager(const CShokiSetteiData& settings, const CDocMasterData* volume,
+                                   const CSetteiKoumokuList& classifications) {
     if (!settings.m_bUseFileManager) return;
     CMyTool::RunProgram(m_shell, m_prompt, settings.m_strFileManagerExe, RunMode::start,
-                        inQuotes(FileManagerFolder(settings, volume)));
+                        inQuotes(FileManagerFolder(settings, volume, classifications)));
 }
 
 void DesktopTools::OpenRelatedFile(const CKanrenFileData& file) {

@@ -4,6 +4,7 @@
 
 namespace bunrako {
 
+class CSetteiKoumokuList;
 class CShokiSetteiData;
 class FileBrowser;
 class Prompt;
@@ -34,8 +35,10 @@ class DesktopTools {
                              DocumentKind kind, const CDocMasterData* volume);
 
     // ファイル管理: the file manager on the volume's classification folder,
-    // or on the folder of the volume file without a volume.
-    void OpenFileManager(const CShokiSetteiData& settings, const CDocMasterData* volume);
+    // named as the classification master names it today, or on the folder
+    // of the volume file without a volume.
+    void OpenFileManager(const CShokiSetteiData& settings, const CDocMasterData* volume,
+                         const CSetteiKoumokuList& classifications);
 
     // A related file (関連ファイル) opened with the desktop's association.
     void OpenRelatedFile(const CKanrenFileData& file);
@@ -48,7 +51,8 @@ class DesktopTools {
                                         const CDocMasterData* volume);
     // The folder the file manager opens, with its trailing separator.
     static std::string FileManagerFolder(const CShokiSetteiData& settings,
-                                         const CDocMasterData* volume);
+                                         const CDocMasterData* volume,
+                                         const CSetteiKoumokuList& classifications);
 
   private:
     void openOrCreate(const CShokiSetteiData& settings, const std::string& dataFolder,

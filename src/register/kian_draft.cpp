@@ -119,30 +119,30 @@ void KianDraft::writeFile(const char* name, const std::string& bytes) {
     CMyTool::CheckFileError(m_prompt, writeWholeFile(path, bytes), pathToUtf8(path), true);
 }
 
-int KianDraft::startWordProcessor(const KianInput& input) {
+bool KianDraft::startWordProcessor(const KianInput& input) {
     const std::string& program = m_settings.m_strWordProcessorExe;
     const std::string& form = m_settings.m_strDraftForm;
     switch (draftingWordProcessor(m_settings.m_strWordProcessorExt)) {
         case WordProcessorKind::taro:
             return CMyTool::RunProgram(
-                m_shell, m_prompt, program, RunMode::start,
-                formatPrintf(common::texts::kTaroMacroArguments, form.c_str(),
-                             pathToUtf8(DataFile(rtexts::kMacroName)).c_str()));
+                       m_shell, m_prompt, program, RunMode::start,
+                       formatPrintf(common::texts::kTaroMacroArguments, form.c_str(),
+                                    pathToUtf8(DataFile(rtexts::kMacroName)).c_str())) == 1;
         case WordProcessorKind::word:
             return draftWithWord(input);
         case WordProcessorKind::other:
             break;
     }
-    return CMyTool::RunProgram(m_shell, m_prompt, form, RunMode::open, {});
+    return CMyTool::RunProgram(m_shell, m_prompt, form, RunMode::open, {}) == 1;
 }
 
-int KianDraft::draftWithWord(const KianInput& input) {
+bool KianDraft::draftWithWord(const KianInput& input) {
     const std::string& program = m_settings.m_strWordProcessorExe;
     if (input.useReference) {
         if (!isFile(input.referenceFile) || !CMyTool::CopyEntry(input.referenceFile, m_draftPath)) {
             m_prompt.showMessage(rtexts::kKianReferenceFailed, rtexts::kKianNoticeCaption,
                                  MessageIcon::warning);
-            return 0;
+            return false;
         }
     } else {
         const fs::path merged = DataFile(rtexts::kMergedDraftName);
@@ -155,22 +155,23 @@ int KianDraft::draftWithWord(const KianInput& input) {
         fs::remove(merged, error);
         if (fs::exists(merged, error)) {
             m_prompt.showMessage(copyFailed, rtexts::kKianNoticeCaption, MessageIcon::warning);
-            return 0;
+            return false;
         }
         if (CMyTool::RunProgram(m_shell, m_prompt, program, RunMode::startAndWait,
                                 formatPrintf(common::texts::kWordMergeArguments,
                                              m_settings.m_strDraftForm.c_str())) != 1) {
             m_prompt.showMessage(rtexts::kKianMacroDocumentFailed, rtexts::kKianNoticeCaption,
                                  MessageIcon::warning);
-            return 0;
+            return false;
         }
         if (!isFile(mergedText) || !CMyTool::CopyEntry(mergedText, m_draftPath)) {
             m_prompt.showMessage(copyFailed, rtexts::kKianNoticeCaption, MessageIcon::warning);
-            return 0;
+            return false;
         }
     }
     return CMyTool::RunProgram(m_shell, m_prompt, program, RunMode::start,
-                               formatPrintf(common::texts::kQuotedArgument, m_draftPath.c_str()));
+                               formatPrintf(common::texts::kQuotedArgument, m_draftPath.c_str())) ==
+           1;
 }
 
 }  // namespace bunrako

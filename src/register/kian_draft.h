@@ -58,8 +58,8 @@ class KianDraft {
   private:
     void writeFile(const char* name, const std::string& bytes);
     // 1 when the draft was made or handed over; failures have been told.
-    int startWordProcessor(const KianInput& input);
-    int draftWithWord(const KianInput& input);
+    bool startWordProcessor(const KianInput& input);
+    bool draftWithWord(const KianInput& input);
 
     Prompt& m_prompt;
     Shell& m_shell;

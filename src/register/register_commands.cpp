@@ -33,26 +33,26 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
     return entry;
 }
 
-int storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
-                       int registerPeriod, Prompt& prompt) {
+bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                        int registerPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
-    if (!list.Load(registerFile)) return 0;
+    if (!list.Load(registerFile)) return false;
     list.AddOrReplace(entry);
-    return list.Save(registerFile) ? 1 : 0;
+    return list.Save(registerFile);
 }
 
-int deleteRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
-                        Prompt& prompt) {
+bool deleteRegisterEntry(const CBunshoKenMeiboData& entry,
+                         const std::filesystem::path& registerFile, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, entry.calendarYearFlag);
-    if (!list.Load(registerFile)) return 0;
-    if (!list.Remove(entry)) return 0;
-    return list.Save(registerFile) ? 1 : 0;
+    if (!list.Load(registerFile)) return false;
+    if (!list.Remove(entry)) return false;
+    return list.Save(registerFile);
 }
 
-int linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
-                     const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
-                     const CSetteiKoumokuList& departments, Shell& shell, Prompt& prompt) {
-    if (selected.empty()) return 0;
+bool linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
+                      const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
+                      const CSetteiKoumokuList& departments, Shell& shell, Prompt& prompt) {
+    if (selected.empty()) return false;
     CBunshoKenMeiboList work(prompt, settings.m_nRegisterPeriod);
     work.entries().assign(selected.begin(), selected.end());
     const DepartmentNameLookup storedName = [&](std::string_view code) {
@@ -61,10 +61,10 @@ int linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
     };
     if (!work.ExportCsv(dataFolder, storedName, settings.m_nCalendarMode,
                         settings.m_nManagementPeriod)) {
-        return 0;
+        return false;
     }
     OpenLinkageFile(shell, prompt, settings.m_bUseSpreadsheet, settings.m_strLinkRegisterProgram);
-    return 1;
+    return true;
 }
 
 }  // namespace bunrako

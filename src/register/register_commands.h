@@ -32,8 +32,8 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 // Stores an entry the dialog returned from 登録 or 変更: reload, put it in by
 // its identity (section, year, number: the same identity replaces the stored
 // entry, another is added beside it), write. 1 on success.
-int storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
-                       int registerPeriod, Prompt& prompt);
+bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                        int registerPeriod, Prompt& prompt);
 
 // Removes an entry the clerk confirmed in the dialog (削除): reload, remove
 // the stored entry of the same period kind, register year and month, number
@@ -41,16 +41,16 @@ int storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::
 // written before the register period setting was changed can still be
 // deleted. 1 when an entry was removed and the file written; 0 when the
 // entry is no longer there (nothing is written) or the file failed.
-int deleteRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
-                        Prompt& prompt);
+bool deleteRegisterEntry(const CBunshoKenMeiboData& entry,
+                         const std::filesystem::path& registerFile, Prompt& prompt);
 
 // Data linkage (データ連携): KenMeibo.csv of the selected entries, in the
 // order given, into the data folder; then, when the settings use the
 // spreadsheet and name a linkage file for the register, that file is opened
 // with the desktop's association. Nothing happens without a selection. 1
 // when the CSV file was written.
-int linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
-                     const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
-                     const CSetteiKoumokuList& departments, Shell& shell, Prompt& prompt);
+bool linkRegisterData(std::span<const CBunshoKenMeiboData> selected,
+                      const CShokiSetteiData& settings, const std::filesystem::path& dataFolder,
+                      const CSetteiKoumokuList& departments, Shell& shell, Prompt& prompt);
 
 }  // namespace bunrako

@@ -63,11 +63,11 @@ CBunshoKenMeiboData registerEntryFromCatalogue(const CSakuinMokurokuList& entry,
     return record;
 }
 
-int writeCatalogueEntryToRegister(const CSakuinMokurokuList& entry,
-                                  const CSakuinMokurokuHeader& header,
-                                  const CShokiSetteiData& settings,
-                                  const std::filesystem::path& registerFile, const Clock& clock,
-                                  Prompt& prompt) {
+bool writeCatalogueEntryToRegister(const CSakuinMokurokuList& entry,
+                                   const CSakuinMokurokuHeader& header,
+                                   const CShokiSetteiData& settings,
+                                   const std::filesystem::path& registerFile, const Clock& clock,
+                                   Prompt& prompt) {
     const CBunshoKenMeiboData record =
         registerEntryFromCatalogue(entry, header, settings, clock.now());
     return storeRegisterEntry(record, registerFile, settings.m_nRegisterPeriod, prompt);

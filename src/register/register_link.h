@@ -41,10 +41,10 @@ CBunshoKenMeiboData registerEntryFromCatalogue(const CSakuinMokurokuList& entry,
 // (replacing the entry of the same section, year and number) and writes the
 // register. 1 on success; nothing is written when the register cannot be
 // read.
-int writeCatalogueEntryToRegister(const CSakuinMokurokuList& entry,
-                                  const CSakuinMokurokuHeader& header,
-                                  const CShokiSetteiData& settings,
-                                  const std::filesystem::path& registerFile, const Clock& clock,
-                                  Prompt& prompt);
+bool writeCatalogueEntryToRegister(const CSakuinMokurokuList& entry,
+                                   const CSakuinMokurokuHeader& header,
+                                   const CShokiSetteiData& settings,
+                                   const std::filesystem::path& registerFile, const Clock& clock,
+                                   Prompt& prompt);
 
 }  // namespace bunrako

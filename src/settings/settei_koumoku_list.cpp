@@ -157,12 +157,23 @@ std::vector<std::string> CSetteiKoumokuList::ListChildren(std::string_view paren
 std::string CSetteiKoumokuList::CodeByNames(std::string_view level1Name,
                                             std::string_view level2Name,
                                             std::string_view level3Name) const {
+    return codeByPath({level1Name, level2Name, level3Name}, &CSetteiKoumokuData::Name);
+}
+
+std::string CSetteiKoumokuList::CodeBySubNames(std::string_view level1SubName,
+                                               std::string_view level2SubName,
+                                               std::string_view level3SubName) const {
+    return codeByPath({level1SubName, level2SubName, level3SubName}, &CSetteiKoumokuData::SubName);
+}
+
+std::string CSetteiKoumokuList::codeByPath(std::initializer_list<std::string_view> texts,
+                                           std::string (CSetteiKoumokuData::*field)() const) const {
     std::string code = kRootCode;
-    for (const std::string_view name : {level1Name, level2Name, level3Name}) {
-        if (name.empty() && code != kRootCode) break;
+    for (const std::string_view text : texts) {
+        if (text.empty() && code != kRootCode) break;
         std::optional<size_t> found;
         for (const size_t index : ChildIndices(code)) {
-            if (m_items[index].Name() == name) {
+            if ((m_items[index].*field)() == text) {
                 found = index;
                 break;
             }

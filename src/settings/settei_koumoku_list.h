@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,6 +70,10 @@ class CSetteiKoumokuList {
     // may be empty); "" when a given name is not found at its level.
     std::string CodeByNames(std::string_view level1Name, std::string_view level2Name = {},
                             std::string_view level3Name = {}) const;
+    // The same by second values: the short classification codes that
+    // volumes keep, which stay when an item is renamed.
+    std::string CodeBySubNames(std::string_view level1SubName, std::string_view level2SubName = {},
+                               std::string_view level3SubName = {}) const;
 
     // ---- Changes (the item editor) ----------------------------------------
     // Replaces the name and second value of the item with the code, or
@@ -90,6 +95,9 @@ class CSetteiKoumokuList {
     void SetCaptions(SetteiKoumokuCaptions captions) { m_captions = std::move(captions); }
 
   private:
+    std::string codeByPath(std::initializer_list<std::string_view> texts,
+                           std::string (CSetteiKoumokuData::*field)() const) const;
+
     std::vector<CSetteiKoumokuData> m_items;
     std::string m_strPath;
     SetteiKoumokuCaptions m_captions = SetteiKoumokuCaptions::EditorDefaults();

@@ -20,8 +20,9 @@ const std::map<std::string, Command>& commands() {
     return table;
 }
 
-void printUsage(std::ostream& err) {
-    err << "usage: bunrako-tool COMMAND [ARGS]\n"
+void printUsage(std::ostream& stream) {
+    stream
+        << "usage: bunrako-tool COMMAND [ARGS]\n"
            "       bunrako-tool --version\n"
            "  date YYYY-MM-DD\n"
            "  dump FILE [--as KIND]\n"
@@ -38,6 +39,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args.empty()) {
         printUsage(err);
         return kUsage;
+    }
+    if (args.front() == "--help" || args.front() == "-h") {
+        printUsage(out);
+        return kSuccess;
     }
     if (args.front() == "--version") {
         out << VersionLine("bunrako-tool");

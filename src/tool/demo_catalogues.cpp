@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
+#include "common/texts.h"
 #include "tool/demo_vocabulary.h"
 #include "tool/demo_workshop.h"
 #include "tool/texts.h"
@@ -86,8 +87,8 @@ class CatalogueMaker {
         if (!catalogue.SyncHeaderFromVolume(volume)) return false;
         file = catalogue.filePath();
         const std::string bytes = serializeCatalogueFile(catalogue.header(), entries);
-        return writeDataFile(m_w.prompt, file, bytes, ct::kCannotOpenFile + pathToUtf8(file),
-                             false);
+        return writeDataFile(m_w.prompt, file, bytes,
+                             common::texts::kCannotOpenFile + pathToUtf8(file), false);
     }
 
     // One or two electronic files of the document, in the office's folder

@@ -2,11 +2,11 @@
 #include <filesystem>
 
 #include "catalogue/kanren_file.h"
-#include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/touroku_tyouhyou.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
+#include "common/read_report.h"
 #include "common/system_clock.h"
 #include "tool/dump.h"
 
@@ -25,12 +25,14 @@ class QuietPrompt : public Prompt {
 };
 
 // Prints what the reader could not read. False when it read nothing worth
-// printing: dump then prints nothing and fails.
+// printing (a file of a version this program does not know included): dump
+// then prints nothing and fails.
 bool reportReading(const ReadReport& report, const std::filesystem::path& file, Prompt& prompt,
                    bool emptyIsUnreadable) {
     const std::string problem = describeReadProblem(report, pathToUtf8(file));
     if (!problem.empty()) prompt.showMessage(problem, {}, MessageIcon::warning);
-    return !(report.unreadable() || (emptyIsUnreadable && report.state == ReadState::empty));
+    return !(report.unreadable() || report.state == ReadState::unknownTag ||
+             (emptyIsUnreadable && report.state == ReadState::empty));
 }
 
 Json versionJson(const ReadReport& report) {
@@ -116,9 +118,7 @@ DumpOutcome dumpCatalogue(const std::filesystem::path& file, Prompt& prompt) {
     Json document;
     document["kind"] = "catalogue";
     document["version"] = versionJson(report);
-    // A file of another version has no header this program knows.
-    document["header"] =
-        report.state == ReadState::unknownTag ? Json(nullptr) : headerJson(catalogue.header());
+    document["header"] = headerJson(catalogue.header());
     document["records"] = Json::array();
     for (const CSakuinMokurokuList& entry : catalogue.entries()) {
         document["records"].push_back(entryJson(entry));

@@ -150,26 +150,27 @@ DumpOutcome dumpForms(const std::filesystem::path& file, Prompt& prompt) {
     CHozonNengenHenkoushoList list(once, file);
     list.Read();
     const auto& report = list.lastRead();
-    if (!report.opened) return unreadable();
+    if (!report.opened()) return unreadable();
     DumpOutcome outcome;
     outcome.document = recordsDocument("forms", std::nullopt);
     for (const CHozonNengenHenkoushoData& form : list.forms()) {
         outcome.document["records"].push_back(formJson(form));
     }
     const size_t read = list.forms().size();
-    std::error_code ignored;
-    if (!report.hasCount && std::filesystem::file_size(file, ignored) > 0) {
+    const auto count = static_cast<int>(report.declaredCount);
+    if (report.state == ReadState::headerCut) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpNoCountWord, pathText.c_str()));
-    } else if (report.count < 0) {
+    } else if (report.state == ReadState::badCount) {
+        prompt.showMessage(formatPrintf(tool::texts::kDumpBadCount, pathText.c_str(), count));
+    } else if (report.state == ReadState::recordsMissing) {
         prompt.showMessage(
-            formatPrintf(tool::texts::kDumpBadCount, pathText.c_str(), report.count));
-    } else if (static_cast<size_t>(report.count) > read) {
-        prompt.showMessage(
-            formatPrintf(tool::texts::kDumpCountBeyondFile, pathText.c_str(), report.count, read));
+            formatPrintf(tool::texts::kDumpCountBeyondFile, pathText.c_str(), count, read));
     }
-    if (report.extraBytes > 0) {
-        prompt.showMessage(formatPrintf(tool::texts::kDumpExtraBytes, pathText.c_str(),
-                                        report.count, report.extraBytes));
+    // The bytes after the forms shown: a partial form or bytes no form claims.
+    const size_t unshown = report.droppedBytes + static_cast<size_t>(report.trailingBytes);
+    if (unshown > 0) {
+        prompt.showMessage(
+            formatPrintf(tool::texts::kDumpExtraBytes, pathText.c_str(), count, unshown));
     }
     return outcome;
 }

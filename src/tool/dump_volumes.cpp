@@ -49,17 +49,16 @@ Json volumeJson(const CDocMasterData& v) {
 }
 
 // Says what of the file the records do not show.
-void reportUnshownBytes(const std::filesystem::path& file, const VolumeFileReadReport& read,
-                        Prompt& prompt) {
+void reportUnshownBytes(const std::filesystem::path& file, const ReadReport& read, Prompt& prompt) {
     const std::string path = pathToUtf8(file);
-    if (read.outcome == VolumeFileReadReport::Outcome::truncated) {
-        prompt.showMessage(formatPrintf(tool::texts::kVolumesTruncated, path.c_str(),
-                                        read.declaredCount, read.recordsRead,
-                                        static_cast<unsigned long long>(read.incompleteBytes)));
-    } else if (read.bytesBeyondCount > 0) {
-        prompt.showMessage(formatPrintf(tool::texts::kVolumesBeyondCount, path.c_str(),
-                                        read.declaredCount,
-                                        static_cast<unsigned long long>(read.bytesBeyondCount)));
+    const auto count = static_cast<unsigned>(read.declaredCount);
+    if (read.state == ReadState::recordsMissing) {
+        prompt.showMessage(formatPrintf(tool::texts::kVolumesTruncated, path.c_str(), count,
+                                        read.recordsRead,
+                                        static_cast<unsigned long long>(read.droppedBytes)));
+    } else if (read.trailingBytes > 0) {
+        prompt.showMessage(formatPrintf(tool::texts::kVolumesBeyondCount, path.c_str(), count,
+                                        static_cast<unsigned long long>(read.trailingBytes)));
     }
 }
 
@@ -70,8 +69,8 @@ DumpOutcome dumpVolumes(const std::filesystem::path& file, Prompt& prompt) {
     // Nobody can mend the file while the command runs: one attempt.
     list.setReadAttempts(1);
     list.Read();
-    const VolumeFileReadReport& read = list.lastRead();
-    if (read.outcome == VolumeFileReadReport::Outcome::openFailed) return {false, {}};
+    const ReadReport& read = list.lastRead();
+    if (!read.opened()) return {false, {}};
     DumpOutcome outcome{true, recordsDocument("volumes", std::nullopt)};
     Json& records = outcome.document["records"];
     for (const CDocMasterData& volume : list.records()) records.push_back(volumeJson(volume));

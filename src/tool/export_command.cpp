@@ -4,7 +4,6 @@
 #include <map>
 #include <ostream>
 
-#include "catalogue/read_report.h"
 #include "catalogue/sakuin_mokuroku.h"
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "catalogue/texts.h"
@@ -12,6 +11,7 @@
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/read_report.h"
 #include "common/system_clock.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/texts.h"
@@ -65,7 +65,7 @@ ExportOutcome exportVolumes(const ExportRequest& request, Prompt& prompt, std::o
     CDocMasterList list(request.file, prompt);
     list.setReadAttempts(1);
     list.Read();
-    if (list.lastRead().outcome == VolumeFileReadReport::Outcome::openFailed) return {};
+    if (!list.lastRead().opened()) return {};
     if (list.empty()) return nothingToExport(request.file, err);
     if (WriteVolumeCsvFiles(prompt, request.out, list.records(), request.westernDates,
                             request.periodType) != VolumeCsvResult::written) {
@@ -80,7 +80,7 @@ ExportOutcome exportVolumes(const ExportRequest& request, Prompt& prompt, std::o
 ExportOutcome exportForms(const ExportRequest& request, Prompt& prompt, std::ostream& err) {
     CHozonNengenHenkoushoList list(prompt, request.file);
     list.Read();
-    if (!list.lastRead().opened) return {};
+    if (!list.lastRead().opened()) return {};
     if (list.forms().empty()) return nothingToExport(request.file, err);
     if (!CHozonNengenHenkoushoList::ExportCsv(prompt, request.out, list.forms(),
                                               request.westernDates, request.periodType)) {

@@ -27,9 +27,8 @@ bool archiveVolumes(const std::filesystem::path& path, const std::vector<CDocMas
                     Prompt& prompt) {
     CDocMasterList archive(path, prompt);
     archive.Read();
-    using Outcome = VolumeFileReadReport::Outcome;
-    const Outcome read = archive.lastRead().outcome;
-    if (read == Outcome::openFailed || read == Outcome::truncated) return false;
+    const ReadState read = archive.lastRead().state;
+    if (read == ReadState::missing || read == ReadState::recordsMissing) return false;
     for (const CDocMasterData& volume : volumes) {
         if (!archive.AddOrReplace(volume, true)) return false;
     }
@@ -41,8 +40,8 @@ bool archiveForms(const std::filesystem::path& path,
                   const std::vector<CHozonNengenHenkoushoData>& forms, Prompt& prompt) {
     CHozonNengenHenkoushoList archive(prompt, path);
     // A damaged archive is not rewritten from the part of it that reads.
-    if (archive.Read() == 0 && archive.lastRead().hasCount) return false;
-    return archive.AddAll(forms) == 1;
+    if (archive.Read() == 0 && !archive.lastRead().countMissing()) return false;
+    return archive.AddAll(forms);
 }
 
 }  // namespace
@@ -78,7 +77,7 @@ BatchResult disposeVolumeData(std::span<const CDocMasterData> selected,
         const std::vector<CDocMasterData> volumes = recordsOf(selected, group);
         if (!archiveVolumes(pathOf(volumes.front()), volumes, prompt)) return false;
         CDocMasterList sourceList(sourceFile, prompt);
-        return sourceList.RemoveVolumes(volumes) == 1;
+        return sourceList.RemoveVolumes(volumes);
     });
 }
 
@@ -98,7 +97,7 @@ BatchResult disposeFormData(std::span<const CHozonNengenHenkoushoData> selected,
         const std::vector<CHozonNengenHenkoushoData> forms = recordsOf(selected, group);
         if (!archiveForms(pathOf(forms.front()), forms, prompt)) return false;
         CHozonNengenHenkoushoList sourceList(prompt, formsFile);
-        return sourceList.RemoveAll(forms) == 1;
+        return sourceList.RemoveAll(forms);
     });
 }
 

@@ -68,14 +68,16 @@ int CDocMasterList::Read() {
     ReadAttempts attempts;
     attempts.attempts = m_readAttempts;
     attempts.finalMessage = openLabel + volumes::texts::kCheckNetwork;
-    if (readDataFile(m_prompt, m_path, m_image, openLabel, attempts) != FileErrorCause::none) {
-        m_lastRead.outcome = VolumeFileReadReport::Outcome::openFailed;
+    const FileErrorCause opened = readDataFile(m_prompt, m_path, m_image, openLabel, attempts);
+    if (opened != FileErrorCause::none) {
+        m_lastRead.state = ReadState::missing;
+        m_lastRead.openError = opened;
         clearImage();
         return 0;
     }
     m_lastRead.fileSize = m_image.size();
     if (m_image.size() < kCountSize) {
-        m_lastRead.outcome = VolumeFileReadReport::Outcome::noCount;
+        m_lastRead.state = m_image.empty() ? ReadState::empty : ReadState::headerCut;
         // A file just created is empty; one of 1-3 bytes has lost its count.
         if (!m_image.empty()) {
             CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
@@ -85,7 +87,7 @@ int CDocMasterList::Read() {
         return 0;
     }
     takeCountedRecords();
-    if (m_lastRead.outcome == VolumeFileReadReport::Outcome::truncated) {
+    if (m_lastRead.state == ReadState::recordsMissing) {
         CMyTool::CheckFileError(m_prompt, FileErrorCause::endOfFile,
                                 recordLabel(pathText, m_lastRead.recordsRead), true);
         return 0;
@@ -106,10 +108,10 @@ void CDocMasterList::takeCountedRecords() {
     m_lastRead.declaredCount = count;
     m_lastRead.recordsRead = kept;
     if (count > available) {
-        m_lastRead.outcome = VolumeFileReadReport::Outcome::truncated;
-        m_lastRead.incompleteBytes = dataBytes - used;
+        m_lastRead.state = ReadState::recordsMissing;
+        m_lastRead.droppedBytes = static_cast<size_t>(dataBytes - used);
     } else {
-        m_lastRead.bytesBeyondCount = dataBytes - used;
+        m_lastRead.trailingBytes = dataBytes - used;
     }
     m_image.resize(kCountSize + kept * kRecordSize);
     for (CDocMasterData& volume : mutableRecords()) normaliseManagementNumber(volume);
@@ -128,7 +130,7 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
         // Other workstations may have changed the file. A file that would not
         // open is not overwritten with what little the list holds.
         Read();
-        if (m_lastRead.outcome == VolumeFileReadReport::Outcome::openFailed) return 0;
+        if (!m_lastRead.opened()) return 0;
     }
     if (!m_index && m_addsWithoutIndex > 0) {
         m_index = std::make_unique<VolumeNumberIndex>(records());
@@ -173,11 +175,11 @@ int CDocMasterList::Remove(const CDocMasterData& volume) {
     return Write();
 }
 
-int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
+bool CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
     if (!Read()) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.
-        return m_lastRead.outcome == VolumeFileReadReport::Outcome::noCount ? 1 : 0;
+        return m_lastRead.countMissing();
     }
     // The stored volumes by title, department and section, so that each
     // removal looks at its few candidates; the file is compacted once.
@@ -198,7 +200,7 @@ int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
             break;
         }
     }
-    if (!removedAny) return 1;
+    if (!removedAny) return true;
     size_t kept = 0;
     for (size_t i = 0; i < removed.size(); ++i) {
         if (removed[i]) continue;
@@ -210,7 +212,7 @@ int CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
     }
     m_image.resize(kCountSize + kept * kRecordSize);
     invalidateIndex();
-    return Write();
+    return Write() == 1;
 }
 
 void CDocMasterList::sort() {

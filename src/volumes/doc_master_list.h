@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/my_tool.h"
+#include "common/read_report.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/management_number.h"
 
@@ -17,31 +18,6 @@ namespace bunrako {
 
 class Prompt;
 class VolumeNumberIndex;
-
-// What the last Read found in the file.
-struct VolumeFileReadReport {
-    enum class Outcome {
-        // Every counted record was read.
-        complete,
-        // Fewer than 4 bytes: no count word (a file just created is empty).
-        noCount,
-        // The count claims more than the file holds; the complete records
-        // were read, the rest dropped.
-        truncated,
-        // The file could not be opened.
-        openFailed,
-    };
-    Outcome outcome = Outcome::complete;
-    uint64_t fileSize = 0;
-    // The count word, read unsigned (0 when the file has none).
-    uint32_t declaredCount = 0;
-    size_t recordsRead = 0;
-    // Bytes after the last complete record that the count said belong to
-    // records (a partial record).
-    uint64_t incompleteBytes = 0;
-    // Bytes after the counted records, which no record claims.
-    uint64_t bytesBeyondCount = 0;
-};
 
 // The volumes of one volume file (DocMaster.dat, HaikiDoc.dat or a data-
 // disposal archive): a 4-byte record count, then 656-byte records back to
@@ -70,7 +46,7 @@ class CDocMasterList {
     // record was read; 0 for a file without a count word, a truncated file
     // (the complete records stay in the list) or a file that would not open.
     int Read();
-    const VolumeFileReadReport& lastRead() const { return m_lastRead; }
+    const ReadReport& lastRead() const { return m_lastRead; }
     // How many times Read tries to open the file (4 unless changed).
     void setReadAttempts(int attempts) { m_readAttempts = attempts; }
 
@@ -98,7 +74,7 @@ class CDocMasterList {
     // volume that matches as Remove matches. Volumes that match nothing are
     // passed over (nothing is written when none matched). 0 only when the
     // file could not be read whole or written; the file is then left alone.
-    int RemoveVolumes(std::span<const CDocMasterData> volumes);
+    bool RemoveVolumes(std::span<const CDocMasterData> volumes);
 
     // Puts the list in the order of the volume files.
     void sort();
@@ -121,7 +97,7 @@ class CDocMasterList {
     const CMyTool m_tool;
     // The count word (written by Write), then the records.
     std::string m_image;
-    VolumeFileReadReport m_lastRead;
+    ReadReport m_lastRead;
     int m_readAttempts = 4;
     // Built on the second add since the list was read, sorted or shortened;
     // a single add scans instead, which is cheaper than building.

@@ -122,7 +122,7 @@ CExcelBosatuImport::StepReport CExcelBosatuImport::Store(Prompt& prompt,
     list.Read();
     // A file that would not open is not overwritten with the imported
     // volumes alone.
-    if (list.lastRead().outcome == VolumeFileReadReport::Outcome::openFailed) return report;
+    if (!list.lastRead().opened()) return report;
     size_t stored = 0;
     const size_t total = m_volumes.size();
     for (size_t i = 0; i < total; ++i) {

@@ -38,23 +38,38 @@ int CHozonNengenHenkoushoList::Read() {
     const std::string pathText = pathToUtf8(m_path);
     const ReadAttempts attempts{4, formatPrintf(texts::kFormsNetworkCheck, pathText.c_str())};
     std::string bytes;
-    if (readDataFile(m_prompt, m_path, bytes,
-                     formatPrintf(texts::kFormsOpenLabel, pathText.c_str()),
-                     attempts) != FileErrorCause::none) {
+    const FileErrorCause opened = readDataFile(
+        m_prompt, m_path, bytes, formatPrintf(texts::kFormsOpenLabel, pathText.c_str()), attempts);
+    if (opened != FileErrorCause::none) {
+        m_lastRead.state = ReadState::missing;
+        m_lastRead.openError = opened;
         return 0;
     }
-    m_lastRead.opened = true;
-    if (bytes.size() < kCountBytes) return 0;
-    m_lastRead.hasCount = true;
-    m_lastRead.count = readCount(bytes);
+    m_lastRead.fileSize = bytes.size();
+    if (bytes.size() < kCountBytes) {
+        m_lastRead.state = bytes.empty() ? ReadState::empty : ReadState::headerCut;
+        return 0;
+    }
+    const int32_t declared = readCount(bytes);
+    m_lastRead.declaredCount = declared;
     // The count is never trusted beyond the end of the file.
     const size_t inFile = (bytes.size() - kCountBytes) / kFormSize;
-    const size_t named = m_lastRead.count < 0 ? 0 : static_cast<size_t>(m_lastRead.count);
+    const size_t named = declared < 0 ? 0 : static_cast<size_t>(declared);
     const size_t count = std::min(named, inFile);
     m_forms.resize(count);
     if (count > 0) std::memcpy(m_forms.data(), bytes.data() + kCountBytes, count * kFormSize);
-    m_lastRead.extraBytes = bytes.size() - kCountBytes - count * kFormSize;
-    return m_lastRead.count >= 0 && count == named ? 1 : 0;
+    m_lastRead.recordsRead = count;
+    const size_t rest = bytes.size() - kCountBytes - count * kFormSize;
+    if (declared < 0) {
+        m_lastRead.state = ReadState::badCount;
+        m_lastRead.trailingBytes = rest;
+    } else if (count < named) {
+        m_lastRead.state = ReadState::recordsMissing;
+        m_lastRead.droppedBytes = rest;
+    } else {
+        m_lastRead.trailingBytes = rest;
+    }
+    return m_lastRead.state == ReadState::complete ? 1 : 0;
 }
 
 int CHozonNengenHenkoushoList::Write() {
@@ -67,14 +82,14 @@ int CHozonNengenHenkoushoList::Write() {
 }
 
 int CHozonNengenHenkoushoList::Add(const CHozonNengenHenkoushoData& form) {
-    return AddAll(std::span(&form, 1));
+    return AddAll(std::span(&form, 1)) ? 1 : 0;
 }
 
-int CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
+bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
     Read();
     // Writing after a re-read that never opened the file would replace every
     // stored form with these.
-    if (!m_lastRead.opened) return 0;
+    if (!m_lastRead.opened()) return false;
     for (const CHozonNengenHenkoushoData& form : forms) {
         const auto same = std::find_if(m_forms.begin(), m_forms.end(),
                                        [&](const auto& stored) { return stored.sameForm(form); });
@@ -84,14 +99,14 @@ int CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData>
             m_forms.push_back(form);
         }
     }
-    return Write();
+    return Write() == 1;
 }
 
-int CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
+bool CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
     if (Read() == 0) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.
-        return m_lastRead.opened && !m_lastRead.hasCount ? 1 : 0;
+        return m_lastRead.countMissing();
     }
     bool removedAny = false;
     for (const CHozonNengenHenkoushoData& form : forms) {
@@ -101,7 +116,7 @@ int CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoDa
         m_forms.erase(same);
         removedAny = true;
     }
-    return removedAny ? Write() : 1;
+    return !removedAny || Write() == 1;
 }
 
 int CHozonNengenHenkoushoList::Remove(const CHozonNengenHenkoushoData& form) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/read_report.h"
 #include "volumes/hozon_nengen_henkousho_data.h"
 
 namespace bunrako {
@@ -17,18 +18,6 @@ class Prompt;
 // file and writes it whole after a ".da$" safety copy.
 class CHozonNengenHenkoushoList {
   public:
-    // What the last Read found in the file.
-    struct ReadReport {
-        bool opened = false;
-        // False when the file is shorter than its count word.
-        bool hasCount = false;
-        int32_t count = 0;
-        // Bytes after the last form the count names (or all bytes after the
-        // count when it is negative); a count larger than the file leaves
-        // fewer forms than it names.
-        size_t extraBytes = 0;
-    };
-
     CHozonNengenHenkoushoList(Prompt& prompt, std::filesystem::path path)
         : m_prompt(prompt), m_path(std::move(path)) {}
 
@@ -55,8 +44,8 @@ class CHozonNengenHenkoushoList {
     // do it. RemoveAll passes over forms that match nothing; both return 0
     // only when the file could not be read whole or written, and then leave
     // it alone.
-    int AddAll(std::span<const CHozonNengenHenkoushoData> forms);
-    int RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
+    bool AddAll(std::span<const CHozonNengenHenkoushoData> forms);
+    bool RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
 
     // HozonNengenHenkousho.csv of the given forms (the selected ones, in list
     // order) in folder. Nothing is written for no forms.

@@ -54,7 +54,7 @@ NendoKirikaeResult switchFiscalYear(std::span<const CDocMasterData> displayed,
     CDocMasterList list(request.masterFile, prompt);
     list.Read();
     // A file that would not open is not overwritten with the copies alone.
-    if (list.lastRead().outcome == VolumeFileReadReport::Outcome::openFailed) return result;
+    if (!list.lastRead().opened()) return result;
     const DepartmentChoice* department = request.department ? &*request.department : nullptr;
     const auto total = static_cast<long long>(displayed.size());
     for (size_t i = 0; i < displayed.size(); ++i) {

@@ -46,10 +46,10 @@ CDocMasterData newVolumeToRegister(const OleDateTime& today, const CShokiSetteiD
     return volume;
 }
 
-int registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                   Prompt& prompt) {
+bool registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
+                    Prompt& prompt) {
     CDocMasterList list(masterFile, prompt);
-    return list.AddOrReplace(volume);
+    return list.AddOrReplace(volume) == 1;
 }
 
 VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterData& edited,
@@ -68,10 +68,10 @@ VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterDa
     return result;
 }
 
-int deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                 Prompt& prompt) {
+bool deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
+                  Prompt& prompt) {
     CDocMasterList list(masterFile, prompt);
-    return list.Remove(volume);
+    return list.Remove(volume) == 1;
 }
 
 }  // namespace bunrako

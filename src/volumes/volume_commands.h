@@ -20,8 +20,8 @@ CDocMasterData newVolumeToRegister(const OleDateTime& today, const CShokiSetteiD
 
 // Stores a registered volume (re-read, replace or append, folder tree, sort,
 // write). 1 on success.
-int registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                   Prompt& prompt);
+bool registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
+                    Prompt& prompt);
 
 struct VolumeChangeResult {
     // The edited volume was stored.
@@ -47,7 +47,7 @@ VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterDa
 
 // Removes one volume the user confirmed (the seven-field match of Remove).
 // 1 when a volume was removed.
-int deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                 Prompt& prompt);
+bool deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
+                  Prompt& prompt);
 
 }  // namespace bunrako

@@ -6,6 +6,7 @@
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/safe_file_name.h"
+#include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/texts.h"
 
@@ -44,6 +45,35 @@ std::filesystem::path volumeCatalogueFolder(const std::filesystem::path& volumeF
     std::filesystem::path folder = volumeFile.parent_path();
     for (const auto& level : treeLevels(volume)) folder /= level;
     return folder;
+}
+
+ClassificationNames volumeClassificationNames(const CDocMasterData& volume,
+                                              const CSetteiKoumokuList& classifications) {
+    ClassificationNames names{volume.daiBunruiMei(), volume.chuuBunruiMei(),
+                              volume.shouBunruiMei()};
+    const std::string major = volume.daiBunruiCode();
+    const std::string middle = volume.chuuBunruiCode();
+    const std::string minor = volume.shouBunruiCode();
+    // An empty code would match the first item that has no short code.
+    if (major.empty() || middle.empty() || minor.empty()) return names;
+    const std::string code = classifications.CodeBySubNames(major, middle, minor);
+    if (code.size() != CSetteiKoumokuData::kCodeLength || ItemLevel(code) != 3) return names;
+    const auto fromMaster = [&](std::string& name, const std::string& itemCode) {
+        std::string found = classifications.NameByCode(itemCode);
+        if (!found.empty()) name = std::move(found);
+    };
+    fromMaster(names.major, code.substr(0, 3) + "0000000");
+    fromMaster(names.middle, code.substr(0, 6) + "0000");
+    fromMaster(names.minor, code);
+    return names;
+}
+
+std::filesystem::path volumeClassificationFolder(const std::filesystem::path& volumeFile,
+                                                 const CDocMasterData& volume,
+                                                 const CSetteiKoumokuList& classifications) {
+    const ClassificationNames names = volumeClassificationNames(volume, classifications);
+    return volumeFile.parent_path() / safeName(names.major) / safeName(names.middle) /
+           safeName(names.minor);
 }
 
 void createVolumeFolderTree(const std::filesystem::path& volumeFile, const CDocMasterData& volume) {

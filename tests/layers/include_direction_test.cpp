@@ -111,8 +111,9 @@ TEST_P(IncludeRule, IsJudgedByTheFoldersOfBothEnds) {
     testing::writeBytes(file, std::string(GetParam().line) + "\n");
     const auto found = includeViolations(tree.path());
     EXPECT_EQ(found.empty(), GetParam().allowed) << joined(found);
-    if (!found.empty())
+    if (!found.empty()) {
         EXPECT_EQ(found[0].rfind(std::string(GetParam().file) + ":1: ", 0), 0u) << found[0];
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

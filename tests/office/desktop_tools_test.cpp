@@ -4,6 +4,7 @@
 
 #include "common/file_io.h"
 #include "office/texts.h"
+#include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_data.h"
 #include "settings/texts.h"
 #include "support/fake_file_browser.h"
@@ -48,6 +49,7 @@ class DesktopToolsTest : public ::testing::Test {
     DesktopTools tools{prompt, shell, browser};
     CShokiSetteiData settings;
     CDocMasterData volume;
+    CSetteiKoumokuList classifications;
 };
 
 TEST_F(DesktopToolsTest, PersonalFolderNeedsBothSettings) {
@@ -140,12 +142,12 @@ TEST_F(DesktopToolsTest, ANewNameGetsTheStandardExtension) {
 }
 
 TEST_F(DesktopToolsTest, TheFileManagerOpensTheVolumesClassificationFolder) {
-    tools.OpenFileManager(settings, &volume);
+    tools.OpenFileManager(settings, &volume, classifications);
     EXPECT_TRUE(shell.started.empty());  // off in the settings
 
     settings.m_bUseFileManager = 1;
-    tools.OpenFileManager(settings, &volume);
-    tools.OpenFileManager(settings, nullptr);
+    tools.OpenFileManager(settings, &volume, classifications);
+    tools.OpenFileManager(settings, nullptr, classifications);
     ASSERT_EQ(shell.started.size(), 2u);
     EXPECT_EQ(shell.started[0].commandLine, "explorer.exe \"" + inFolder("総務/文書/例規") + "/\"");
     EXPECT_EQ(shell.started[1].commandLine, "explorer.exe \"" + text(folder.path()) + "/\"");
@@ -154,7 +156,7 @@ TEST_F(DesktopToolsTest, TheFileManagerOpensTheVolumesClassificationFolder) {
 TEST_F(DesktopToolsTest, AProgramThatWillNotStartIsReported) {
     settings.m_bUseFileManager = 1;
     shell.startResult = 0;
-    tools.OpenFileManager(settings, nullptr);
+    tools.OpenFileManager(settings, nullptr, classifications);
     EXPECT_EQ(prompt.messages.size(), 1u);
 }
 

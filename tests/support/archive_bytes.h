@@ -7,14 +7,11 @@
 #include <string_view>
 
 #include "common/cp932.h"
+#include "support/le_bytes.h"
 
 namespace bunrako::testing {
 
-inline std::string i32(int32_t value) {
-    const auto u = static_cast<uint32_t>(value);
-    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
-            static_cast<char>((u >> 16) & 0xFF), static_cast<char>((u >> 24) & 0xFF)};
-}
+inline std::string i32(int32_t value) { return le32(static_cast<uint32_t>(value)); }
 
 // A string of CP932 bytes with its length prefix (1 byte below 255, else
 // 0xFF and 2 bytes).

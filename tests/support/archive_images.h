@@ -7,15 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "support/le_bytes.h"
+
 namespace bunrako::testing {
 
-inline std::string int32Bytes(int32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) {
-        bytes.push_back(static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF));
-    }
-    return bytes;
-}
+inline std::string int32Bytes(int32_t value) { return le32(static_cast<uint32_t>(value)); }
 
 // A string shorter than 255 bytes: one length byte, then the bytes.
 inline std::string shortString(std::string_view bytes) {

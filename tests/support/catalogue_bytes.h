@@ -10,28 +10,14 @@
 #include <string_view>
 
 #include "common/cp932.h"
+#include "support/le_bytes.h"
 
 namespace bunrako::testing::bytes {
 
 inline std::string zeros(size_t count) { return std::string(count, '\0'); }
 
-inline std::string le32(int32_t value) {
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i) {
-        out[static_cast<size_t>(i)] =
-            static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
-    }
-    return out;
-}
-
-inline std::string leDouble(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    std::string out(8, '\0');
-    for (int i = 0; i < 8; ++i)
-        out[static_cast<size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-    return out;
-}
+inline std::string le32(int32_t value) { return testing::le32(static_cast<uint32_t>(value)); }
+using testing::leDouble;
 
 // A date or span as the raw images hold it: the double, then the status.
 inline std::string rawDate(double days, int32_t status = 0) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/ole_date_time.h"
+#include "support/le_bytes.h"
 
 namespace bunrako::testing {
 
@@ -24,19 +25,10 @@ inline void putFormBytes(std::string& image, size_t offset, std::string_view byt
 }
 
 inline void putFormDate(std::string& image, size_t offset, double days, int32_t status = 0) {
-    char bytes[12];
-    std::memcpy(bytes, &days, 8);
-    for (int i = 0; i < 4; ++i) {
-        bytes[8 + i] = static_cast<char>((static_cast<uint32_t>(status) >> (8 * i)) & 0xFF);
-    }
-    image.replace(offset, 12, bytes, 12);
+    image.replace(offset, 12, leDouble(days) + le32(static_cast<uint32_t>(status)));
 }
 
-inline std::string countWord(uint32_t count) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((count >> (8 * i)) & 0xFF));
-    return bytes;
-}
+inline std::string countWord(uint32_t count) { return le32(count); }
 
 // A form of a volume with a title, created and filed in the fiscal year that
 // starts on fiscalStart, with its old and new retention types.

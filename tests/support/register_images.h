@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/ole_date_time.h"
+#include "support/le_bytes.h"
 
 namespace bunrako::testing {
 
@@ -16,17 +17,12 @@ inline void putBytes(std::string& image, size_t offset, std::string_view bytes) 
 }
 
 inline void putInt32(std::string& image, size_t offset, int32_t value) {
-    char bytes[4];
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
-    image.replace(offset, 4, bytes, 4);
+    image.replace(offset, 4, le32(static_cast<uint32_t>(value)));
 }
 
 // A date value: the double of days, then the status.
 inline void putDate(std::string& image, size_t offset, double days, int32_t status = 0) {
-    char bytes[8];
-    std::memcpy(bytes, &days, 8);
-    image.replace(offset, 8, bytes, 8);
+    image.replace(offset, 8, leDouble(days));
     putInt32(image, offset + 8, status);
 }
 

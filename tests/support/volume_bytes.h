@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "volumes/doc_master_data.h"
+
 // Volume record images built byte by byte at the offsets of the file layout,
 // independently of the record struct, for building inputs and expected files.
 namespace bunrako::testing::volume_bytes {
@@ -111,6 +113,14 @@ inline std::string file(uint32_t count, std::initializer_list<Record> records) {
     std::string bytes = countWord(count);
     for (const Record& r : records) bytes += r.bytes();
     return bytes;
+}
+
+// The program's record made from an image (found by argument-dependent
+// lookup: fromBytes(record)).
+inline CDocMasterData fromBytes(const Record& record) {
+    CDocMasterData volume;
+    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
+    return volume;
 }
 
 }  // namespace bunrako::testing::volume_bytes

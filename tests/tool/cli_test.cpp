@@ -15,6 +15,15 @@ TEST(Cli, UnknownCommandIsAUsageError) {
     EXPECT_NE(err.str().find("usage"), std::string::npos);
 }
 
+TEST(Cli, HelpPrintsTheUsageOnStandardOutput) {
+    for (const char* flag : {"--help", "-h"}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(run({flag}, out, err), kSuccess);
+        EXPECT_EQ(out.str().rfind("usage: bunrako-tool", 0), 0u) << flag;
+        EXPECT_TRUE(err.str().empty());
+    }
+}
+
 TEST(Cli, VersionIsTheBuildsVersion) {
     std::ostringstream out, err;
     EXPECT_EQ(run({"--version"}, out, err), kSuccess);

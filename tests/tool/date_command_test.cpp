@@ -4,29 +4,22 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "support/tool_run.h"
 #include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome runTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
 
 size_t lineCount(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 TEST(DateCommand, FirstDayOfReiwa) {
-    const Outcome result = runTool({"date", "2019-05-01"});
+    const ToolRun result = runTool({"date", "2019-05-01"});
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(
@@ -41,7 +34,7 @@ TEST(DateCommand, FirstDayOfReiwa) {
 }
 
 TEST(DateCommand, LastDayOfShowa) {
-    const Outcome result = runTool({"date", "1989-01-07"});
+    const ToolRun result = runTool({"date", "1989-01-07"});
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(
         result.out,
@@ -55,7 +48,7 @@ TEST(DateCommand, LastDayOfShowa) {
 }
 
 TEST(DateCommand, BeforeTheFirstEra) {
-    const Outcome result = runTool({"date", "1868-09-07"});
+    const ToolRun result = runTool({"date", "1868-09-07"});
     ASSERT_EQ(result.status, kSuccess);
     const auto facts = nlohmann::json::parse(result.out);
     EXPECT_EQ(facts["era"], "*,**,09,07");
@@ -64,7 +57,7 @@ TEST(DateCommand, BeforeTheFirstEra) {
 }
 
 TEST(DateCommand, FiscalYearsBeyondTheLastYearAreNull) {
-    const Outcome result = runTool({"date", "9999-12-31"});
+    const ToolRun result = runTool({"date", "9999-12-31"});
     ASSERT_EQ(result.status, kSuccess);
     const auto fiscal = nlohmann::json::parse(result.out)["fiscal"];
     ASSERT_EQ(fiscal.size(), 4u);
@@ -83,7 +76,7 @@ TEST(DateCommand, MalformedArgumentsAreUsageErrors) {
                                                {"date", "+019-05-01"},
                                                {"date", "2019-05-0a"},
                                                {"date", ""}}) {
-        const Outcome result = runTool(args);
+        const ToolRun result = runTool(args);
         EXPECT_EQ(result.status, kUsage) << args.back();
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(lineCount(result.err), 1u) << result.err;
@@ -93,7 +86,7 @@ TEST(DateCommand, MalformedArgumentsAreUsageErrors) {
 TEST(DateCommand, ImpossibleDatesFailOnInput) {
     for (const char* text : {"2021-02-30", "2021-02-29", "2021-13-01", "2021-00-10", "2021-04-31",
                              "0099-12-31", "0000-01-01"}) {
-        const Outcome result = runTool({"date", text});
+        const ToolRun result = runTool({"date", text});
         EXPECT_EQ(result.status, kFailure) << text;
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, std::string("日付が正しくありません: ") + text + "\n");

@@ -20,6 +20,7 @@
 #include "support/fake_prompt.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 #include "tool/cli.h"
 #include "tool/demo_office.h"
 #include "volumes/doc_master_list.h"
@@ -28,23 +29,16 @@
 namespace bunrako::cli {
 namespace {
 
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
+
 namespace fs = std::filesystem;
 using testing::FakePrompt;
 using testing::FixedClock;
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun runTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 ToolRun makeDemo(const fs::path& folder, std::vector<std::string> extra = {}) {
     std::vector<std::string> args = {"demo", pathToUtf8(folder), "--volumes",
@@ -104,7 +98,7 @@ std::unique_ptr<TempFolder> DemoOffice::s_temp;
 std::unique_ptr<ToolRun> DemoOffice::s_made;
 
 TEST_F(DemoOffice, MakesEveryFileAndSaysWhatItMade) {
-    ASSERT_EQ(s_made->code, kSuccess) << s_made->err;
+    ASSERT_EQ(s_made->status, kSuccess) << s_made->err;
     EXPECT_EQ(s_made->err, "");
     EXPECT_NE(s_made->out.find("簿冊 60 冊"), std::string::npos) << s_made->out;
     EXPECT_NE(s_made->out.find("文書件名簿 40 件"), std::string::npos) << s_made->out;
@@ -275,19 +269,19 @@ TEST_F(DemoOffice, NameListsApproversReceiptsAndRelatedFilesReadWhole) {
 
 TEST_F(DemoOffice, CheckFindsNothingWrong) {
     const ToolRun check = runTool({"check", pathToUtf8(folder())});
-    EXPECT_EQ(check.code, kSuccess) << check.out;
+    EXPECT_EQ(check.status, kSuccess) << check.out;
 }
 
 TEST(DemoCommand, TheSameSeedGivesTheSameBytesAndAnotherSeedOthers) {
     TempFolder temp;
     const fs::path office = temp / "office";
-    ASSERT_EQ(makeDemo(office, {"--seed", "7", "--volumes", "30"}).code, kSuccess);
+    ASSERT_EQ(makeDemo(office, {"--seed", "7", "--volumes", "30"}).status, kSuccess);
     const auto first = filesBelow(office);
     fs::remove_all(office);
-    ASSERT_EQ(makeDemo(office, {"--seed", "7", "--volumes", "30"}).code, kSuccess);
+    ASSERT_EQ(makeDemo(office, {"--seed", "7", "--volumes", "30"}).status, kSuccess);
     EXPECT_TRUE(filesBelow(office) == first);
     fs::remove_all(office);
-    ASSERT_EQ(makeDemo(office, {"--seed", "8", "--volumes", "30"}).code, kSuccess);
+    ASSERT_EQ(makeDemo(office, {"--seed", "8", "--volumes", "30"}).status, kSuccess);
     const auto other = filesBelow(office);
     EXPECT_NE(other.at("DocMaster.dat"), first.at("DocMaster.dat"));
     EXPECT_NE(other.at("KenMeibo.dat"), first.at("KenMeibo.dat"));
@@ -297,11 +291,11 @@ TEST(DemoCommand, RefusesAFolderThatIsNotEmptyUnlessForced) {
     TempFolder temp;
     writeBytes(temp / "notes.txt", "keep me");
     const ToolRun refused = makeDemo(temp.path());
-    EXPECT_EQ(refused.code, kFailure);
+    EXPECT_EQ(refused.status, kFailure);
     EXPECT_NE(refused.err.find("空ではない"), std::string::npos) << refused.err;
     EXPECT_EQ(filesBelow(temp.path()).size(), 1u);
 
-    EXPECT_EQ(makeDemo(temp.path(), {"--force"}).code, kSuccess);
+    EXPECT_EQ(makeDemo(temp.path(), {"--force"}).status, kSuccess);
     EXPECT_EQ(readBytes(temp / "notes.txt"), "keep me");
     EXPECT_TRUE(fs::exists(temp / "DocMaster.dat"));
 }
@@ -320,12 +314,12 @@ TEST(DemoCommand, WrongArgumentsAreUsageErrors) {
                                                {"demo", office, "--colour"},
                                                {"demo", office, "other"}}) {
         const ToolRun result = runTool(args);
-        EXPECT_EQ(result.code, kUsage) << args.back();
+        EXPECT_EQ(result.status, kUsage) << args.back();
         EXPECT_NE(result.err.find("usage: bunrako-tool demo"), std::string::npos);
     }
     EXPECT_FALSE(fs::exists(temp / "office"));
     writeBytes(temp / "file", "x");
-    EXPECT_EQ(makeDemo(temp / "file").code, kFailure);
+    EXPECT_EQ(makeDemo(temp / "file").status, kFailure);
 }
 
 TEST(DemoOfficeMaker, OnlyTheNewestVolumesGetCataloguesAndEveryDateHasCome) {

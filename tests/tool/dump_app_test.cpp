@@ -5,10 +5,15 @@
 
 #include "support/archive_bytes.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 #include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {
+
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
 
 using bunrako::testing::cstr;
 using bunrako::testing::i32;
@@ -16,18 +21,8 @@ using bunrako::testing::str;
 using bunrako::testing::TempFolder;
 using bunrako::testing::writeBytes;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result dump(const std::filesystem::path& file, const std::string& kind = {}) {
-    std::ostringstream out, err;
-    std::vector<std::string> args = {"dump", file.string()};
-    if (!kind.empty()) args.insert(args.end(), {"--as", kind});
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
+ToolRun dump(const std::filesystem::path& file, const std::string& kind = {}) {
+    return runDump(file, kind);
 }
 
 std::string item(std::string_view code, std::string_view nameCp932, std::string_view sub = {}) {
@@ -53,7 +48,7 @@ TEST(DumpMaster, PrintsCodeNameAndSubName) {
     TempFolder folder;
     writeBytes(folder / "HozonNengen.dat",
                i32(2) + item("0010000000", "\x31\x94\x4e", "1") + item("0020000000", "A"));
-    const Result r = dump(folder / "HozonNengen.dat");
+    const ToolRun r = dump(folder / "HozonNengen.dat");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "{\"kind\":\"master\",\"version\":null,\"records\":["
@@ -65,7 +60,7 @@ TEST(DumpMaster, PrintsCodeNameAndSubName) {
 TEST(DumpMaster, ATruncatedMasterPrintsWhatIsCompleteAndSaysWhatWasDropped) {
     TempFolder folder;
     writeBytes(folder / "Kamei.dat", i32(3) + item("0010000000", "A") + "xx");
-    const Result r = dump(folder / "Kamei.dat");
+    const ToolRun r = dump(folder / "Kamei.dat");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"code\":\"0010000000\""), std::string::npos);
     EXPECT_NE(r.err.find("レコード数 3 のうち 1 件を読み込みました。"), std::string::npos);
@@ -74,7 +69,7 @@ TEST(DumpMaster, ATruncatedMasterPrintsWhatIsCompleteAndSaysWhatWasDropped) {
 TEST(DumpSettings, PrintsTheVersionAndEveryStoredField) {
     TempFolder folder;
     writeBytes(folder / "ShokiSettei.dat", cstr("Ver20030101") + fieldsTo23("総務課"));
-    const Result r = dump(folder / "ShokiSettei.dat");
+    const ToolRun r = dump(folder / "ShokiSettei.dat");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::ordered_json::parse(r.out);
     EXPECT_EQ(json["kind"], "settings");
@@ -93,7 +88,7 @@ TEST(DumpSettings, PrintsTheVersionAndEveryStoredField) {
 TEST(DumpSettings, UntaggedFilesHaveNoVersion) {
     TempFolder folder;
     writeBytes(folder / "ShokiSettei.dat", fieldsTo20("総務課"));
-    const Result r = dump(folder / "ShokiSettei.dat");
+    const ToolRun r = dump(folder / "ShokiSettei.dat");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::ordered_json::parse(r.out);
     EXPECT_TRUE(json["version"].is_null());
@@ -103,7 +98,7 @@ TEST(DumpSettings, UntaggedFilesHaveNoVersion) {
 TEST(DumpSettings, AnEmptyFileIsUnreadableAndATruncatedOneNamesItsField) {
     TempFolder folder;
     writeBytes(folder / "ShokiSettei.dat", "");
-    Result r = dump(folder / "ShokiSettei.dat");
+    ToolRun r = dump(folder / "ShokiSettei.dat");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err,
@@ -121,7 +116,7 @@ TEST(DumpSettings, AnEmptyFileIsUnreadableAndATruncatedOneNamesItsField) {
 TEST(DumpReceipts, PrintsThePairsAndSaysWhatWasCutOff) {
     TempFolder folder;
     writeBytes(folder / "KenMeibo.dan", str("総務課") + i32(25) + str("財政課") + "\x01\x02");
-    const Result r = dump(folder / "KenMeibo.dan");
+    const ToolRun r = dump(folder / "KenMeibo.dan");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "{\"kind\":\"receipts\",\"version\":null,\"records\":["
@@ -132,7 +127,7 @@ TEST(DumpReceipts, PrintsThePairsAndSaysWhatWasCutOff) {
 
 TEST(DumpApp, KindsAreGuessedAndMissingFilesAreNotCreated) {
     TempFolder folder;
-    const Result r = dump(folder / "Kamei.dat");
+    const ToolRun r = dump(folder / "Kamei.dat");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(std::filesystem::exists(folder / "Kamei.dat"));

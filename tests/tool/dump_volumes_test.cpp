@@ -4,25 +4,20 @@
 #include <sstream>
 
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 #include "support/volume_bytes.h"
 #include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {
 
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
+
 namespace vb = testing::volume_bytes;
 
-struct DumpRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-DumpRun dump(const std::filesystem::path& file) {
-    std::ostringstream out, err;
-    const int status = run({"dump", file.string()}, out, err);
-    return {status, out.str(), err.str()};
-}
+ToolRun dump(const std::filesystem::path& file) { return runDump(file); }
 
 TEST(DumpVolumes, PrintsEveryFieldByItsName) {
     testing::TempFolder folder;
@@ -35,7 +30,7 @@ TEST(DumpVolumes, PrintsEveryFieldByItsName) {
     const std::string bytes = vb::file(1, {record});
     testing::writeBytes(folder / "DocMaster.dat", bytes);
 
-    const DumpRun result = dump(folder / "DocMaster.dat");
+    const ToolRun result = dump(folder / "DocMaster.dat");
     ASSERT_EQ(result.status, kSuccess) << result.err;
     EXPECT_TRUE(result.err.empty());
     const auto document = nlohmann::ordered_json::parse(result.out);
@@ -101,7 +96,7 @@ TEST(DumpVolumes, ATruncatedFilePrintsTheCompleteRecordsAndWhatWasDropped) {
     const auto a = vb::volume("502001001 1 2 3000100", vb::kYosansho);
     const auto b = vb::volume("502001001 1 2 3000200", vb::kJinji);
     testing::writeBytes(folder / "HaikiDoc.dat", vb::file(5, {a, b}) + std::string(10, 'x'));
-    const DumpRun result = dump(folder / "HaikiDoc.dat");
+    const ToolRun result = dump(folder / "HaikiDoc.dat");
     EXPECT_EQ(result.status, kSuccess);
     const auto document = nlohmann::ordered_json::parse(result.out);
     ASSERT_EQ(document["records"].size(), 2u);
@@ -113,7 +108,7 @@ TEST(DumpVolumes, ATruncatedFilePrintsTheCompleteRecordsAndWhatWasDropped) {
 TEST(DumpVolumes, EmptyAndUnreadableFiles) {
     testing::TempFolder folder;
     testing::writeBytes(folder / "DocMaster.dat", "");
-    DumpRun result = dump(folder / "DocMaster.dat");
+    ToolRun result = dump(folder / "DocMaster.dat");
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(nlohmann::ordered_json::parse(result.out)["records"].size(), 0u);
 

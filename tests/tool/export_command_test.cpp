@@ -8,28 +8,23 @@
 #include "support/forms_images.h"
 #include "support/register_images.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 #include "support/volume_bytes.h"
 #include "tool/cli.h"
 
 namespace bunrako::cli {
 namespace {
 
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
+
 namespace fs = std::filesystem;
 namespace vb = testing::volume_bytes;
 using testing::readBytes;
 using testing::writeBytes;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun tool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+ToolRun tool(const std::vector<std::string>& args) { return runTool(args); }
 
 std::string cp(const std::string& utf8) { return utf8ToCp932(utf8); }
 

@@ -9,36 +9,28 @@
 #include "common/file_io.h"
 #include "settings/shoki_settei_file.h"
 #include "support/fake_prompt.h"
+#include "support/le_bytes.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 #include "tool/cli.h"
 #include "volumes/doc_master_list.h"
 
 namespace bunrako::cli {
 namespace {
 
+using bunrako::testing::runDump;
+using bunrako::testing::runTool;
+using bunrako::testing::ToolRun;
+
 namespace fs = std::filesystem;
 using testing::readBytes;
 using testing::writeBytes;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun tool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+ToolRun tool(const std::vector<std::string>& args) { return runTool(args); }
 
 std::string cp(const std::string& utf8) { return utf8ToCp932(utf8); }
 
-std::string countWord(uint32_t count) {
-    std::string word(4, '\0');
-    for (int i = 0; i < 4; ++i) word[i] = static_cast<char>((count >> (8 * i)) & 0xFF);
-    return word;
-}
+std::string countWord(uint32_t count) { return testing::le32(count); }
 
 // A master file: the count, then 93-byte items (code, name, second value).
 std::string masterFile(const std::vector<std::array<const char*, 3>>& items) {

@@ -1,7 +1,9 @@
 #include "office/ui/bunrako_view.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "office/desktop_tools.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/texts.h"
 #include "settings/outside_programs.h"
@@ -110,6 +111,34 @@ class BunrakoViewTest : public QObject {
         QCOMPARE(m_view->list(RegisterTab::retentionChange)->columnWidth(11), 200);
         QCOMPARE(m_view->list(RegisterTab::titleRegister)->columnWidth(2), 500);
         QCOMPARE(m_view->list(RegisterTab::relatedFiles)->columnWidth(3), 160);
+    }
+
+    void narrowColumnsKeepTheirWidthsInALargeFont_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("column");
+        QTest::newRow("冊数") << 1 << 7;
+        QTest::newRow("大 of the ledger") << 2 << 2;
+        QTest::newRow("№ of the change forms") << 4 << 5;
+    }
+
+    void narrowColumnsKeepTheirWidthsInALargeFont() {
+        QFETCH(int, tab);
+        QFETCH(int, column);
+        const QFont usual = QApplication::font();
+        QApplication::setFont(QFont(usual.family(), 20));
+        CBunrakoView view(m_fixture->ports, m_fixture->document);
+        QApplication::setFont(usual);
+        QTableView* list = view.list(static_cast<RegisterTab>(tab));
+        QCOMPARE(list->columnWidth(column), 30);
+        list->horizontalHeader()->resizeSection(column, 12);  // the clerk may narrow it further
+        QCOMPARE(list->columnWidth(column), 12);
+    }
+
+    void theCaptionStaysSelectableFromTheKeyboard() {
+        auto* line = m_view->findChild<QLineEdit*>();
+        QVERIFY(line->isVisibleTo(m_view.get()) && (line->focusPolicy() & Qt::TabFocus));
+        line->selectAll();
+        QCOMPARE(line->selectedText(), m_view->captionLineText());
     }
 
     void selectAllTogglesBetweenAllAndNone() {
@@ -334,20 +363,18 @@ class BunrakoViewTest : public QObject {
         QVERIFY(m_fixture->fileBrowser.browsed.empty());
     }
 
-    void theFileManagerOpensTheSelectedVolumesFolder() {
+    void theFileManagerOpensTheFolderTheMasterNamesToday() {
         useFileManager();
-        const std::string volumeFile = m_fixture->document.m_settings.Current().m_strVolumeFile;
+        // 総務 was renamed after the volumes were registered; the codes stay.
+        m_fixture->document.m_classification.Items() = {{"0010000000", "総務管理", "1"},
+                                                        {"0010010000", "文書", "1"},
+                                                        {"0010010001", "例規", "1"}};
         installVolumes({"会議録", "例規集"});
         selectRows(*m_view, RegisterTab::volumes, {1});
         QTest::keyClick(m_view->list(RegisterTab::volumes), Qt::Key_F);
         QCOMPARE(m_fixture->shell.started.size(), size_t{1});
-        QCOMPARE(
-            m_fixture->shell.started[0].commandLine,
-            "fm \"" +
-                DesktopTools::FileManagerFolder(m_fixture->document.m_settings.Current(),
-                                                m_view->firstSelectedVolume(RegisterTab::volumes)) +
-                "\"");
-        QVERIFY(m_fixture->shell.started[0].commandLine.find("総務") != std::string::npos);
+        QCOMPARE(m_fixture->shell.started[0].commandLine,
+                 "fm \"" + m_fixture->dataFolder + "総務管理/文書/例規/\"");
     }
 
     void theWordProcessorProposesTheSelectedVolumesFolder() {

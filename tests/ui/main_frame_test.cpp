@@ -1,14 +1,21 @@
 #include "office/ui/main_frame.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
 #include <QUuid>
+#include <functional>
 
 #include "office/ui/about_dialog.h"
 #include "office/ui/bunrako_view.h"
@@ -18,6 +25,7 @@
 #include "office/ui/single_instance.h"
 #include "office/ui/texts.h"
 #include "ui/desktop_fixture.h"
+#include "volumes/volume_list_cells.h"
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
@@ -64,6 +72,20 @@ void fillVolumes(DesktopFixture& fixture, CBunrakoView& view, int rows) {
     }
     fixture.writeVolumes(volumes);
     view.selectTab(tabIndex(RegisterTab::volumes));
+}
+
+// Delivers a drop as the window does: to the nearest widget that takes drops,
+// from which a drag it does not accept passes up to the parents.
+bool dropFile(QWidget* on, const QString& path) {
+    while (!on->isWindow() && !on->acceptDrops()) on = on->parentWidget();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    if (on->acceptDrops()) QCoreApplication::sendEvent(on, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(on, &drop);
+    return drop.isAccepted();
 }
 
 }  // namespace
@@ -220,6 +242,105 @@ class MainFrameTest : public QObject {
         QVERIFY(!order->isChecked());
     }
 
+    void titleOrderFollowsItsCheckWhateverChangesIt_data() {
+        QTest::addColumn<int>("route");
+        QTest::newRow("menu or key") << 0;
+        QTest::newRow("toolbar click") << 1;
+        QTest::newRow("the action's check") << 2;
+        QTest::newRow("assistive toggle of the button") << 3;
+    }
+
+    void titleOrderFollowsItsCheckWhateverChangesIt() {
+        QFETCH(int, route);
+        m_fixture->writeVolumes({"C", "A", "B"});
+        m_frame->view()->selectTab(tabIndex(RegisterTab::volumes));
+        QAction* order = m_frame->action(CommandId::volumeTitleOrder);
+        auto* button =
+            qobject_cast<QToolButton*>(m_frame->registerToolBar(1)->widgetForAction(order));
+        const QModelIndex firstTitle = m_frame->view()
+                                           ->listModel(RegisterTab::volumes)
+                                           ->index(0, columnIndex(VolumeListColumn::title));
+        for (const bool on : {true, false}) {
+            const std::function<void()> routes[] = {
+                [&] { order->trigger(); }, [&] { button->click(); }, [&] { order->setChecked(on); },
+                [&] { button->toggle(); }};
+            routes[route]();
+            QCOMPARE((QList<bool>{m_frame->view()->titleOrder(), order->isChecked(),
+                                  button->isChecked()}),
+                     QList<bool>(3, on));
+            QCOMPARE(firstTitle.data().toString(), on ? QStringLiteral("A") : QStringLiteral("C"));
+        }
+    }
+
+    void toolbarButtonsAndListsHaveAccessibleNames() {
+        for (QToolBar* toolBar : m_frame->findChildren<QToolBar*>()) {
+            for (QAction* action : toolBar->actions()) {
+                QVERIFY(action->isSeparator() ||
+                        !toolBar->widgetForAction(action)->accessibleName().isEmpty());
+            }
+        }
+        QCOMPARE(m_frame->registerToolBar(1)
+                     ->widgetForAction(m_frame->action(CommandId::volumeAdd))
+                     ->accessibleName(),
+                 QStringLiteral("簿冊登録"));
+        QCOMPARE(m_frame->view()->list(RegisterTab::permanent)->accessibleName(),
+                 QStringLiteral("永年簿冊台帳"));
+    }
+
+    void reCheckingTheToolBarShowsTheTabsOwn_data() {
+        QTest::addColumn<bool>("menu");  // else the action's check
+        QTest::addColumn<int>("to");     // the tab shown while hidden, from tab 1
+        QTest::addColumn<Qt::ToolBarArea>("standardArea");
+        QTest::newRow("menu, to 0") << true << 0 << Qt::TopToolBarArea;
+        QTest::newRow("check, to 6, standard left") << false << 6 << Qt::LeftToolBarArea;
+        QTest::newRow("menu, no switch, standard below") << true << 1 << Qt::BottomToolBarArea;
+    }
+
+    void reCheckingTheToolBarShowsTheTabsOwn() {
+        QFETCH(bool, menu);
+        QFETCH(int, to);
+        QFETCH(Qt::ToolBarArea, standardArea);
+        QAction* toolBars = m_frame->action(CommandId::viewToolBar);
+        m_frame->addToolBar(standardArea, m_frame->standardToolBar());
+        for (const bool shown : {false, true}) {
+            menu ? toolBars->trigger() : toolBars->setChecked(shown);
+            QCOMPARE(m_frame->standardToolBar()->isHidden(), !shown);
+            if (!shown) m_frame->showRegisterCommands(to);
+            QCOMPARE(shownRegisterToolBar(*m_frame), shown ? to : -1);
+        }
+        QCOMPARE(m_frame->registerToolBar(to)->allowedAreas(), Qt::TopToolBarArea);
+        QCOMPARE(m_frame->toolBarArea(m_frame->registerToolBar(to)), Qt::TopToolBarArea);
+    }
+
+    void filesDroppedAnywhereReachTheRelatedFiles_data() {
+        QTest::addColumn<int>("where");  // caption line, toolbars, status bar
+        QTest::addColumn<bool>("relatedTab");
+        QTest::newRow("caption line") << 0 << true;
+        QTest::newRow("standard toolbar") << 1 << true;
+        QTest::newRow("register toolbar") << 2 << true;
+        QTest::newRow("status bar") << 3 << true;
+        QTest::newRow("toolbar, volume tab") << 1 << false;
+    }
+
+    void filesDroppedAnywhereReachTheRelatedFiles() {
+        QFETCH(int, where);
+        QFETCH(bool, relatedTab);
+        CBunrakoView* view = m_frame->view();
+        fillVolumes(*m_fixture, *view, 1);
+        m_fixture->writeCatalogue(m_fixture->storedVolumes()[0],
+                                  {testing::catalogueEntry("12", "第1回会議")});
+        view->list(RegisterTab::volumes)->selectRow(0);
+        view->selectTab(tabIndex(RegisterTab::indexCatalogue));
+        view->list(RegisterTab::indexCatalogue)->selectRow(0);
+        if (relatedTab) view->selectTab(tabIndex(RegisterTab::relatedFiles));
+        QWidget* places[] = {view->findChild<QLineEdit*>(), m_frame->standardToolBar(),
+                             m_frame->registerToolBar(view->currentTab()), m_frame->statusBar()};
+        QCOMPARE(dropFile(places[where], m_fixture->folder.filePath(QStringLiteral("回答.pdf"))),
+                 relatedTab);
+        QCOMPARE(view->listModel(RegisterTab::relatedFiles)->index(0, 0).data().toString(),
+                 relatedTab ? QStringLiteral("回答.pdf") : QString());
+    }
+
     void theToolBarsAndTheStatusBarCanBeHidden() {
         m_frame->action(CommandId::viewToolBar)->trigger();
         QVERIFY(m_frame->standardToolBar()->isHidden());
@@ -230,6 +351,8 @@ class MainFrameTest : public QObject {
         QCOMPARE(shownRegisterToolBar(*m_frame), 0);
         m_frame->action(CommandId::viewStatusBar)->trigger();
         QVERIFY(m_frame->statusBar()->isHidden());
+        m_frame->action(CommandId::viewStatusBar)->setChecked(true);
+        QVERIFY(!m_frame->statusBar()->isHidden());
     }
 
     void theStatusBarHasFourIndicators() {

@@ -18,12 +18,6 @@ namespace {
 
 namespace vb = testing::volume_bytes;
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 CHozonNengenHenkoushoData formOf(const std::string& image) {
     CHozonNengenHenkoushoData form;
     std::memcpy(static_cast<void*>(&form), image.data(), sizeof form);

@@ -12,12 +12,6 @@ namespace {
 
 namespace vb = testing::volume_bytes;
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 // The record image with the number the list gives it.
 vb::Record numbered(vb::Record record, std::string_view number) {
     std::string padded(number);

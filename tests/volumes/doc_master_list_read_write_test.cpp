@@ -11,7 +11,6 @@ namespace bunrako {
 namespace {
 
 namespace vb = testing::volume_bytes;
-using Outcome = VolumeFileReadReport::Outcome;
 
 class VolumeFileTest : public ::testing::Test {
   protected:
@@ -27,7 +26,7 @@ TEST_F(VolumeFileTest, AMissingFileIsCreatedEmptyAndReadsAsNothing) {
     CDocMasterList list(file(), prompt);
     EXPECT_EQ(list.Read(), 0);
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(list.lastRead().outcome, Outcome::noCount);
+    EXPECT_TRUE(list.lastRead().countMissing());
     ASSERT_TRUE(std::filesystem::exists(file()));
     EXPECT_EQ(std::filesystem::file_size(file()), 0u);
     EXPECT_TRUE(prompt.messages.empty());
@@ -79,9 +78,9 @@ TEST_F(VolumeFileTest, ATruncatedFileKeepsItsCompleteRecordsAndSaysSo) {
     EXPECT_EQ(list.Read(), 0);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].title(), "人事");
-    EXPECT_EQ(list.lastRead().outcome, Outcome::truncated);
+    EXPECT_EQ(list.lastRead().state, ReadState::recordsMissing);
     EXPECT_EQ(list.lastRead().declaredCount, 3u);
-    EXPECT_EQ(list.lastRead().incompleteBytes, 100u);
+    EXPECT_EQ(list.lastRead().droppedBytes, 100u);
     EXPECT_EQ(prompt.lastMessage(), pathText() + ":詳細データ(2):ファイルの終わりに到達");
 }
 
@@ -92,7 +91,7 @@ TEST_F(VolumeFileTest, AHugeCountIsNotBelievedBeyondTheFile) {
     EXPECT_EQ(list.Read(), 0);
     EXPECT_TRUE(list.empty());
     EXPECT_EQ(list.lastRead().declaredCount, 0x80000000u);
-    EXPECT_EQ(list.lastRead().incompleteBytes, 6u);
+    EXPECT_EQ(list.lastRead().droppedBytes, 6u);
 
     // The same count before one complete record still yields that record.
     testing::writeBytes(file(), vb::file(0x80000000u, {vb::volume("502", vb::kJinji)}));
@@ -106,7 +105,7 @@ TEST_F(VolumeFileTest, AFileTooShortForItsCountWordReadsAsEmpty) {
     CDocMasterList list(file(), prompt);
     EXPECT_EQ(list.Read(), 0);
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(list.lastRead().outcome, Outcome::noCount);
+    EXPECT_TRUE(list.lastRead().countMissing());
     EXPECT_EQ(prompt.lastMessage(), pathText() + ":データ個数:ファイルの終わりに到達");
 }
 
@@ -117,14 +116,14 @@ TEST_F(VolumeFileTest, BytesBeyondTheCountedRecordsAreLeftUnread) {
     CDocMasterList list(file(), prompt);
     EXPECT_EQ(list.Read(), 1);
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list.lastRead().bytesBeyondCount, 656u);
+    EXPECT_EQ(list.lastRead().trailingBytes, 656u);
 }
 
 TEST_F(VolumeFileTest, AFileThatWillNotOpenIsTriedFourTimes) {
     std::filesystem::create_directory(file());
     CDocMasterList list(file(), prompt);
     EXPECT_EQ(list.Read(), 0);
-    EXPECT_EQ(list.lastRead().outcome, Outcome::openFailed);
+    EXPECT_FALSE(list.lastRead().opened());
     ASSERT_EQ(prompt.messages.size(), 5u);
     EXPECT_EQ(prompt.messages[0].text.rfind(pathText() + "Open:", 0), 0u);
     EXPECT_EQ(prompt.lastMessage(), pathText() + "Openエラー：ネットワーク確立等確認して下さい");

@@ -27,12 +27,6 @@ const char* const kFiveYears = "5\x94\x4e";                 // 5年
 const std::string kTenYears("10\x94\x4e\0", 5);             // 10年
 const char* const kLawChange = "\x96\x40\x89\xfc\x90\xb3";  // 法改正
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 vb::Record fiveYearVolume(const char* title) {
     return vb::volume("502001001 1 2 3000100", title).text(vb::kRetentionNameAt, kFiveYears);
 }

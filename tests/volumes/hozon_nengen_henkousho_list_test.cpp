@@ -124,8 +124,8 @@ TEST_F(FormsFileTest, CountsAreNeverTrustedBeyondTheFile) {
     writeBytes(file(), countWord(3) + a + b + b.substr(0, 100));
     EXPECT_EQ(list.Read(), 0);
     EXPECT_EQ(list.forms().size(), 2u);
-    EXPECT_EQ(list.lastRead().count, 3);
-    EXPECT_EQ(list.lastRead().extraBytes, 100u);
+    EXPECT_EQ(list.lastRead().declaredCount, 3);
+    EXPECT_EQ(list.lastRead().droppedBytes, 100u);
 
     writeBytes(file(), countWord(0x7fffffff) + a);
     EXPECT_EQ(list.Read(), 0);
@@ -137,13 +137,13 @@ TEST_F(FormsFileTest, CountsAreNeverTrustedBeyondTheFile) {
 
     writeBytes(file(), std::string("\x01\x00", 2));
     EXPECT_EQ(list.Read(), 0);
-    EXPECT_FALSE(list.lastRead().hasCount);
+    EXPECT_TRUE(list.lastRead().countMissing());
 
     // The count decides: bytes after the forms it names are not forms.
     writeBytes(file(), countWord(1) + a + b);
     EXPECT_EQ(list.Read(), 1);
     EXPECT_EQ(list.forms().size(), 1u);
-    EXPECT_EQ(list.lastRead().extraBytes, b.size());
+    EXPECT_EQ(list.lastRead().trailingBytes, b.size());
     EXPECT_TRUE(prompt.messages.empty());
 
     // A truncated file cannot be removed from until it is written whole.

@@ -22,12 +22,6 @@ namespace vb = testing::volume_bytes;
 
 constexpr double kApril2025 = 45748;  // 令和7年度
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 vb::Record withNumber(vb::Record record, std::string_view number) {
     std::string padded(number);
     padded.resize(22, '\0');

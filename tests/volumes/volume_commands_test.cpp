@@ -17,12 +17,6 @@ namespace {
 namespace vb = testing::volume_bytes;
 namespace fs = std::filesystem;
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 class VolumeCommandsTest : public ::testing::Test {
   protected:
     VolumeCommandsTest() { testing::writeBytes(master(), vb::file(1, {stored})); }

@@ -15,12 +15,6 @@ namespace {
 
 namespace vb = testing::volume_bytes;
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 OleDateTime date(int y, int m, int d) { return OleDateTime::fromDate(y, m, d); }
 
 // 1年, 5年, 10年, 永年 in rows 0-3.

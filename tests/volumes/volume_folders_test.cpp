@@ -4,6 +4,7 @@
 
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "settings/settei_koumoku_list.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 #include "volumes/doc_master_list.h"
@@ -72,6 +73,42 @@ TEST(VolumeFolders, NamesNeverLeaveTheDataFolder) {
     EXPECT_EQ(list[0].title(), "../../x");
     EXPECT_EQ(list[0].shouBunruiMei(), "a/b");
 }
+
+// The classification folder follows the master by the volume's short codes.
+struct ClassificationCase {
+    const char* what;
+    const char* codes[3];  // 大, 中, 小分類コード of the record
+    const char* expected;  // below the folder of the volume file
+};
+
+class ClassificationFolder : public ::testing::TestWithParam<ClassificationCase> {};
+
+TEST_P(ClassificationFolder, FollowsTheMasterByTheShortCodes) {
+    CSetteiKoumokuList master;
+    master.Items() = {{"0010000000", "総務管理", "1"}, {"0010010000", "文書", "1"},
+                      {"0010010001", "例規集", "1"},   {"0010010002", "a/b", "2"},
+                      {"0020000000", "..", "2"},       {"0020010000", "", "1"},
+                      {"0020010001", "予算", "1"}};
+    CDocMasterData volume = volumeNamed("総務", "文書", "例規", "会議録");
+    const ClassificationCase& row = GetParam();
+    volume.setDaiBunruiCode(row.codes[0]);
+    volume.setChuuBunruiCode(row.codes[1]);
+    volume.setShouBunruiCode(row.codes[2]);
+    EXPECT_EQ(volumeClassificationFolder(fs::path("data") / "DocMaster.dat", volume, master),
+              fs::path("data") / pathFromUtf8(row.expected))
+        << row.what;
+}
+
+using Case = ClassificationCase;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClassificationFolder,
+    ::testing::Values(
+        Case{"renamed in the master", {"1", "1", "1"}, "総務管理/文書/例規集"},
+        Case{"names made safe", {"1", "1", "2"}, "総務管理/文書/a／b"},
+        Case{"same code, other parent; unnamed item", {"2", "1", "1"}, "．．/文書/予算"},
+        Case{"a code the master lacks", {"1", "1", "9"}, "総務/文書/例規"},
+        Case{"a parent code the master lacks", {"3", "1", "1"}, "総務/文書/例規"},
+        Case{"no codes in the record", {"", "", ""}, "総務/文書/例規"}));
 
 }  // namespace
 }  // namespace bunrako

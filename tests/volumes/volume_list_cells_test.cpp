@@ -21,12 +21,6 @@ using Cells = std::vector<std::string>;
 constexpr CalendarMode kEra{false, 0};
 constexpr CalendarMode kWestern{true, 0};
 
-CDocMasterData fromBytes(const vb::Record& record) {
-    CDocMasterData volume;
-    std::memcpy(static_cast<void*>(&volume), record.bytes().data(), sizeof volume);
-    return volume;
-}
-
 // 2020-04-01 + 2196 days: 2026-04-06.
 vb::Record fiveYearVolume() {
     return vb::volume("502001001 1 2 3001200", vb::kYosansho)

@@ -44,6 +44,9 @@ constexpr int kRelatedFiles = tabIndex(RegisterTab::relatedFiles);
 // A click on this column header of any list toggles the title order.
 constexpr int kTitleOrderColumn = static_cast<int>(VolumeListColumn::title);
 
+// The narrowest width a clerk can give a column.
+constexpr int kNarrowestColumn = 8;
+
 bool isValidTab(int tab) { return tab >= 0 && tab < kRegisterTabCount; }
 
 bool isPlainKey(const QKeyEvent* key) {
@@ -81,7 +84,11 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
 
     m_captionLine = new QLineEdit(this);
     m_captionLine->setReadOnly(true);
-    m_captionLine->setFocusPolicy(Qt::NoFocus);
+    // The clerk may select and copy the caption, also from the keyboard.
+    m_captionLine->setFocusPolicy(Qt::StrongFocus);
+    m_captionLine->setAccessibleName(QString::fromUtf8(office::ui::texts::kCaptionLineName));
+    // Files dropped on it go to the view like anywhere else in the window.
+    m_captionLine->setAcceptDrops(false);
 
     m_stack = new QStackedWidget(this);
     buildLists();
@@ -117,9 +124,13 @@ void CBunrakoView::buildLists() {
         // for editors that these lists never open.
         list->verticalHeader()->setMinimumSectionSize(1);
         list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+        // Columns as narrow as 30 pixels keep their width: the header's
+        // own minimum follows the widest character of the font.
+        list->horizontalHeader()->setMinimumSectionSize(kNarrowestColumn);
         list->horizontalHeader()->setSectionsMovable(true);
         list->horizontalHeader()->setHighlightSections(false);
         list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        list->setAccessibleName(QString::fromUtf8(info.tabCaption));
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
         m_lists[static_cast<size_t>(tab)] = list;
@@ -265,7 +276,7 @@ void CBunrakoView::runCommand(CommandId id) {
         }
     }
     if (id == CommandId::volumeTitleOrder) {
-        toggleTitleOrder();
+        setTitleOrder(!m_titleOrder);
         return;
     }
     if (runTool(id)) return;
@@ -307,7 +318,7 @@ bool CBunrakoView::runTool(CommandId id) {
             // volume list (the register and catalogue tabs belong to it).
             const CDocMasterData* volume = firstSelectedVolume(current);
             if (!volume) volume = firstSelectedVolume(RegisterTab::volumes);
-            tools.OpenFileManager(settings, volume);
+            tools.OpenFileManager(settings, volume, m_document.m_classification);
             return true;
         }
         default:
@@ -326,8 +337,9 @@ void CBunrakoView::toggleSelectAll(RegisterTab tab) {
     }
 }
 
-void CBunrakoView::toggleTitleOrder() {
-    m_titleOrder = !m_titleOrder;
+void CBunrakoView::setTitleOrder(bool on) {
+    if (on == m_titleOrder) return;
+    m_titleOrder = on;
     {
         const WaitCursor wait;
         refreshTab(kVolumes);
@@ -429,8 +441,12 @@ void CBunrakoView::onRightClick(RegisterTab tab, const QPoint& position) {
     }
 }
 
+bool CBunrakoView::takesDroppedFiles(const QMimeData* mime) const {
+    return m_currentTab == kRelatedFiles && mime && mime->hasUrls();
+}
+
 void CBunrakoView::dragEnterEvent(QDragEnterEvent* event) {
-    if (m_currentTab == kRelatedFiles && event->mimeData()->hasUrls()) {
+    if (takesDroppedFiles(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -438,7 +454,7 @@ void CBunrakoView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CBunrakoView::dropEvent(QDropEvent* event) {
-    if (m_currentTab != kRelatedFiles || !event->mimeData()->hasUrls()) {
+    if (!takesDroppedFiles(event->mimeData())) {
         event->ignore();
         return;
     }

@@ -11,6 +11,7 @@
 #include "office/ui/register_tab.h"
 
 class QLineEdit;
+class QMimeData;
 class QStackedWidget;
 class QTabBar;
 class QTableView;
@@ -55,6 +56,9 @@ class CBunrakoView : public QWidget {
     int selectedCount(RegisterTab tab) const;
     bool hasSelection(RegisterTab tab) const;
     bool titleOrder() const { return m_titleOrder; }
+    // Orders the volume list by title or by the file's order; the list is
+    // refilled only when the order changes.
+    void setTitleOrder(bool on);
 
     // The first selected volume of a volume list (tabs 1 to 3), when that
     // list shows volume records; nullptr otherwise.
@@ -62,6 +66,7 @@ class CBunrakoView : public QWidget {
 
     // Files dropped on the window: on the 関連ファイル tab they become
     // related files of its document; elsewhere nothing happens.
+    bool takesDroppedFiles(const QMimeData* mime) const;
     void addRelatedFiles(const QList<QUrl>& urls);
 
     bool isCommandEnabled(CommandId id) const;
@@ -97,7 +102,6 @@ class CBunrakoView : public QWidget {
     void showCaption(int tab);
 
     void toggleSelectAll(RegisterTab tab);
-    void toggleTitleOrder();
     bool runTool(CommandId id);
     bool handleKey(int tab, int key);
     void onDoubleClick(RegisterTab tab);

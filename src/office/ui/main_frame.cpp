@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -56,6 +59,7 @@ CMainFrame::CMainFrame(const DesktopPorts& ports, CBunrakoDoc& document, QSettin
     connect(m_view, &CBunrakoView::contextMenuRequested, this,
             [this](int tab, const QPoint& position) { registerMenu(tab)->popup(position); });
 
+    setAcceptDrops(true);
     resize(kDefaultSize);
     showRegisterCommands(m_registerTab);
     WindowPlacementStore(m_settings).restore(*this);
@@ -76,12 +80,18 @@ void CMainFrame::createActions() {
             new QAction(CommandIcons::forCommand(id), QString::fromUtf8(text.caption), this);
         action->setStatusTip(QString::fromUtf8(text.status));
         action->setToolTip(QString::fromUtf8(text.toolTip));
-        action->setCheckable(isCheckable(id));
-        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions.emplace(id, action);
+        if (isCheckable(id)) {
+            // The check is the one truth: a click, a key, a menu or an
+            // assistive tool's toggle all change it, and the command follows.
+            action->setCheckable(true);
+            action->setChecked(id != CommandId::volumeTitleOrder);
+            connect(action, &QAction::toggled, this,
+                    [this, id](bool checked) { applyCheck(id, checked); });
+        } else {
+            connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        }
     }
-    action(CommandId::viewToolBar)->setChecked(true);
-    action(CommandId::viewStatusBar)->setChecked(true);
 }
 
 QMenu* CMainFrame::addCommandMenu(const char* caption, std::initializer_list<CommandId> commands) {
@@ -99,8 +109,20 @@ void CMainFrame::addCommands(QWidget* target, std::span<const CommandId> command
             target->addAction(separator);
         } else {
             target->addAction(action(id));
+            if (auto* toolBar = qobject_cast<QToolBar*>(target)) {
+                describeToolButton(*toolBar, *action(id), id);
+            }
         }
     }
+}
+
+// A toolbar button carries its command's full name for assistive tools (the
+// captions alone repeat: 登録, 変更 ... on every register toolbar).
+void CMainFrame::describeToolButton(QToolBar& toolBar, QAction& action, CommandId id) {
+    QWidget* button = toolBar.widgetForAction(&action);
+    if (!button) return;
+    button->setAccessibleName(QString::fromUtf8(commandText(id).toolTip));
+    button->setAccessibleDescription(action.statusTip());
 }
 
 void CMainFrame::createMenus() {
@@ -129,6 +151,7 @@ void CMainFrame::createToolBars() {
     using C = CommandId;
     m_standardToolBar = new QToolBar(QString::fromUtf8(office::ui::texts::kStandardToolBar), this);
     m_standardToolBar->setObjectName(QStringLiteral("standardToolBar"));
+    m_standardToolBar->setAccessibleName(m_standardToolBar->windowTitle());
     const CommandId standard[] = {C::personalFolder,  C::fileManager, C::wordProcessor,
                                   C::spreadsheet,     kSeparator,     C::fileSearch,
                                   C::registeredForms, kSeparator,     C::appAbout};
@@ -139,6 +162,8 @@ void CMainFrame::createToolBars() {
         const RegisterTabInfo& info = registerTabInfo(tab);
         auto* toolBar = new QToolBar(QString::fromUtf8(info.menuCaption), this);
         toolBar->setObjectName(QStringLiteral("registerToolBar%1").arg(tab));
+        toolBar->setAccessibleName(toolBar->windowTitle());
+        toolBar->setAllowedAreas(Qt::TopToolBarArea);
         addCommands(toolBar, info.commands);
         addToolBar(Qt::TopToolBarArea, toolBar);
         toolBar->hide();
@@ -175,15 +200,15 @@ void CMainFrame::showRegisterCommands(int tab) {
         menuBar()->insertMenu(m_settingsMenu->menuAction(), menu);
         m_shownRegisterMenu = menu;
     }
-    // The register toolbar sits beside the standard toolbar, on its side.
-    const Qt::ToolBarArea area = toolBarArea(m_standardToolBar);
-    const bool visible = action(CommandId::viewToolBar)->isChecked();
+    // The register toolbar docks at the top only: beside the standard
+    // toolbar while that one is at the top too. Whether it shows follows
+    // 表示 › ツール バー, so re-checking that shows this tab's toolbar.
     for (QToolBar* toolBar : m_registerToolBars) {
         if (toolBar != registerToolBar(tab)) toolBar->hide();
     }
     QToolBar* shown = registerToolBar(tab);
-    if (toolBarArea(shown) != area) addToolBar(area, shown);
-    shown->setVisible(visible);
+    if (toolBarArea(shown) != Qt::TopToolBarArea) addToolBar(Qt::TopToolBarArea, shown);
+    shown->setVisible(action(CommandId::viewToolBar)->isChecked());
     updateCommandStates();
 }
 
@@ -196,10 +221,9 @@ void CMainFrame::runCommand(CommandId id) {
             close();
             return;
         case CommandId::viewToolBar:
-            setToolBarsVisible(action(id)->isChecked());
-            return;
         case CommandId::viewStatusBar:
-            statusBar()->setVisible(action(id)->isChecked());
+        case CommandId::volumeTitleOrder:
+            action(id)->toggle();
             return;
         case CommandId::departmentMaster:
         case CommandId::classificationMaster:
@@ -209,6 +233,22 @@ void CMainFrame::runCommand(CommandId id) {
         default:
             m_view->runCommand(id);
             updateCommandStates();
+            return;
+    }
+}
+
+void CMainFrame::applyCheck(CommandId id, bool checked) {
+    switch (id) {
+        case CommandId::viewToolBar:
+            setToolBarsVisible(checked);
+            return;
+        case CommandId::viewStatusBar:
+            statusBar()->setVisible(checked);
+            return;
+        case CommandId::volumeTitleOrder:
+            m_view->setTitleOrder(checked);
+            return;
+        default:
             return;
     }
 }
@@ -248,6 +288,23 @@ void CMainFrame::bringToFront() {
     show();
     raise();
     activateWindow();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_view->takesDroppedFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (!m_view->takesDroppedFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_view->addRelatedFiles(event->mimeData()->urls());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -55,6 +55,10 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped anywhere on the window (toolbars, status bar, caption
+    // line) reach the view, which takes them on the 関連ファイル tab.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // No toolbar menu: the register toolbars follow the tabs, not the clerk.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -65,6 +69,9 @@ class CMainFrame : public QMainWindow {
     void createStatusBar();
     QMenu* addCommandMenu(const char* caption, std::initializer_list<CommandId> commands);
     void addCommands(QWidget* target, std::span<const CommandId> commands);
+    void describeToolButton(QToolBar& toolBar, QAction& action, CommandId id);
+    // A checkable command follows its action's check, however it changed.
+    void applyCheck(CommandId id, bool checked);
     void showAbout();
     void setToolBarsVisible(bool visible);
 

@@ -32,6 +32,9 @@ inline constexpr const char* kTabRetentionChange = "保存年限変更書";
 inline constexpr const char* kTabIndexCatalogue = "索引目録";
 inline constexpr const char* kTabRelatedFiles = "関連ファイル";
 
+// What assistive tools call the line that shows the current tab's caption.
+inline constexpr const char* kCaptionLineName = "一覧の表題";
+
 // The register menus carry shorter names for two registers.
 inline constexpr const char* kMenuPermanent = "永年簿冊";
 inline constexpr const char* kMenuDisposed = "廃棄簿冊";

@@ -1,14 +1,14 @@
-#include "catalogue/read_report.h"
+#include "common/read_report.h"
 
-#include "catalogue/texts.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
+#include "common/texts.h"
 
 namespace bunrako {
 
-namespace ct = catalogue::texts;
+namespace ct = common::texts;
 
 bool ReadReport::mayOverwrite() const {
     switch (state) {
@@ -86,8 +86,10 @@ int saveUnlessForeign(Prompt& prompt, const std::filesystem::path& path, std::st
             return 0;
         }
     }
-    return writeDataFile(prompt, path, bytes, ct::kCannotOpenFile + pathText, withSafetyCopy) ? 1
-                                                                                              : 0;
+    return writeDataFile(prompt, path, bytes, common::texts::kCannotOpenFile + pathText,
+                         withSafetyCopy)
+               ? 1
+               : 0;
 }
 
 }  // namespace bunrako

@@ -12,17 +12,18 @@
 
 namespace bunrako {
 
-// How reading one catalogue, related-file list or registered-forms file went.
-// The readers keep what they could read; the report says what they could not,
-// whether the file may be written over, and what to tell the administrator.
+// How reading one data file went: the volume and change-form files, the
+// catalogues, the related-file and registered-forms lists. The readers keep
+// what they could read; the report says what they could not, whether the file
+// may be written over, and what to tell the administrator.
 enum class ReadState {
     complete,        // every record read
     missing,         // the file is not there or will not open
-    empty,           // a file of no bytes
+    empty,           // a file of no bytes (a file just created)
     unknownTag,      // a version tag this program does not know: nothing read
     partialRecord,   // a trailing incomplete fixed-size record was left out
     recordsMissing,  // the count promises more records than the file holds
-    headerCut,       // the file ends inside its header
+    headerCut,       // the file ends inside its header or its count word
     archiveCut,      // an archive ends or breaks inside a record: the rest unread
     textTooLong,     // an archive string longer than its field
     badCount,        // a count that cannot be (negative)
@@ -36,14 +37,27 @@ struct ReadReport {
     std::optional<std::string> versionTag;
     // missing: why the file would not open.
     FileErrorCause openError = FileErrorCause::none;
+    uint64_t fileSize = 0;
     size_t recordsRead = 0;
-    size_t droppedBytes = 0;    // partialRecord
-    int64_t declaredCount = 0;  // recordsMissing, badCount
+    // partialRecord, recordsMissing: the bytes of an incomplete last record.
+    size_t droppedBytes = 0;
+    // The count word of the file (recordsMissing, badCount and every
+    // fixed-record file).
+    int64_t declaredCount = 0;
+    // Fixed-record files: bytes after the counted records that no record
+    // claims (badCount: every byte after the count word).
+    uint64_t trailingBytes = 0;
     // textTooLong: the field, the stored length and the field's limit.
     std::string field;
     size_t length = 0;
     size_t limit = 0;
 
+    bool opened() const { return state != ReadState::missing; }
+    // True when a fixed-record file has no count word: no bytes at all, or
+    // fewer than the count word's.
+    bool countMissing() const {
+        return state == ReadState::empty || (state == ReadState::headerCut && !archiveFormat);
+    }
     // False when writing over the file would destroy data this program did
     // not read: an unknown version, or an archive it could not read through.
     bool mayOverwrite() const;
