@@ -57,6 +57,10 @@ inline constexpr const char* kSettingsUnreadable = "%s: 初期設定ファイル
 
 // ---- check ----------------------------------------------------------------
 inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";
+// Valid by their status, but NaN, infinite or outside the years 100-9999
+// (dates) or beyond what a period holds.
+inline constexpr const char* kCheckValuesNamingNothing =
+    "%s: 有効とされていながら日付・期間として扱えない値（範囲外など）が %d 個あります";
 inline constexpr const char* kCheckBadTexts =
     "%s: Shift-JIS として読めない文字を含む文字列が %d 個あります";
 inline constexpr const char* kCheckOldCataloguePlace =
