@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 
@@ -49,6 +50,12 @@ class CShokiSetteiData {
     int32_t m_nManagementPeriod;
     std::string m_strLinkPermanentProgram;
     std::string m_strLinkDisposedProgram;
+
+    // Stored text ends at its first NUL. What a text field of the settings
+    // file held after it (damaged or foreign data), by field name: never
+    // shown or used, written back after the field's text so that saving
+    // loses nothing.
+    std::map<std::string, std::string> m_storedTails;
 };
 
 // One field of the record: its name, the key that labels it in read-error

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "common/archive.h"
+#include "common/cp932.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "settings/texts.h"
 
@@ -24,7 +26,31 @@ const ShokiSetteiVersion* versionByTag(std::string_view tag) {
 }
 
 bool readField(ArchiveReader& in, const ShokiSetteiField& field, CShokiSetteiData& record) {
-    return field.text ? in.readText(record.*field.text) : in.readInt32(record.*field.number);
+    if (!field.text) return in.readInt32(record.*field.number);
+    std::string stored;
+    const bool done = in.readBytesString(stored);
+    const std::string_view text = textBytes(stored);
+    record.*field.text = cp932ToUtf8(text);
+    // The record is reused from one record of the file to the next.
+    if (text.size() < stored.size()) {
+        record.m_storedTails[field.name] = stored.substr(text.size());
+    } else {
+        record.m_storedTails.erase(field.name);
+    }
+    return done;
+}
+
+void writeField(ArchiveWriter& out, const ShokiSetteiField& field, const CShokiSetteiData& record) {
+    if (!field.text) {
+        out.writeInt32(record.*field.number);
+        return;
+    }
+    const auto tail = record.m_storedTails.find(field.name);
+    if (tail == record.m_storedTails.end()) {
+        out.writeText(record.*field.text);
+    } else {
+        out.writeBytesString(utf8ToCp932(record.*field.text) + tail->second);
+    }
 }
 
 // Reads the first storedFields fields of a record. False when the record is
@@ -82,11 +108,7 @@ std::string ShokiSetteiFileBytes(const std::vector<CShokiSetteiData>& records) {
     out.writeBytesString(kVersions.front().tag);
     for (const CShokiSetteiData& record : records) {
         for (const ShokiSetteiField* field : ShokiSetteiStoredFields()) {
-            if (field->text) {
-                out.writeText(record.*field->text);
-            } else {
-                out.writeInt32(record.*field->number);
-            }
+            writeField(out, *field, record);
         }
     }
     return out.take();

@@ -64,7 +64,7 @@ void CShokiSetteiList::LoadReceiptNo(Prompt& prompt) {
     }
     const std::string section = utf8ToCp932(m_current.m_strSectionName);
     for (const ReceiptPair& pair : ReadReceiptFile(bytes).pairs) {
-        if (pair.sectionName != section) continue;
+        if (textBytes(pair.sectionName) != section) continue;
         m_current.m_nNextReceiptNo = pair.nextReceiptNo;
         // Element 0 is the same section; keep the two equal.
         if (!m_list.empty() && m_list.front().m_strSectionCode == m_current.m_strSectionCode) {
@@ -95,7 +95,7 @@ int CShokiSetteiList::SaveReceiptNo(Prompt& prompt) {
     const std::string section = utf8ToCp932(m_current.m_strSectionName);
     bool found = false;
     for (ReceiptPair& pair : content.pairs) {
-        if (pair.sectionName != section) continue;
+        if (textBytes(pair.sectionName) != section) continue;
         pair.nextReceiptNo = m_current.m_nNextReceiptNo;
         found = true;
     }

@@ -70,7 +70,7 @@ DumpOutcome dumpReceipts(const std::filesystem::path& file, Prompt& prompt) {
     const ReceiptFileContent content = ReadReceiptFile(bytes);
     DumpOutcome outcome{true, recordsDocument("receipts", std::nullopt)};
     for (const ReceiptPair& pair : content.pairs) {
-        outcome.document["records"].push_back({{"m_strSectionName", cp932ToUtf8(pair.sectionName)},
+        outcome.document["records"].push_back({{"m_strSectionName", storedText(pair.sectionName)},
                                                {"m_nNextReceiptNo", pair.nextReceiptNo}});
     }
     if (content.unreadBytes > 0) {

@@ -174,6 +174,19 @@ TEST(ShokiSetteiFile, AnUntaggedFileHoldsOneRecordFromItsFirstByte) {
     EXPECT_EQ(unknown.records[0].m_strSectionName, "Ver20990101");
 }
 
+TEST(ShokiSetteiFile, TextEndsAtItsFirstNulAndTheRestIsWrittenBack) {
+    FakePrompt prompt;
+    const std::string nul("\0", 1);
+    const std::string image =
+        cstr("Ver20090901") + record31("a").replace(0, 2, cstr("AB" + nul + "CD")) + record31("b");
+    const auto content = ReadShokiSetteiFile(image, kPath, prompt);
+    ASSERT_EQ(content.records.size(), 2u);
+    EXPECT_EQ(content.records[0].m_strSectionName, "AB");
+    // The record reused for reading does not carry the tail on.
+    EXPECT_EQ(content.records[1], expectedTo31("b"));
+    EXPECT_EQ(ShokiSetteiFileBytes(content.records), image);
+}
+
 TEST(ShokiSetteiFile, ATagWithoutRecordsIsAnEmptyList) {
     FakePrompt prompt;
     const auto content = ReadShokiSetteiFile(cstr("Ver20090901"), kPath, prompt);

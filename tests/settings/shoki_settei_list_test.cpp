@@ -199,6 +199,15 @@ TEST(ShokiSetteiReceipts, TheNumberOfTheSectionComesFromTheDanFile) {
     ASSERT_EQ(list.LoadSettings(prompt, path), 1);
     EXPECT_EQ(list.Current().m_nNextReceiptNo, 1);
     EXPECT_TRUE(prompt.messages.empty());
+
+    // The name ends at its first NUL; what follows it is written back.
+    const std::string tailed = cstr(utf8ToCp932("総務課") + std::string("\0old", 4));
+    writeBytes(data / "KenMeibo.dan", tailed + i32(31));
+    ASSERT_EQ(list.LoadSettings(prompt, path), 1);
+    EXPECT_EQ(list.Current().m_nNextReceiptNo, 31);
+    list.Current().m_nNextReceiptNo = 32;
+    ASSERT_EQ(list.SaveReceiptNo(prompt), 1);
+    EXPECT_EQ(readBytes(data / "KenMeibo.dan"), tailed + i32(32));
 }
 
 TEST(ShokiSetteiReceipts, SavingUpdatesThePairsOfTheSectionInPlace) {
