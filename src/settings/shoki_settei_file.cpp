@@ -1,11 +1,14 @@
 #include "settings/shoki_settei_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/archive.h"
 #include "common/cp932.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
+#include "common/texts.h"
 #include "settings/texts.h"
 
 namespace bunrako {
@@ -23,6 +26,15 @@ const ShokiSetteiVersion* versionByTag(std::string_view tag) {
         if (tag == version.tag) return &version;
     }
     return nullptr;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The shape of the version tags: "Ver" and eight digits (a date). Untagged
+// files start with a section name, which never looks so.
+bool hasTagShape(std::string_view text) {
+    return text.size() == 11 && text.starts_with("Ver") &&
+           std::all_of(text.begin() + 3, text.end(), isDigit);
 }
 
 bool readField(ArchiveReader& in, const ShokiSetteiField& field, CShokiSetteiData& record) {
@@ -83,9 +95,15 @@ ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::st
                                    true);
         return content;
     }
-    content.readable = true;
-
     const ShokiSetteiVersion* version = versionByTag(first);
+    if (!version && hasTagShape(first)) {
+        // A newer program's file: its fields are unknown, so none is read.
+        content.unknownVersion = first;
+        prompt.showMessage(path + formatText(common::texts::kUnknownTagNotRead, first), {},
+                           MessageIcon::error);
+        return content;
+    }
+    content.readable = true;
     if (!version) {
         // The oldest files start directly with their only record.
         ArchiveReader in(bytes);
@@ -101,6 +119,15 @@ ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::st
         content.records.push_back(content.lastRead);
     }
     return content;
+}
+
+std::optional<std::string> UnknownShokiSetteiVersion(std::string_view bytes) {
+    ArchiveReader in(bytes);
+    std::string first;
+    if (!in.readBytesString(first) || versionByTag(first) || !hasTagShape(first)) {
+        return std::nullopt;
+    }
+    return first;
 }
 
 std::string ShokiSetteiFileBytes(const std::vector<CShokiSetteiData>& records) {

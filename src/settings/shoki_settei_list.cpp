@@ -6,6 +6,8 @@
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
+#include "common/read_report.h"
 #include "settings/pointer_file.h"
 #include "settings/receipt_file.h"
 #include "settings/shoki_settei_file.h"
@@ -76,6 +78,17 @@ void CShokiSetteiList::LoadReceiptNo(Prompt& prompt) {
 
 int CShokiSetteiList::SaveSettings(Prompt& prompt, const std::string& path) {
     if (path.empty()) return 0;
+    // A newer program's file is never replaced by what this one knows.
+    std::string onDisk;
+    if (readWholeFile(pathFromUtf8(path), onDisk) == FileErrorCause::none) {
+        if (const auto tag = UnknownShokiSetteiVersion(onDisk)) {
+            ReadReport refused;
+            refused.state = ReadState::unknownTag;
+            refused.versionTag = *tag;
+            prompt.showMessage(saveRefusalMessage(refused, path), {}, MessageIcon::error);
+            return 0;
+        }
+    }
     const FileErrorCause cause = writeWholeFile(pathFromUtf8(path), ShokiSetteiFileBytes(m_list));
     if (!CMyTool::CheckFileError(prompt, cause, path, true)) return 0;
     if (!m_list.empty()) m_current = m_list.front();

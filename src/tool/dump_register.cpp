@@ -219,6 +219,8 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpCannotRead, pathText.c_str()));
         return unreadable();
     }
+    // Load has said that a newer program's table was not read.
+    if (report.unknownVersion) return unreadable();
     DumpOutcome outcome;
     Json& document = outcome.document;
     document["kind"] = "approvers";

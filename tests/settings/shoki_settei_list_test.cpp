@@ -175,6 +175,23 @@ TEST(ShokiSetteiList, AFileThatWillNotOpenIsToldWithOpen) {
     EXPECT_EQ(list.LoadSettings(prompt, ""), 0);
 }
 
+TEST(ShokiSetteiList, ANewerProgramsFileIsNeitherReadNorWrittenOver) {
+    TempFolder data;
+    const auto file = data / "ShokiSettei.dat";
+    const std::string newer = cstr("Ver20990101") + cstr("x") + std::string(40, '\x07');
+    writeBytes(file, newer);
+    FakePrompt prompt;
+    CShokiSetteiList list;
+    EXPECT_EQ(list.LoadSettings(prompt, pathToUtf8(file)), 0);
+    EXPECT_TRUE(list.Records().empty());
+    list.Records() = {section("総務課", "0010010000", "K.dat")};
+    EXPECT_EQ(list.SaveSettings(prompt, pathToUtf8(file)), 0);
+    EXPECT_EQ(readBytes(file), newer);
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_NE(prompt.lastMessage().find("Ver20990101"), std::string::npos);
+    EXPECT_NE(prompt.lastMessage().find("上書きせずに保存を中止しました"), std::string::npos);
+}
+
 TEST(ShokiSetteiReceipts, TheNumberOfTheSectionComesFromTheDanFile) {
     TempFolder data;
     const std::string path = pathToUtf8(data / "ShokiSettei.dat");
