@@ -50,6 +50,7 @@ inline constexpr const char* kNothingToExport =
     "%s: レコードがないため、CSVファイルは作成しませんでした";
 inline constexpr const char* kUnknownRegisterVersion =
     "%s: このプログラムが知らない版（%s）の文書件名簿です";
+inline constexpr const char* kExportCannotMakeFolder = "%s: 出力先のフォルダを作成できません";
 inline constexpr const char* kNoDataFolder = "%s: データフォルダがありません";
 inline constexpr const char* kNoSettingsFile =
     "%s: データフォルダに初期設定ファイル（ShokiSettei.dat）がありません";
