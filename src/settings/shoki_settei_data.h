@@ -4,6 +4,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace bunrako {
 
@@ -69,6 +70,12 @@ struct ShokiSetteiField {
     const char* textDefault;
     int32_t numberDefault;
 };
+
+// The calendar mode (0 era, 1 Western years) and the management period type
+// (0-3) are choices of the settings dialog; with any other value, read from a
+// damaged file, no fiscal year can be named. One line per such field,
+// naming its key and value; none for a sound record.
+std::vector<std::string> ShokiSetteiChoiceProblems(const CShokiSetteiData& record);
 
 // All 32 fields in their declared order.
 std::span<const ShokiSetteiField> ShokiSetteiFields();

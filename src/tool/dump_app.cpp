@@ -3,6 +3,7 @@
 
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
 #include "settings/receipt_file.h"
@@ -58,8 +59,15 @@ DumpOutcome dumpSettings(const std::filesystem::path& file, Prompt& prompt) {
     const ShokiSetteiFileContent content = ReadShokiSetteiFile(bytes, pathToUtf8(file), prompt);
     if (!content.readable) return unreadable();
     DumpOutcome outcome{true, recordsDocument("settings", content.version)};
-    for (const CShokiSetteiData& record : content.records) {
+    const std::string pathText = pathToUtf8(file);
+    for (size_t i = 0; i < content.records.size(); ++i) {
+        const CShokiSetteiData& record = content.records[i];
         outcome.document["records"].push_back(settingsRecordJson(record));
+        for (const std::string& problem : ShokiSetteiChoiceProblems(record)) {
+            prompt.showMessage(
+                formatPrintf(tool::texts::kDumpSettingsRecord, pathText.c_str(), i + 1) + problem,
+                {}, MessageIcon::warning);
+        }
     }
     return outcome;
 }

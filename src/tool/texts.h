@@ -26,6 +26,8 @@ inline constexpr const char* kDumpExtraBytes =
     "%s: 個数 %d 件のあとの %zu バイトはレコードとして出力しませんでした";
 inline constexpr const char* kDumpPartRead =
     "%s: 途中で読めなくなりました。読めた分だけを出力しました";
+// Followed by what is wrong with the settings of that section.
+inline constexpr const char* kDumpSettingsRecord = "%s: %zu 件目の初期設定の";
 // Files a reader does not read at all.
 inline constexpr const char* kDumpUnknownTag = "%s: このプログラムが知らない版（%s）のファイルです";
 inline constexpr const char* kDumpTagCut = "%s: 版の表示が途中で切れています";
@@ -55,6 +57,9 @@ inline constexpr const char* kNoDataFolder = "%s: データフォルダがあり
 inline constexpr const char* kNoSettingsFile =
     "%s: データフォルダに初期設定ファイル（ShokiSettei.dat）がありません";
 inline constexpr const char* kSettingsUnreadable = "%s: 初期設定ファイルを読めません";
+// Followed by the fault of the section's settings.
+inline constexpr const char* kImportBadSettings = "%s: 初期設定の";
+inline constexpr const char* kImportStopped = "。取り込みを中止しました";
 
 // ---- check ----------------------------------------------------------------
 inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";

@@ -192,6 +192,20 @@ TEST(ShokiSetteiList, ANewerProgramsFileIsNeitherReadNorWrittenOver) {
     EXPECT_NE(prompt.lastMessage().find("上書きせずに保存を中止しました"), std::string::npos);
 }
 
+TEST(ShokiSetteiChoices, OnlyTheDialogsChoicesNameAFiscalYear) {
+    CShokiSetteiData record;
+    EXPECT_TRUE(ShokiSetteiChoiceProblems(record).empty());
+    record.m_nCalendarMode = 1;
+    record.m_nManagementPeriod = 3;
+    EXPECT_TRUE(ShokiSetteiChoiceProblems(record).empty());
+    record.m_nCalendarMode = 2;
+    record.m_nManagementPeriod = -1;
+    EXPECT_EQ(ShokiSetteiChoiceProblems(record),
+              (std::vector<std::string>{
+                  "「和暦(0)・西暦(1)管理の切替」の値 2 は 0〜1 のどれでもありません",
+                  "「管理期間」の値 -1 は 0〜3 のどれでもありません"}));
+}
+
 TEST(ShokiSetteiReceipts, TheNumberOfTheSectionComesFromTheDanFile) {
     TempFolder data;
     const std::string path = pathToUtf8(data / "ShokiSettei.dat");
