@@ -6,6 +6,7 @@
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "common/read_report.h"
 #include "settings/receipt_file.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_file.h"
@@ -43,7 +44,12 @@ Json settingsRecordJson(const CShokiSetteiData& record) {
 
 DumpOutcome dumpMaster(const std::filesystem::path& file, Prompt& prompt) {
     CSetteiKoumokuList master;
-    if (!master.LoadItems(prompt, pathToUtf8(file))) return unreadable();
+    const std::string pathText = pathToUtf8(file);
+    if (!master.LoadItems(prompt, pathText)) return unreadable();
+    // LoadItems tells a short file and a bad count; the bytes no item
+    // claims are told here.
+    const std::string unclaimed = describeUnclaimedBytes(master.lastRead(), pathText);
+    if (!unclaimed.empty()) prompt.showMessage(unclaimed, {}, MessageIcon::warning);
     DumpOutcome outcome{true, recordsDocument("master", std::nullopt)};
     for (const CSetteiKoumokuData& item : master.Items()) {
         outcome.document["records"].push_back({{"code", textJson(item.code)},

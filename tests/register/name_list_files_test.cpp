@@ -139,11 +139,11 @@ TEST_F(NameFilesTest, ANameEndsAtItsFirstNulAndTheRestIsWrittenBack) {
     // A name of nothing but what follows a NUL marks an unused slot.
     image += slotBytes(std::string("\0F", 2), 0, days(2020, 1, 3));
     for (int i = 3; i < 10; ++i) image += slotBytes("", 0, days(2020, 1, 1));
-    writeBytes(folder / "ShokuList.dat", image);
+    writeBytes(folder / "ShokuList.dat", image + "zz");
     NameList list(10, 10, kNow);
     const auto report =
         ShokuSimeiList::LoadFile(prompt, folder / "ShokuList.dat", "ShokuList", list);
-    EXPECT_TRUE(report.complete());
+    EXPECT_EQ(report.trailingBytes, 2u);
     EXPECT_EQ(list.Names(), (std::vector<std::string>{"AB", "E"}));
     // Recording the same name again counts the slot and keeps its bytes.
     EXPECT_TRUE(list.Record("AB", OleDateTime{days(2020, 1, 1), OleDateTime::valid}));
