@@ -161,7 +161,12 @@ class UntaggedArchiveParser {
             }
             m_image.entries.push_back(entry);
         }
+        m_image.report.declaredCount = count;
         m_image.report.recordsRead = m_image.entries.size();
+        // A count below the entries present leaves bytes no entry claims.
+        if (m_image.report.state == ReadState::complete) {
+            m_image.report.trailingBytes = m_archive.remaining();
+        }
     }
 
   private:

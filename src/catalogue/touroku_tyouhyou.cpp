@@ -72,20 +72,13 @@ RegisteredFormsImage parseRegisteredForms(std::string_view bytes) {
     }
     int32_t count = 0;
     std::memcpy(&count, bytes.data() + kCountOffset, sizeof count);
-    image.report.declaredCount = count;
-    if (count < 0) {
-        image.report.state = ReadState::badCount;
-        return image;
-    }
     // The count is believed only as far as the file holds whole records.
-    const size_t present = (bytes.size() - kFirstRecordOffset) / kFileRecordSize;
-    const size_t used = std::min(static_cast<size_t>(count), present);
+    const size_t used = measureCountedRecords(image.report, count,
+                                              bytes.size() - kFirstRecordOffset, kFileRecordSize);
     for (size_t i = 0; i < used; ++i) {
         image.records.push_back(
             recordFromFile(bytes.data() + kFirstRecordOffset + i * kFileRecordSize));
     }
-    image.report.recordsRead = used;
-    if (used < static_cast<size_t>(count)) image.report.state = ReadState::recordsMissing;
     return image;
 }
 

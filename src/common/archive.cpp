@@ -177,7 +177,7 @@ bool ArchiveReader::readBytesString(std::string& cp932) {
 bool ArchiveReader::readText(std::string& utf8) {
     std::string cp932;
     const bool done = readBytesString(cp932);
-    utf8 = cp932ToUtf8(cp932);
+    utf8 = storedText(cp932);
     return done;
 }
 

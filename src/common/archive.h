@@ -54,6 +54,7 @@ class ArchiveReader {
     bool readDate(OleDateTime& value);
     bool readSpan(OleSpan& value);
     bool readBytesString(std::string& cp932);
+    // The text up to the first NUL of the string, as UTF-8.
     bool readText(std::string& utf8);
     bool readCount(uint32_t& count);
 

@@ -206,14 +206,18 @@ std::string truncateToCp932Bytes(std::string_view utf8, size_t maxBytes) {
     return std::string(utf8.substr(0, end));
 }
 
+std::string_view textBytes(std::string_view stored) {
+    return stored.substr(0, std::min(stored.find('\0'), stored.size()));
+}
+
+std::string storedText(std::string_view stored) { return cp932ToUtf8(textBytes(stored)); }
+
 std::string_view fixedBytes(const char* field, size_t width) {
-    const void* nul = std::memchr(field, '\0', width);
-    const size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - field) : width;
-    return std::string_view(field, length);
+    return textBytes(std::string_view(field, width));
 }
 
 std::string readFixedText(const char* field, size_t width) {
-    return cp932ToUtf8(fixedBytes(field, width));
+    return storedText(std::string_view(field, width));
 }
 
 bool writeFixedBytes(char* field, size_t width, std::string_view cp932) {

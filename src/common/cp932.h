@@ -33,6 +33,13 @@ std::string_view truncateCp932(std::string_view cp932, size_t maxBytes);
 // The same for UTF-8 text measured in CP932 bytes; the result is UTF-8.
 std::string truncateToCp932Bytes(std::string_view utf8, size_t maxBytes);
 
+// Stored text, in fixed fields and archive strings alike, ends at its first
+// NUL; the bytes after it are kept by whoever holds the field, never shown.
+// The bytes up to the first NUL (all of them when there is none):
+std::string_view textBytes(std::string_view stored);
+// The same as UTF-8: how every reader turns stored bytes into text.
+std::string storedText(std::string_view stored);
+
 // Fixed-width, NUL-terminated text fields of the records. The width counts
 // the terminator, so a 21-byte field holds 20 bytes of text.
 // Reads the bytes up to the first NUL (or the whole width) as UTF-8.

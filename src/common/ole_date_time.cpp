@@ -13,7 +13,7 @@ constexpr int kMaxYear = 9999;
 // Days before 1970-01-01 of 1899-12-30.
 constexpr int64_t kEpochShift = 25569;
 
-int64_t unixDaysFromCivil(int64_t y, int m, int d) {
+constexpr int64_t unixDaysFromCivil(int64_t y, int m, int d) {
     y -= m <= 2;
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
     const int64_t yoe = y - era * 400;
@@ -36,19 +36,33 @@ double fromLinear(double linear) {
     return whole - (linear - whole);
 }
 
-bool inRange(double dt) {
-    static const double kMin = static_cast<double>(daysFromCivil(kMinYear, 1, 1));
-    static const double kMax = static_cast<double>(daysFromCivil(kMaxYear, 12, 31)) + 1.0;
-    return dt >= kMin && dt < kMax;
+// The first and the last day the date type holds, as OLE days.
+constexpr double kFirstDay = static_cast<double>(unixDaysFromCivil(kMinYear, 1, 1) + kEpochShift);
+constexpr double kLastDay = static_cast<double>(unixDaysFromCivil(kMaxYear, 12, 31) + kEpochShift);
+
+// The whole day that the parts of the value name: the time is rounded to the
+// second first, and before the epoch the day is the integer part.
+double roundedWholeDay(double dt) {
+    const double rounded = dt + (dt > 0 ? kHalfSecond : -kHalfSecond);
+    return std::trunc(rounded);
+}
+
+// False for NaN, infinities and every value that would name a day outside
+// the years 100..9999: nothing converts such a value into parts, so no
+// out-of-range conversion to an integer can happen.
+bool namesSupportedDay(double dt) {
+    const double whole = roundedWholeDay(dt);
+    return whole >= kFirstDay && whole <= kLastDay;
 }
 
 struct Parts {
     int year, month, day, hour, minute, second;
 };
 
+// Only for values that name a supported day (see isValid).
 Parts splitDays(double dt) {
     const double rounded = dt + (dt > 0 ? kHalfSecond : -kHalfSecond);
-    const double whole = std::trunc(rounded);
+    const double whole = roundedWholeDay(dt);
     const double fraction = std::fabs(rounded - whole);
     Parts p{};
     civilFromDays(static_cast<int64_t>(whole), p.year, p.month, p.day);
@@ -101,6 +115,10 @@ OleDateTime OleDateTime::fromDateTime(int year, int month, int day, int hour, in
     return {days < 0 ? days - time : days + time, valid};
 }
 
+bool OleDateTime::isValid() const { return m_status == valid && namesSupportedDay(m_dt); }
+
+bool OleDateTime::namesNoDay() const { return m_status == valid && !namesSupportedDay(m_dt); }
+
 int OleDateTime::year() const { return isValid() ? splitDays(m_dt).year : -1; }
 int OleDateTime::month() const { return isValid() ? splitDays(m_dt).month : -1; }
 int OleDateTime::day() const { return isValid() ? splitDays(m_dt).day : -1; }
@@ -116,6 +134,7 @@ int OleDateTime::dayOfWeek() const {
 }
 
 OleDateTime OleDateTime::datePart() const {
+    if (namesNoDay()) return invalidValue();
     if (!isValid()) return *this;
     const Parts p = splitDays(m_dt);
     return fromDate(p.year, p.month, p.day);
@@ -169,7 +188,7 @@ std::string OleDateTime::format(std::string_view pattern) const {
 bool OleDateTime::operator==(const OleDateTime& other) const {
     if (m_status != other.m_status) return false;
     if (m_status == null) return true;
-    if (m_status != valid) return false;
+    if (!isValid() || !other.isValid()) return false;
     return std::fabs(m_dt - other.m_dt) < kHalfSecond;
 }
 
@@ -177,7 +196,7 @@ OleDateTime OleDateTime::operator+(const OleSpan& span) const {
     if (m_status == null || span.status() == OleSpan::null) return nullValue();
     if (!isValid() || !span.isValid()) return invalidValue();
     const double result = fromLinear(toLinear(m_dt) + span.days());
-    return inRange(result) ? OleDateTime{result, valid} : invalidValue();
+    return namesSupportedDay(result) ? OleDateTime{result, valid} : invalidValue();
 }
 
 OleDateTime OleDateTime::operator-(const OleSpan& span) const {

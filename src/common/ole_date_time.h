@@ -30,8 +30,15 @@ class OleDateTime {
     static OleDateTime invalidValue() { return {0.0, invalid}; }
     static OleDateTime nullValue() { return {0.0, null}; }
 
+    // The status as stored: it may say valid for a value that names no day.
     Status status() const { return static_cast<Status>(m_status); }
-    bool isValid() const { return m_status == valid; }
+    // Valid status and a value naming a day of the years 100..9999 (after
+    // rounding to the second). Everything that turns the value into parts or
+    // text asks this, so a stored NaN, infinity or far-off value reads as
+    // invalid; its bytes stay as they are.
+    bool isValid() const;
+    // A valid status on a value that names no such day (damaged data).
+    bool namesNoDay() const;
     double days() const { return m_dt; }
 
     // Calendar parts; each reads -1 when the value is not valid.
@@ -43,7 +50,7 @@ class OleDateTime {
     int second() const;
     int dayOfWeek() const;  // 1 = Sunday ... 7 = Saturday, -1 when not valid
 
-    // The date without its time of day.
+    // The date without its time of day; invalid for a value naming no day.
     OleDateTime datePart() const;
 
     // strftime-like formatting of %Y %y %m %d %H %M %S and %%; other characters
@@ -66,7 +73,8 @@ class OleDateTime {
 
 static_assert(sizeof(OleDateTime) == 12);
 
-// Days of a Gregorian date counted from 1899-12-30 (the OLE epoch), and back.
+// Days of a Gregorian date counted from 1899-12-30 (the OLE epoch), and back;
+// for the days of the years 100..9999 (OleDateTime checks before it asks).
 int64_t daysFromCivil(int year, int month, int day);
 void civilFromDays(int64_t days, int& year, int& month, int& day);
 int daysInMonth(int year, int month);

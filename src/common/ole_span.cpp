@@ -8,6 +8,10 @@ OleSpan OleSpan::fromDays(double days) {
     return {days, std::fabs(days) > kMaxDays ? invalid : valid};
 }
 
+bool OleSpan::isValid() const { return m_status == valid && std::fabs(m_span) <= kMaxDays; }
+
+bool OleSpan::namesNoSpan() const { return m_status == valid && !(std::fabs(m_span) <= kMaxDays); }
+
 long OleSpan::wholeDays() const { return std::lround(m_span); }
 
 bool OleSpan::operator==(const OleSpan& other) const {

@@ -22,7 +22,10 @@ class OleSpan {
     static OleSpan fromYears(int years) { return fromDays(years * 366.0); }
 
     Status status() const { return static_cast<Status>(m_status); }
-    bool isValid() const { return m_status == valid; }
+    // The status as stored, and whether it says valid for a number of days
+    // the program can hold (finite, at most kMaxDays either way).
+    bool isValid() const;
+    bool namesNoSpan() const;
     double days() const { return m_span; }
     // Whole days, rounded to the nearest day.
     long wholeDays() const;

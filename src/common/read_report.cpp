@@ -1,5 +1,7 @@
 #include "common/read_report.h"
 
+#include <algorithm>
+
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
@@ -36,6 +38,26 @@ bool ReadReport::unreadable() const {
     }
 }
 
+size_t measureCountedRecords(ReadReport& report, int64_t declared, uint64_t recordBytes,
+                             size_t recordSize) {
+    report.declaredCount = declared;
+    const uint64_t inFile = recordBytes / recordSize;
+    const uint64_t named = declared < 0 ? 0 : static_cast<uint64_t>(declared);
+    const uint64_t taken = std::min(named, inFile);
+    const uint64_t rest = recordBytes - taken * recordSize;
+    report.recordsRead = static_cast<size_t>(taken);
+    if (declared < 0) {
+        report.state = ReadState::badCount;
+        report.trailingBytes = rest;
+    } else if (taken < named) {
+        report.state = ReadState::recordsMissing;
+        report.droppedBytes = static_cast<size_t>(rest);
+    } else {
+        report.trailingBytes = rest;
+    }
+    return report.recordsRead;
+}
+
 std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8) {
     const std::string tag = report.versionTag.value_or("");
     switch (report.state) {
@@ -65,6 +87,17 @@ std::string describeReadProblem(const ReadReport& report, const std::string& pat
                    formatPrintf(ct::kBadRecordCount, static_cast<long long>(report.declaredCount));
     }
     return {};
+}
+
+std::string unclaimedBytesLine(const std::string& pathUtf8, size_t recordsRead, uint64_t bytes) {
+    if (bytes == 0) return {};
+    return pathUtf8 +
+           formatPrintf(ct::kUnclaimedBytes, recordsRead, static_cast<unsigned long long>(bytes));
+}
+
+std::string describeUnclaimedBytes(const ReadReport& report, const std::string& pathUtf8) {
+    if (report.state == ReadState::badCount) return {};
+    return unclaimedBytesLine(pathUtf8, report.recordsRead, report.trailingBytes);
 }
 
 std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8) {

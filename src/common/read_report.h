@@ -65,8 +65,22 @@ struct ReadReport {
     bool unreadable() const;
 };
 
+// Fixed-size records after a count word (volumes, change forms, masters,
+// registered forms): the count, the record size and the file length must
+// agree, and every byte must belong to a record. Sets declaredCount,
+// recordsRead, the state (badCount, recordsMissing) and the dropped or
+// trailing bytes from the count and the bytes after the count word; gives
+// how many records to take, never more than those bytes hold whole.
+size_t measureCountedRecords(ReadReport& report, int64_t declared, uint64_t recordBytes,
+                             size_t recordSize);
+
 // What went wrong, as one line beginning with the path ("" when complete).
 std::string describeReadProblem(const ReadReport& report, const std::string& pathUtf8);
+// The bytes after the records read that no record claims, as one line
+// beginning with the path ("" when there are none, or when the state's own
+// line already covers them).
+std::string describeUnclaimedBytes(const ReadReport& report, const std::string& pathUtf8);
+std::string unclaimedBytesLine(const std::string& pathUtf8, size_t recordsRead, uint64_t bytes);
 // The message shown when a save refuses to write over the file.
 std::string saveRefusalMessage(const ReadReport& report, const std::string& pathUtf8);
 

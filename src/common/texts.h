@@ -119,6 +119,8 @@ inline constexpr const char* kPartialRecordDropped =
 inline constexpr const char* kArchiveCut =
     ":ファイルが途中で終わっているか壊れているため、%zu件目以降を読み込めませんでした";
 inline constexpr const char* kBadRecordCount = ":データ個数（%lld）が不正です";
+inline constexpr const char* kUnclaimedBytes =
+    ":%zu件のデータのあとの%lluバイトはどのデータにも属していません";
 inline constexpr const char* kRecordsMissing =
     ":データ個数は%lld件ですが、%zu件分のデータしかありません";
 

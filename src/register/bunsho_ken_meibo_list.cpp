@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/cp932.h"
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
@@ -43,13 +44,12 @@ std::filesystem::path comparablePath(const std::filesystem::path& path) {
 bool readsAsTag(std::string_view header) {
     // The header is a NUL-terminated text in 21 bytes; a short file reads as
     // if the missing bytes were zero.
-    const std::string_view text = header.substr(0, std::min(header.find('\0'), header.size()));
-    return text == texts::kRegisterTag;
+    return textBytes(header) == texts::kRegisterTag;
 }
 
 std::string foreignTag(std::string_view bytes) {
     const std::string_view header = bytes.substr(0, kTagBytes);
-    return cp932ToUtf8(header.substr(0, std::min(header.find('\0'), header.size())));
+    return storedText(header);
 }
 
 bool inWindow(const OleDateTime& date, const OleDateTime& first, const OleDateTime& last) {

@@ -84,6 +84,7 @@ HassinJusinList::LoadReport HassinJusinList::LoadFile(Prompt& prompt,
         }
         report.jusinRead = i + 1;
     }
+    if (report.complete()) report.trailingBytes = reader.remaining();
     return report;
 }
 

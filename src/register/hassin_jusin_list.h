@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -24,6 +25,8 @@ class HassinJusinList {
         // Slots read whole, per list.
         size_t hassinRead = 0;
         size_t jusinRead = 0;
+        // Bytes after the last pair of a complete file: no slot claims them.
+        uint64_t trailingBytes = 0;
         bool complete() const { return hassinRead == kSlots && jusinRead == kSlots; }
     };
 

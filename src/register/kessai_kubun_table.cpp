@@ -1,9 +1,14 @@
 #include "register/kessai_kubun_table.h"
 
+#include <algorithm>
+
 #include "common/archive.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
+#include "common/read_report.h"
+#include "common/texts.h"
 #include "register/texts.h"
 
 namespace bunrako {
@@ -11,17 +16,38 @@ namespace {
 
 namespace texts = register_::texts;
 
-// How many strings the data holds to its very end; -1 when it is not a run
-// of whole strings.
-int stringsToTheEnd(std::string_view data) {
+// Whole strings from the start of the data, counting no further than limit.
+int wholeStrings(std::string_view data, int limit) {
     ArchiveReader reader(data);
     int count = 0;
     std::string ignored;
-    while (!reader.atEnd()) {
-        if (!reader.readBytesString(ignored)) return -1;
-        ++count;
-    }
+    while (count < limit && reader.readBytesString(ignored)) ++count;
     return count;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The shape of the version string: digits, ".", three digits ("1.000").
+// Names typed by a clerk never look so.
+bool hasTagShape(std::string_view text) {
+    const size_t dot = text.find('.');
+    if (dot == 0 || dot == std::string_view::npos || text.size() - dot != 4) return false;
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), isDigit);
+    };
+    return digits(text.substr(0, dot)) && digits(text.substr(dot + 1));
+}
+
+// The tag of a newer program's table (a tag-shaped first string other than
+// ours); nothing for a table this program reads.
+std::optional<std::string> unknownTagOf(std::string_view bytes) {
+    ArchiveReader reader(bytes);
+    std::string first;
+    if (!reader.readBytesString(first) || first == texts::kKessaiKubunVersion ||
+        !hasTagShape(first)) {
+        return std::nullopt;
+    }
+    return first;
 }
 
 }  // namespace
@@ -67,13 +93,20 @@ KessaiKubunTable::LoadReport KessaiKubunTable::Load(Prompt& prompt,
         }
         kessaiShubetsu = type;
         report.typeRead = true;
+    } else if (hasTagShape(tag)) {
+        // A newer program's table: its layout is unknown, so nothing is read
+        // and Save will not write over it.
+        report.version = tag;
+        report.unknownVersion = true;
+        prompt.showMessage(pathText + formatText(common::texts::kUnknownTagNotRead, tag), {},
+                           MessageIcon::error);
+        return report;
     } else {
         kessaiShubetsu = 0;
         report.typeRead = true;
         // A file of the sixteen names and symbols alone has no tag: its first
-        // string is the first name, not a tag to skip.
-        const bool namesAlone = stringsToTheEnd(bytes) == kItems;
-        if (namesAlone) {
+        // string is the first name, not a string to skip.
+        if (wholeStrings(bytes, kItems + 1) <= kItems) {
             reader = ArchiveReader(bytes);
         } else {
             report.version = cp932ToUtf8(tag);
@@ -107,6 +140,7 @@ void KessaiKubunTable::readItems(Prompt& prompt, ArchiveReader& reader, const st
         }
     }
     report.complete = true;
+    report.trailingBytes = reader.remaining();
 }
 
 bool KessaiKubunTable::Save(Prompt& prompt, const std::filesystem::path& path) const {
@@ -119,8 +153,18 @@ bool KessaiKubunTable::Save(Prompt& prompt, const std::filesystem::path& path) c
             writer.writeBytesString(fixedBytes(Kessaikigou[type][level]));
         }
     }
-    return CMyTool::CheckFileError(prompt, writeWholeFile(path, writer.bytes()), pathToUtf8(path),
-                                   true);
+    const std::string pathText = pathToUtf8(path);
+    std::string onDisk;
+    if (readWholeFile(path, onDisk) == FileErrorCause::none) {
+        if (const auto tag = unknownTagOf(onDisk)) {
+            ReadReport refused;
+            refused.state = ReadState::unknownTag;
+            refused.versionTag = *tag;
+            prompt.showMessage(saveRefusalMessage(refused, pathText), {}, MessageIcon::error);
+            return false;
+        }
+    }
+    return CMyTool::CheckFileError(prompt, writeWholeFile(path, writer.bytes()), pathText, true);
 }
 
 }  // namespace bunrako

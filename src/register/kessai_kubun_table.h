@@ -38,6 +38,11 @@ class KessaiKubunTable {
         // Names and symbols read, in file order (kItems for a whole file).
         int itemsRead = 0;
         bool complete = false;
+        // A tag of the version's shape that this program does not know (a
+        // newer program's table): nothing was read.
+        bool unknownVersion = false;
+        // Bytes after the last item of a complete table.
+        uint64_t trailingBytes = 0;
     };
 
     // The initial table: 町長, 副町長, 課長 (Ａ, Ｂ, Ｃ) and 町長, 副町長, 教育長,
@@ -49,10 +54,13 @@ class KessaiKubunTable {
 
     // A file that will not open leaves the table as it is, without a
     // message; a damaged one is reported with the key of the item that
-    // failed, and the items read before it stay.
+    // failed, and the items read before it stay. A first string shaped like
+    // a tag ("1.001") that is not ours marks a newer version: nothing is
+    // read and that is said. Another first string is the first name of a
+    // table without tag (or, with seventeen strings, one to skip).
     LoadReport Load(Prompt& prompt, const std::filesystem::path& path);
     // Writes the whole table with the tag; a file that cannot be written is
-    // reported.
+    // reported, and a newer version's file is not written over (false).
     bool Save(Prompt& prompt, const std::filesystem::path& path) const;
 
     std::string name(int type, int level) const { return readFixedText(Kessaisha[type][level]); }

@@ -35,10 +35,10 @@ bool NameList::Record(std::string_view utf8Name, const OleDateTime& now) {
     if (utf8Name.empty() || m_slots.empty()) return false;
     const std::string name = utf8ToCp932(utf8Name);
     const auto found = std::find_if(m_slots.begin(), m_slots.end(), [&](const NameListSlot& s) {
-        return !s.used() || s.meishou == name;
+        return !s.used() || textBytes(s.meishou) == name;
     });
     if (found != m_slots.end()) {
-        found->meishou = name;
+        if (textBytes(found->meishou) != name) found->meishou = name;
         found->kaisuu += 1;
         found->hiniti = now;
         if (found->kaisuu > kAgingThreshold) age();

@@ -16,13 +16,15 @@ class ArchiveWriter;
 
 // One remembered name with its use count and last use.
 struct NameListSlot {
-    // The name as stored (CP932); empty marks an unused slot.
+    // The name as stored (CP932, with whatever follows a NUL in it, so that
+    // rewriting loses nothing); the name ends at the first NUL, and an empty
+    // name marks an unused slot.
     std::string meishou;
     int32_t kaisuu = 0;
     OleDateTime hiniti;
 
-    bool used() const { return !meishou.empty(); }
-    std::string name() const { return cp932ToUtf8(meishou); }
+    bool used() const { return !textBytes(meishou).empty(); }
+    std::string name() const { return storedText(meishou); }
 };
 
 // A short list of the names users type most (senders, receivers, posts,

@@ -73,6 +73,7 @@ ShokuSimeiList::FileReport ShokuSimeiList::LoadFile(Prompt& prompt,
         }
         report.slotsRead = i + 1;
     }
+    if (report.complete()) report.trailingBytes = reader.remaining();
     return report;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -23,6 +24,8 @@ class ShokuSimeiList {
     struct FileReport {
         bool opened = false;
         size_t slotsRead = 0;
+        // Bytes after the last slot of a complete list: no slot claims them.
+        uint64_t trailingBytes = 0;
         bool complete() const { return slotsRead == kSlots; }
     };
 

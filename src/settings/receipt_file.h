@@ -11,7 +11,9 @@ namespace bunrako {
 // KenMeibo.dan): an archive of (section name, next receipt number) pairs to
 // the end of the file, with no count and no tag.
 struct ReceiptPair {
-    std::string sectionName;  // CP932 bytes as stored, so rewriting loses nothing
+    // CP932 bytes as stored, so rewriting loses nothing; the name ends at
+    // the first NUL.
+    std::string sectionName;
     int32_t nextReceiptNo = 1;
 };
 

@@ -68,21 +68,19 @@ std::string SetteiKoumokuFileBytes(const std::vector<CSetteiKoumokuData>& items)
 
 SetteiKoumokuFileContent ReadSetteiKoumokuFile(std::string_view bytes) {
     SetteiKoumokuFileContent content;
-    if (bytes.empty()) return content;  // a new file
+    content.report.fileSize = bytes.size();
     if (bytes.size() < kCountBytes) {
-        content.truncated = true;
+        content.report.state = bytes.empty() ? ReadState::empty : ReadState::headerCut;
         return content;
     }
-    std::memcpy(&content.declaredCount, bytes.data(), kCountBytes);
+    int32_t count = 0;
+    std::memcpy(&count, bytes.data(), kCountBytes);
     // Only what the file holds is read; the count alone allocates nothing.
-    const size_t wanted =
-        content.declaredCount > 0 ? static_cast<size_t>(content.declaredCount) : 0;
-    const size_t present = (bytes.size() - kCountBytes) / kItemBytes;
-    const size_t count = std::min(wanted, present);
-    content.truncated = wanted > present;
-    content.items.resize(count);
-    if (count > 0)
-        std::memcpy(content.items.data(), bytes.data() + kCountBytes, count * kItemBytes);
+    const size_t taken =
+        measureCountedRecords(content.report, count, bytes.size() - kCountBytes, kItemBytes);
+    content.items.resize(taken);
+    if (taken > 0)
+        std::memcpy(content.items.data(), bytes.data() + kCountBytes, taken * kItemBytes);
     return content;
 }
 
@@ -90,31 +88,52 @@ SetteiKoumokuFileContent ReadSetteiKoumokuFile(std::string_view bytes) {
 
 int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
     m_items.clear();
+    m_lastRead = {};
     if (path.empty()) return 0;
     m_strPath = path;
     std::string bytes;
     const ReadAttempts once{1, ""};
-    if (readDataFile(prompt, pathFromUtf8(path), bytes, path + settings::texts::kColonOpenLabel,
-                     once) != FileErrorCause::none) {
+    const FileErrorCause opened = readDataFile(prompt, pathFromUtf8(path), bytes,
+                                               path + settings::texts::kColonOpenLabel, once);
+    if (opened != FileErrorCause::none) {
+        m_lastRead.state = ReadState::missing;
+        m_lastRead.openError = opened;
         return 0;
     }
     SetteiKoumokuFileContent content = ReadSetteiKoumokuFile(bytes);
     m_items = std::move(content.items);
-    if (content.truncated) {
-        const std::string detail =
-            bytes.size() < kCountBytes
-                ? formatText(settings::texts::kMasterCountMissing, std::to_string(bytes.size()))
-                : formatText(formatText(settings::texts::kMasterTruncatedCount,
-                                        std::to_string(content.declaredCount)),
-                             std::to_string(m_items.size()));
-        prompt.showMessage(path + settings::texts::kMasterTruncated + detail, {},
-                           MessageIcon::warning);
+    m_lastRead = std::move(content.report);
+    std::string detail;
+    switch (m_lastRead.state) {
+        case ReadState::headerCut:
+            detail = formatText(settings::texts::kMasterCountMissing, std::to_string(bytes.size()));
+            break;
+        case ReadState::recordsMissing:
+            detail = formatText(formatText(settings::texts::kMasterTruncatedCount,
+                                           std::to_string(m_lastRead.declaredCount)),
+                                std::to_string(m_items.size()));
+            break;
+        case ReadState::badCount:
+            prompt.showMessage(describeReadProblem(m_lastRead, path), {}, MessageIcon::warning);
+            return 1;
+        default:
+            return 1;
     }
+    prompt.showMessage(path + settings::texts::kMasterTruncated + detail, {}, MessageIcon::warning);
     return 1;
 }
 
 int CSetteiKoumokuList::SaveItems(Prompt& prompt) const {
     if (m_strPath.empty()) return 0;
+    // Items behind a negative count were never read: writing would lose them.
+    std::string onDisk;
+    if (readWholeFile(pathFromUtf8(m_strPath), onDisk) == FileErrorCause::none) {
+        const ReadReport current = ReadSetteiKoumokuFile(onDisk).report;
+        if (!current.mayOverwrite()) {
+            prompt.showMessage(saveRefusalMessage(current, m_strPath), {}, MessageIcon::error);
+            return 0;
+        }
+    }
     return writeDataFile(prompt, pathFromUtf8(m_strPath), SetteiKoumokuFileBytes(m_items),
                          m_strPath + settings::texts::kColonOpenLabel, false)
                ? 1

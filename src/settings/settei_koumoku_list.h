@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/read_report.h"
 #include "settings/settei_koumoku_data.h"
 
 namespace bunrako {
@@ -42,12 +43,16 @@ class CSetteiKoumokuList {
     // Replaces the items with the file's (the file is created empty when
     // missing) and binds the table to the path. The count word is never
     // trusted beyond the file: the complete items are kept and a short file
-    // is reported. Returns 0 for an empty path or a file that will not open.
+    // or a negative count is reported. Returns 0 for an empty path or a file
+    // that will not open.
     int LoadItems(Prompt& prompt, const std::string& path);
     // Writes the count and all items to the table's file in one piece. When
     // the file will not open the prompt offers to retry; giving up leaves it
-    // as it was. Returns 0 for an empty path or when given up.
+    // as it was. A file whose count is negative (its items unread) is not
+    // written over. Returns 0 for an empty path, when refused or given up.
     int SaveItems(Prompt& prompt) const;
+    // How the last LoadItems went.
+    const ReadReport& lastRead() const { return m_lastRead; }
 
     // Replaces the items from a CSV file. A file with any malformed line
     // changes nothing: the lines at fault are listed in one message.
@@ -99,6 +104,7 @@ class CSetteiKoumokuList {
                            std::string (CSetteiKoumokuData::*field)() const) const;
 
     std::vector<CSetteiKoumokuData> m_items;
+    ReadReport m_lastRead;
     std::string m_strPath;
     SetteiKoumokuCaptions m_captions = SetteiKoumokuCaptions::EditorDefaults();
 };
@@ -108,10 +114,10 @@ class CSetteiKoumokuList {
 std::string SetteiKoumokuFileBytes(const std::vector<CSetteiKoumokuData>& items);
 struct SetteiKoumokuFileContent {
     std::vector<CSetteiKoumokuData> items;
-    // The count word (0 for a file shorter than it) and whether the file was
-    // shorter than the count or the count word itself.
-    int32_t declaredCount = 0;
-    bool truncated = false;
+    // The count word against the file's length: empty (a new file),
+    // headerCut (shorter than the count word), badCount (negative),
+    // recordsMissing, and the bytes after the counted items.
+    ReadReport report;
 };
 SetteiKoumokuFileContent ReadSetteiKoumokuFile(std::string_view bytes);
 

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "common/format_text.h"
+#include "settings/texts.h"
+
 namespace bunrako {
 namespace {
 
@@ -99,6 +102,23 @@ CShokiSetteiData::CShokiSetteiData() {
             this->*field.number = field.numberDefault;
         }
     }
+}
+
+std::vector<std::string> ShokiSetteiChoiceProblems(const CShokiSetteiData& record) {
+    struct Choice {
+        const ShokiSetteiField& field;
+        int32_t last;
+    };
+    // Field 28 is the calendar mode, 29 the management period.
+    const Choice choices[] = {{kFields[28], 1}, {kFields[29], 3}};
+    std::vector<std::string> problems;
+    for (const Choice& choice : choices) {
+        const int32_t value = record.*choice.field.number;
+        if (value >= 0 && value <= choice.last) continue;
+        problems.push_back(formatPrintf(settings::texts::kChoiceOutOfRange, choice.field.key,
+                                        static_cast<int>(value), static_cast<int>(choice.last)));
+    }
+    return problems;
 }
 
 std::span<const ShokiSetteiField> ShokiSetteiFields() { return kFields; }

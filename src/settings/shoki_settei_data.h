@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace bunrako {
 
@@ -49,6 +51,12 @@ class CShokiSetteiData {
     int32_t m_nManagementPeriod;
     std::string m_strLinkPermanentProgram;
     std::string m_strLinkDisposedProgram;
+
+    // Stored text ends at its first NUL. What a text field of the settings
+    // file held after it (damaged or foreign data), by field name: never
+    // shown or used, written back after the field's text so that saving
+    // loses nothing.
+    std::map<std::string, std::string> m_storedTails;
 };
 
 // One field of the record: its name, the key that labels it in read-error
@@ -62,6 +70,12 @@ struct ShokiSetteiField {
     const char* textDefault;
     int32_t numberDefault;
 };
+
+// The calendar mode (0 era, 1 Western years) and the management period type
+// (0-3) are choices of the settings dialog; with any other value, read from a
+// damaged file, no fiscal year can be named. One line per such field,
+// naming its key and value; none for a sound record.
+std::vector<std::string> ShokiSetteiChoiceProblems(const CShokiSetteiData& record);
 
 // All 32 fields in their declared order.
 std::span<const ShokiSetteiField> ShokiSetteiFields();

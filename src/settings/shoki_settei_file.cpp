@@ -1,9 +1,14 @@
 #include "settings/shoki_settei_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/archive.h"
+#include "common/cp932.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
+#include "common/texts.h"
 #include "settings/texts.h"
 
 namespace bunrako {
@@ -23,8 +28,41 @@ const ShokiSetteiVersion* versionByTag(std::string_view tag) {
     return nullptr;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The shape of the version tags: "Ver" and eight digits (a date). Untagged
+// files start with a section name, which never looks so.
+bool hasTagShape(std::string_view text) {
+    return text.size() == 11 && text.starts_with("Ver") &&
+           std::all_of(text.begin() + 3, text.end(), isDigit);
+}
+
 bool readField(ArchiveReader& in, const ShokiSetteiField& field, CShokiSetteiData& record) {
-    return field.text ? in.readText(record.*field.text) : in.readInt32(record.*field.number);
+    if (!field.text) return in.readInt32(record.*field.number);
+    std::string stored;
+    const bool done = in.readBytesString(stored);
+    const std::string_view text = textBytes(stored);
+    record.*field.text = cp932ToUtf8(text);
+    // The record is reused from one record of the file to the next.
+    if (text.size() < stored.size()) {
+        record.m_storedTails[field.name] = stored.substr(text.size());
+    } else {
+        record.m_storedTails.erase(field.name);
+    }
+    return done;
+}
+
+void writeField(ArchiveWriter& out, const ShokiSetteiField& field, const CShokiSetteiData& record) {
+    if (!field.text) {
+        out.writeInt32(record.*field.number);
+        return;
+    }
+    const auto tail = record.m_storedTails.find(field.name);
+    if (tail == record.m_storedTails.end()) {
+        out.writeText(record.*field.text);
+    } else {
+        out.writeBytesString(utf8ToCp932(record.*field.text) + tail->second);
+    }
 }
 
 // Reads the first storedFields fields of a record. False when the record is
@@ -57,9 +95,15 @@ ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::st
                                    true);
         return content;
     }
-    content.readable = true;
-
     const ShokiSetteiVersion* version = versionByTag(first);
+    if (!version && hasTagShape(first)) {
+        // A newer program's file: its fields are unknown, so none is read.
+        content.unknownVersion = first;
+        prompt.showMessage(path + formatText(common::texts::kUnknownTagNotRead, first), {},
+                           MessageIcon::error);
+        return content;
+    }
+    content.readable = true;
     if (!version) {
         // The oldest files start directly with their only record.
         ArchiveReader in(bytes);
@@ -77,16 +121,21 @@ ShokiSetteiFileContent ReadShokiSetteiFile(std::string_view bytes, const std::st
     return content;
 }
 
+std::optional<std::string> UnknownShokiSetteiVersion(std::string_view bytes) {
+    ArchiveReader in(bytes);
+    std::string first;
+    if (!in.readBytesString(first) || versionByTag(first) || !hasTagShape(first)) {
+        return std::nullopt;
+    }
+    return first;
+}
+
 std::string ShokiSetteiFileBytes(const std::vector<CShokiSetteiData>& records) {
     ArchiveWriter out;
     out.writeBytesString(kVersions.front().tag);
     for (const CShokiSetteiData& record : records) {
         for (const ShokiSetteiField* field : ShokiSetteiStoredFields()) {
-            if (field->text) {
-                out.writeText(record.*field->text);
-            } else {
-                out.writeInt32(record.*field->number);
-            }
+            writeField(out, *field, record);
         }
     }
     return out.take();

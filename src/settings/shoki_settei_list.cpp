@@ -6,6 +6,8 @@
 #include "common/data_file.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
+#include "common/read_report.h"
 #include "settings/pointer_file.h"
 #include "settings/receipt_file.h"
 #include "settings/shoki_settei_file.h"
@@ -74,7 +76,7 @@ void CShokiSetteiList::LoadReceiptNo(Prompt& prompt) {
     }
     const std::string section = utf8ToCp932(m_current.m_strSectionName);
     for (const ReceiptPair& pair : ReadReceiptFile(bytes).pairs) {
-        if (pair.sectionName != section) continue;
+        if (textBytes(pair.sectionName) != section) continue;
         m_current.m_nNextReceiptNo = pair.nextReceiptNo;
         // Element 0 is the same section; keep the two equal.
         if (!m_list.empty() && m_list.front().m_strSectionCode == m_current.m_strSectionCode) {
@@ -86,6 +88,17 @@ void CShokiSetteiList::LoadReceiptNo(Prompt& prompt) {
 
 int CShokiSetteiList::SaveSettings(Prompt& prompt, const std::string& path) {
     if (path.empty()) return 0;
+    // A newer program's file is never replaced by what this one knows.
+    std::string onDisk;
+    if (readWholeFile(pathFromUtf8(path), onDisk) == FileErrorCause::none) {
+        if (const auto tag = UnknownShokiSetteiVersion(onDisk)) {
+            ReadReport refused;
+            refused.state = ReadState::unknownTag;
+            refused.versionTag = *tag;
+            prompt.showMessage(saveRefusalMessage(refused, path), {}, MessageIcon::error);
+            return 0;
+        }
+    }
     const FileErrorCause cause = writeWholeFile(pathFromUtf8(path), ShokiSetteiFileBytes(m_list));
     if (!CMyTool::CheckFileError(prompt, cause, path, true)) return 0;
     if (!m_list.empty()) m_current = m_list.front();
@@ -105,7 +118,7 @@ int CShokiSetteiList::SaveReceiptNo(Prompt& prompt) {
     const std::string section = utf8ToCp932(m_current.m_strSectionName);
     bool found = false;
     for (ReceiptPair& pair : content.pairs) {
-        if (pair.sectionName != section) continue;
+        if (textBytes(pair.sectionName) != section) continue;
         pair.nextReceiptNo = m_current.m_nNextReceiptNo;
         found = true;
     }

@@ -34,11 +34,12 @@ class CShokiSetteiList {
     // their folder of last resort.
     bool LocateSettingsFile(const ProgramPlaces& places);
     // Replaces the list with the file's records (every version) and reads
-    // the current section's receipt number. 0 when the file would not open
-    // or its first string could not be read.
+    // the current section's receipt number. 0 when the file would not open,
+    // its first string could not be read or it is of a newer version.
     int LoadSettings(Prompt& prompt, const std::string& path);
     // Writes the newest version holding every record; the current record
-    // becomes element 0. 0 when the file would not open.
+    // becomes element 0. 0 when the file would not open, or when it is a
+    // newer program's file (told, and left as it is).
     int SaveSettings(Prompt& prompt, const std::string& path);
     // Stores the current section's receipt number in the receipt-number file
     // of its title register; a section without a pair gets one at the end.

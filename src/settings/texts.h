@@ -19,6 +19,10 @@ inline constexpr const char* kSettingsTag20060101 = "Ver20060101";
 inline constexpr const char* kSettingsTag20050101 = "Ver20050101";
 inline constexpr const char* kSettingsTag20030101 = "Ver20030101";
 
+// A choice of the settings dialog holding a value the dialog never offers
+// (key, value, last choice; the first is 0).
+inline constexpr const char* kChoiceOutOfRange = "「%s」の値 %d は 0〜%d のどれでもありません";
+
 // Labels put between the path and the cause text.
 inline constexpr const char* kOpenLabel = "Open";
 inline constexpr const char* kDataVersionLabel = "データバージョン";

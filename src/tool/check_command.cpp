@@ -77,6 +77,10 @@ std::vector<std::string> checkFile(const fs::path& file, const std::string& kind
         problems.push_back(
             formatPrintf(tool::texts::kCheckInvalidDates, name.c_str(), scan.invalidDates));
     }
+    if (scan.valuesNamingNothing > 0) {
+        problems.push_back(formatPrintf(tool::texts::kCheckValuesNamingNothing, name.c_str(),
+                                        scan.valuesNamingNothing));
+    }
     return problems;
 }
 

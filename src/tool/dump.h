@@ -38,8 +38,10 @@ const std::map<std::string, DumpFunction>& dumpKinds();
 std::optional<std::string> guessDumpKind(const std::filesystem::path& file);
 
 // Counts, while it lives, the dates that dateJson meets whose status is
-// neither valid nor null: the program never stores one. `check` runs the
-// readers of `dump` under one of these; one scan at a time per thread.
+// neither valid nor null (the program never stores one), and the dates and
+// periods whose status says valid but whose value names no day or span the
+// program can hold. `check` runs the readers of `dump` under one of these;
+// one scan at a time per thread.
 class ValueScan {
   public:
     ValueScan();
@@ -48,13 +50,16 @@ class ValueScan {
     ValueScan& operator=(const ValueScan&) = delete;
 
     int invalidDates = 0;
+    int valuesNamingNothing = 0;
 };
 
 // Values as the dump prints them.
 // A date: "YYYY-MM-DDTHH:MM:SS" when valid, "invalid" for status 1 (and any
-// other unknown status), null for status 2.
+// other unknown status) and for a value naming no day of the years
+// 100..9999, null for status 2.
 Json dateJson(const OleDateTime& value);
-// A period: its days as a number when valid, "invalid" otherwise.
+// A period: its days as a number when valid (and within what a span holds),
+// "invalid" otherwise.
 Json spanJson(const OleSpan& value);
 // Stored CP932 text up to its first NUL, as UTF-8.
 Json textJson(const char* field, size_t width);

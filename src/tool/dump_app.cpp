@@ -3,8 +3,10 @@
 
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "common/read_report.h"
 #include "settings/receipt_file.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_file.h"
@@ -42,7 +44,12 @@ Json settingsRecordJson(const CShokiSetteiData& record) {
 
 DumpOutcome dumpMaster(const std::filesystem::path& file, Prompt& prompt) {
     CSetteiKoumokuList master;
-    if (!master.LoadItems(prompt, pathToUtf8(file))) return unreadable();
+    const std::string pathText = pathToUtf8(file);
+    if (!master.LoadItems(prompt, pathText)) return unreadable();
+    // LoadItems tells a short file and a bad count; the bytes no item
+    // claims are told here.
+    const std::string unclaimed = describeUnclaimedBytes(master.lastRead(), pathText);
+    if (!unclaimed.empty()) prompt.showMessage(unclaimed, {}, MessageIcon::warning);
     DumpOutcome outcome{true, recordsDocument("master", std::nullopt)};
     for (const CSetteiKoumokuData& item : master.Items()) {
         outcome.document["records"].push_back({{"code", textJson(item.code)},
@@ -58,8 +65,15 @@ DumpOutcome dumpSettings(const std::filesystem::path& file, Prompt& prompt) {
     const ShokiSetteiFileContent content = ReadShokiSetteiFile(bytes, pathToUtf8(file), prompt);
     if (!content.readable) return unreadable();
     DumpOutcome outcome{true, recordsDocument("settings", content.version)};
-    for (const CShokiSetteiData& record : content.records) {
+    const std::string pathText = pathToUtf8(file);
+    for (size_t i = 0; i < content.records.size(); ++i) {
+        const CShokiSetteiData& record = content.records[i];
         outcome.document["records"].push_back(settingsRecordJson(record));
+        for (const std::string& problem : ShokiSetteiChoiceProblems(record)) {
+            prompt.showMessage(
+                formatPrintf(tool::texts::kDumpSettingsRecord, pathText.c_str(), i + 1) + problem,
+                {}, MessageIcon::warning);
+        }
     }
     return outcome;
 }
@@ -70,7 +84,7 @@ DumpOutcome dumpReceipts(const std::filesystem::path& file, Prompt& prompt) {
     const ReceiptFileContent content = ReadReceiptFile(bytes);
     DumpOutcome outcome{true, recordsDocument("receipts", std::nullopt)};
     for (const ReceiptPair& pair : content.pairs) {
-        outcome.document["records"].push_back({{"m_strSectionName", cp932ToUtf8(pair.sectionName)},
+        outcome.document["records"].push_back({{"m_strSectionName", storedText(pair.sectionName)},
                                                {"m_nNextReceiptNo", pair.nextReceiptNo}});
     }
     if (content.unreadBytes > 0) {

@@ -29,8 +29,10 @@ class QuietPrompt : public Prompt {
 // then prints nothing and fails.
 bool reportReading(const ReadReport& report, const std::filesystem::path& file, Prompt& prompt,
                    bool emptyIsUnreadable) {
-    const std::string problem = describeReadProblem(report, pathToUtf8(file));
-    if (!problem.empty()) prompt.showMessage(problem, {}, MessageIcon::warning);
+    for (const std::string& problem : {describeReadProblem(report, pathToUtf8(file)),
+                                       describeUnclaimedBytes(report, pathToUtf8(file))}) {
+        if (!problem.empty()) prompt.showMessage(problem, {}, MessageIcon::warning);
+    }
     return !(report.unreadable() || report.state == ReadState::unknownTag ||
              (emptyIsUnreadable && report.state == ReadState::empty));
 }

@@ -108,6 +108,12 @@ int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return kUsage;
     }
     const std::filesystem::path file = pathFromUtf8(fileArg);
+    // The program's readers create a missing file; dump never writes.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        err << fileArg << tool::texts::kNoSuchFile << "\n";
+        return kFailure;
+    }
     if (!kind) kind = guessDumpKind(file);
     if (!kind) {
         err << tool::texts::kUnknownKind << fileArg << "\n";
@@ -117,12 +123,6 @@ int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (reader == dumpKinds().end()) {
         err << tool::texts::kNoSuchKind << *kind << "\n";
         return kUsage;
-    }
-    // The program's readers create a missing file; dump never writes.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        err << fileArg << tool::texts::kNoSuchFile << "\n";
-        return kFailure;
     }
     StderrPrompt prompt(err);
     const DumpOutcome outcome = reader->second(file, prompt);

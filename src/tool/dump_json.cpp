@@ -15,18 +15,21 @@ ValueScan::~ValueScan() { activeScan = nullptr; }
 
 Json dateJson(const OleDateTime& value) {
     if (value.status() == OleDateTime::null) return nullptr;
-    if (value.status() != OleDateTime::valid) {
-        if (activeScan) ++activeScan->invalidDates;
+    if (!value.isValid()) {
+        if (activeScan)
+            ++(value.namesNoDay() ? activeScan->valuesNamingNothing : activeScan->invalidDates);
         return "invalid";
     }
-    const std::string text = value.format("%Y-%m-%dT%H:%M:%S");
-    return text.empty() ? Json("invalid") : Json(text);
+    return value.format("%Y-%m-%dT%H:%M:%S");
 }
 
 Json spanJson(const OleSpan& value) {
-    if (value.status() != OleSpan::valid || !std::isfinite(value.days())) return "invalid";
+    if (!value.isValid()) {
+        if (activeScan && value.namesNoSpan()) ++activeScan->valuesNamingNothing;
+        return "invalid";
+    }
     const double days = value.days();
-    if (days == std::trunc(days) && std::fabs(days) < 9e15) return static_cast<int64_t>(days);
+    if (days == std::trunc(days)) return static_cast<int64_t>(days);
     return days;
 }
 

@@ -7,6 +7,7 @@
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
+#include "common/read_report.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/hassin_jusin_list.h"
 #include "register/kessai_kubun_table.h"
@@ -41,6 +42,12 @@ class FirstMessagePrompt : public Prompt {
 };
 
 DumpOutcome unreadable() { return {false, Json()}; }
+
+// Bytes after the last item of a whole list: no item claims them.
+void tellUnclaimed(Prompt& prompt, const std::string& pathText, size_t items, uint64_t bytes) {
+    const std::string line = unclaimedBytesLine(pathText, items, bytes);
+    if (!line.empty()) prompt.showMessage(line, {}, MessageIcon::warning);
+}
 
 Json registerEntryJson(const CBunshoKenMeiboData& e) {
     Json record;
@@ -193,6 +200,7 @@ DumpOutcome dumpNames(const std::filesystem::path& file, Prompt& prompt) {
     if (!report.complete()) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
     }
+    tellUnclaimed(prompt, pathText, HassinJusinList::kSlots * 2, report.trailingBytes);
     return outcome;
 }
 
@@ -208,6 +216,7 @@ DumpOutcome dumpNames10(const std::filesystem::path& file, Prompt& prompt) {
     if (!report.complete()) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathToUtf8(file).c_str()));
     }
+    tellUnclaimed(prompt, pathToUtf8(file), ShokuSimeiList::kSlots, report.trailingBytes);
     return outcome;
 }
 
@@ -219,6 +228,8 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
         prompt.showMessage(formatPrintf(tool::texts::kDumpCannotRead, pathText.c_str()));
         return unreadable();
     }
+    // Load has said that a newer program's table was not read.
+    if (report.unknownVersion) return unreadable();
     DumpOutcome outcome;
     Json& document = outcome.document;
     document["kind"] = "approvers";
@@ -242,6 +253,7 @@ DumpOutcome dumpApprovers(const std::filesystem::path& file, Prompt& prompt) {
     document["Kessaikigou"] = symbols;
     if (!report.complete)
         prompt.showMessage(formatPrintf(tool::texts::kDumpPartRead, pathText.c_str()));
+    tellUnclaimed(prompt, pathText, KessaiKubunTable::kItems, report.trailingBytes);
     return outcome;
 }
 

@@ -169,6 +169,16 @@ const std::map<std::string, ExportFunction>& exportKinds() {
     return kinds;
 }
 
+// The folder the CSV files go to, made when it is not there yet.
+bool prepareOutFolder(const fs::path& folder, std::ostream& err) {
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return true;
+    fs::create_directories(folder, ec);
+    if (fs::is_directory(folder, ec)) return true;
+    err << formatPrintf(tool::texts::kExportCannotMakeFolder, pathToUtf8(folder).c_str()) << "\n";
+    return false;
+}
+
 int usage(std::ostream& err) {
     err << tool::texts::kExportUsage << "\n";
     return kUsage;
@@ -211,6 +221,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (!fileExists(request->file, err)) return kFailure;
     if (request->department && !fileExists(*request->department, err)) return kFailure;
+    if (!prepareOutFolder(request->out, err)) return kFailure;
 
     StderrPrompt prompt(err);
     const ExportOutcome outcome = exporter->second(*request, prompt, err);

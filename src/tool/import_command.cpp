@@ -51,7 +51,17 @@ std::optional<CShokiSetteiData> readSettings(const fs::path& folder, Prompt& pro
         err << formatPrintf(tool::texts::kSettingsUnreadable, pathToUtf8(file).c_str()) << "\n";
         return std::nullopt;
     }
-    return content.records.empty() ? CShokiSetteiData() : content.records.front();
+    const CShokiSetteiData section =
+        content.records.empty() ? CShokiSetteiData() : content.records.front();
+    // Without a known period no year of the CSV could be read: every line
+    // would fail for a reason that is not its own.
+    const std::vector<std::string> problems = ShokiSetteiChoiceProblems(section);
+    if (!problems.empty()) {
+        err << formatPrintf(tool::texts::kImportBadSettings, pathToUtf8(file).c_str())
+            << problems.front() << tool::texts::kImportStopped << "\n";
+        return std::nullopt;
+    }
+    return section;
 }
 
 // The volume file: the one given, or the settings' file; a bare name or a

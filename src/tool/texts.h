@@ -26,6 +26,8 @@ inline constexpr const char* kDumpExtraBytes =
     "%s: 個数 %d 件のあとの %zu バイトはレコードとして出力しませんでした";
 inline constexpr const char* kDumpPartRead =
     "%s: 途中で読めなくなりました。読めた分だけを出力しました";
+// Followed by what is wrong with the settings of that section.
+inline constexpr const char* kDumpSettingsRecord = "%s: %zu 件目の初期設定の";
 // Files a reader does not read at all.
 inline constexpr const char* kDumpUnknownTag = "%s: このプログラムが知らない版（%s）のファイルです";
 inline constexpr const char* kDumpTagCut = "%s: 版の表示が途中で切れています";
@@ -50,13 +52,21 @@ inline constexpr const char* kNothingToExport =
     "%s: レコードがないため、CSVファイルは作成しませんでした";
 inline constexpr const char* kUnknownRegisterVersion =
     "%s: このプログラムが知らない版（%s）の文書件名簿です";
+inline constexpr const char* kExportCannotMakeFolder = "%s: 出力先のフォルダを作成できません";
 inline constexpr const char* kNoDataFolder = "%s: データフォルダがありません";
 inline constexpr const char* kNoSettingsFile =
     "%s: データフォルダに初期設定ファイル（ShokiSettei.dat）がありません";
 inline constexpr const char* kSettingsUnreadable = "%s: 初期設定ファイルを読めません";
+// Followed by the fault of the section's settings.
+inline constexpr const char* kImportBadSettings = "%s: 初期設定の";
+inline constexpr const char* kImportStopped = "。取り込みを中止しました";
 
 // ---- check ----------------------------------------------------------------
 inline constexpr const char* kCheckInvalidDates = "%s: 無効な日付が %d 個あります";
+// Valid by their status, but NaN, infinite or outside the years 100-9999
+// (dates) or beyond what a period holds.
+inline constexpr const char* kCheckValuesNamingNothing =
+    "%s: 有効とされていながら日付・期間として扱えない値（範囲外など）が %d 個あります";
 inline constexpr const char* kCheckBadTexts =
     "%s: Shift-JIS として読めない文字を含む文字列が %d 個あります";
 inline constexpr const char* kCheckOldCataloguePlace =

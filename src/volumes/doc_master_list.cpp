@@ -101,18 +101,8 @@ int CDocMasterList::Read() {
 void CDocMasterList::takeCountedRecords() {
     uint32_t count = 0;
     std::memcpy(&count, m_image.data(), kCountSize);
-    const uint64_t dataBytes = m_image.size() - kCountSize;
-    const uint64_t available = dataBytes / kRecordSize;
-    const size_t kept = static_cast<size_t>(std::min<uint64_t>(count, available));
-    const uint64_t used = static_cast<uint64_t>(kept) * kRecordSize;
-    m_lastRead.declaredCount = count;
-    m_lastRead.recordsRead = kept;
-    if (count > available) {
-        m_lastRead.state = ReadState::recordsMissing;
-        m_lastRead.droppedBytes = static_cast<size_t>(dataBytes - used);
-    } else {
-        m_lastRead.trailingBytes = dataBytes - used;
-    }
+    const size_t kept =
+        measureCountedRecords(m_lastRead, count, m_image.size() - kCountSize, kRecordSize);
     m_image.resize(kCountSize + kept * kRecordSize);
     for (CDocMasterData& volume : mutableRecords()) normaliseManagementNumber(volume);
 }

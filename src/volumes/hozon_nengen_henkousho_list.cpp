@@ -50,25 +50,11 @@ int CHozonNengenHenkoushoList::Read() {
         m_lastRead.state = bytes.empty() ? ReadState::empty : ReadState::headerCut;
         return 0;
     }
-    const int32_t declared = readCount(bytes);
-    m_lastRead.declaredCount = declared;
     // The count is never trusted beyond the end of the file.
-    const size_t inFile = (bytes.size() - kCountBytes) / kFormSize;
-    const size_t named = declared < 0 ? 0 : static_cast<size_t>(declared);
-    const size_t count = std::min(named, inFile);
+    const size_t count =
+        measureCountedRecords(m_lastRead, readCount(bytes), bytes.size() - kCountBytes, kFormSize);
     m_forms.resize(count);
     if (count > 0) std::memcpy(m_forms.data(), bytes.data() + kCountBytes, count * kFormSize);
-    m_lastRead.recordsRead = count;
-    const size_t rest = bytes.size() - kCountBytes - count * kFormSize;
-    if (declared < 0) {
-        m_lastRead.state = ReadState::badCount;
-        m_lastRead.trailingBytes = rest;
-    } else if (count < named) {
-        m_lastRead.state = ReadState::recordsMissing;
-        m_lastRead.droppedBytes = rest;
-    } else {
-        m_lastRead.trailingBytes = rest;
-    }
     return m_lastRead.state == ReadState::complete ? 1 : 0;
 }
 

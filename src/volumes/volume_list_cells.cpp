@@ -1,5 +1,7 @@
 #include "volumes/volume_list_cells.h"
 
+#include <cmath>
+
 #include "common/cp932.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -105,7 +107,12 @@ std::string serialOf(const CDocMasterData& volume) {
 
 std::string number(int value) { return formatPrintf(texts::kCellNumber, value); }
 
-std::string periodYears(const OleSpan& period) { return number(ledgerPeriodYears(period.days())); }
+// Days that no span can hold (damaged data) show an empty cell.
+bool holdableDays(double days) { return std::fabs(days) <= OleSpan::kMaxDays; }
+
+std::string periodYears(const OleSpan& period) {
+    return holdableDays(period.days()) ? number(ledgerPeriodYears(period.days())) : std::string();
+}
 
 std::string disposalCell(const CDocMasterData& volume, const DateCells& dates) {
     return volume.Haiki != 0 ? dates.yearMonth(volume.HaikiNengetu) : std::string();
@@ -165,6 +172,7 @@ std::span<const ListColumn> permanentLedgerColumns() { return kPermanentLedgerCo
 std::span<const ListColumn> changeFormListColumns() { return kChangeFormListColumns; }
 
 int ledgerPeriodYears(double days) {
+    if (!holdableDays(days)) return 0;
     const double rounded = days + (days < 0 ? -kHalfSecond : kHalfSecond);
     const auto wholeDays = static_cast<long long>(rounded);
     return static_cast<int>(wholeDays / kLedgerDaysPerYear);

@@ -109,24 +109,6 @@ TEST(CatalogueFileTest, Version200EntriesWidenTheirTexts) {
     EXPECT_EQ(e.remarks[88], '\0');
 }
 
-std::string untaggedHeader() {
-    return archiveString("502123456 1 2 3000100") + archiveDate(day(2020, 4, 1)) +
-           archiveString("総務課") + archiveString("庶務係") + archiveString("0102030000") +
-           archiveString("01") + archiveString("総務") + archiveString("02") +
-           archiveString("文書") + archiveString("03") + archiveString("会議") +
-           archiveString("会議録") + le32(1) + archiveDate(day(2020, 4, 1)) +
-           archiveDate(day(2021, 4, 1)) + le32(4) + archiveDate(3660.0);
-}
-
-std::string untaggedEntry(const std::string& subject, double received = day(2020, 5, 1)) {
-    std::string out = archiveDate(received) + archiveString("12") + archiveString(subject) +
-                      archiveString("備考あり");
-    for (int k = 1; k <= 14; ++k) {
-        out += le32(k % 2) + archiveDate(received + k) + archiveString("経過" + std::to_string(k));
-    }
-    return out;
-}
-
 TEST(CatalogueFileTest, ReadsTheUntaggedArchive) {
     const std::string file = untaggedHeader() + le32(2) + untaggedEntry("会議の開催について") +
                              untaggedEntry("予算要求", day(2020, 7, 1));

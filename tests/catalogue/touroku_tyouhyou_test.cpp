@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/catalogue_bytes.h"
+#include "support/catalogue_images.h"
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
 
@@ -12,12 +12,7 @@ namespace {
 using namespace testing;
 using namespace testing::bytes;
 
-std::string formBytes(const std::string& title, const std::string& file, int32_t mode,
-                      const std::string& option) {
-    return fixed(title, 81) + fixed(file, 256) + le32(mode) + fixed(option, 256);
-}
-
-const std::string kTag = fixed("Ver20030101", 15);
+const std::string kTag = registeredFormsTag();
 
 class RegisteredFormsTest : public ::testing::Test {
   protected:
@@ -42,8 +37,8 @@ class RegisteredFormsTest : public ::testing::Test {
 
 TEST_F(RegisteredFormsTest, TwoRecordsMake1213Bytes) {
     const std::string image = kTag + le32(2) +
-                              formBytes("出張命令書", "C:\\様式\\出張.jtd", 3, "") +
-                              formBytes("集計", "calc.exe", 0, "/s 集計.xls");
+                              registeredFormBytes("出張命令書", "C:\\様式\\出張.jtd", 3, "") +
+                              registeredFormBytes("集計", "calc.exe", 0, "/s 集計.xls");
     ASSERT_EQ(image.size(), 1213u);
     writeBytes(file, image);
     CTourokuTyouhyou list(prompt, file);
@@ -66,14 +61,15 @@ TEST_F(RegisteredFormsTest, ATitleKeepsItsPlaceWhenReplaced) {
     EXPECT_EQ(titles(list), (Titles{"A", "B"}));
     EXPECT_EQ(list.records()[0].fileText(), "new.exe");
     EXPECT_EQ(list.records()[0].runMode, 1);
-    EXPECT_EQ(readBytes(file),
-              kTag + le32(2) + formBytes("A", "new.exe", 1, "") + formBytes("B", "b.jtd", 3, ""));
+    EXPECT_EQ(readBytes(file), kTag + le32(2) + registeredFormBytes("A", "new.exe", 1, "") +
+                                   registeredFormBytes("B", "b.jtd", 3, ""));
     EXPECT_EQ(list.Remove(form("A", "")), 1);
-    EXPECT_EQ(readBytes(file), kTag + le32(1) + formBytes("B", "b.jtd", 3, ""));
+    EXPECT_EQ(readBytes(file), kTag + le32(1) + registeredFormBytes("B", "b.jtd", 3, ""));
 }
 
 TEST_F(RegisteredFormsTest, AnotherTagShowsEmptyAndIsNeverOverwritten) {
-    const std::string foreign = fixed("Ver20250101", 15) + le32(1) + formBytes("A", "a", 3, "");
+    const std::string foreign =
+        fixed("Ver20250101", 15) + le32(1) + registeredFormBytes("A", "a", 3, "");
     writeBytes(file, foreign);
     CTourokuTyouhyou list(prompt, file);
     EXPECT_TRUE(list.records().empty());
@@ -84,17 +80,17 @@ TEST_F(RegisteredFormsTest, AnotherTagShowsEmptyAndIsNeverOverwritten) {
 }
 
 TEST_F(RegisteredFormsTest, CountsBeyondTheDataAndImpossibleCounts) {
-    writeBytes(file, kTag + le32(1000000) + formBytes("A", "a", 3, "") + "xyz");
+    writeBytes(file, kTag + le32(1000000) + registeredFormBytes("A", "a", 3, "") + "xyz");
     CTourokuTyouhyou list(prompt, file);
     EXPECT_EQ(list.Load(), 0);
     EXPECT_EQ(titles(list), (Titles{"A"}));
     EXPECT_EQ(list.readReport().state, ReadState::recordsMissing);
     // The complete records are kept and written back with their true count.
     EXPECT_EQ(list.AddOrReplace(form("B", "b")), 1);
-    EXPECT_EQ(readBytes(file),
-              kTag + le32(2) + formBytes("A", "a", 3, "") + formBytes("B", "b", 3, ""));
+    EXPECT_EQ(readBytes(file), kTag + le32(2) + registeredFormBytes("A", "a", 3, "") +
+                                   registeredFormBytes("B", "b", 3, ""));
 
-    const std::string negative = kTag + le32(-5) + formBytes("A", "a", 3, "");
+    const std::string negative = kTag + le32(-5) + registeredFormBytes("A", "a", 3, "");
     writeBytes(file, negative);
     EXPECT_EQ(list.Load(), 0);
     EXPECT_TRUE(list.records().empty());

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+
+#include "common/archive.h"
+#include "common/csv_date_texts.h"
+#include "common/my_tool.h"
 
 namespace bunrako {
 namespace {
@@ -70,6 +75,66 @@ TEST(OleDateTime, RawImageIsTheDoubleThenTheStatus) {
     EXPECT_EQ(0, std::memcmp(bytes, expected, 12));
 }
 
+// Stored values with a valid status, at and beyond the edges of the years
+// 100..9999 once the time is rounded to the second.
+struct StoredDay {
+    const char* name;
+    double days;
+    bool namesADay;
+};
+
+class StoredValidDay : public ::testing::TestWithParam<StoredDay> {};
+
+TEST_P(StoredValidDay, OnlyDaysOfTheSupportedYearsTurnIntoPartsOrText) {
+    const OleDateTime value{GetParam().days, OleDateTime::valid};
+    EXPECT_EQ(value.isValid(), GetParam().namesADay);
+    EXPECT_EQ(value.namesNoDay(), !GetParam().namesADay);
+    const CsvDateTexts era(false, 0);
+    if (GetParam().namesADay) {
+        EXPECT_GE(value.year(), 100);
+        EXPECT_LE(value.year(), 9999);
+        EXPECT_NE(value.format("%Y"), "");
+        return;
+    }
+    EXPECT_EQ(value.year(), -1);
+    EXPECT_EQ(value.second(), -1);
+    EXPECT_EQ(value.dayOfWeek(), -1);
+    EXPECT_EQ(value.format("%Y-%m-%dT%H:%M:%S"), "");
+    EXPECT_FALSE(value.datePart().isValid());
+    EXPECT_FALSE((value + OleSpan::fromDays(1)).isValid());
+    EXPECT_FALSE((value - OleDateTime::fromDate(2020, 1, 1)).isValid());
+    EXPECT_NE(value, value);
+    EXPECT_EQ(era.dayOf(value), "");
+    EXPECT_EQ(CsvDateTexts(true, 0).fiscalYearOf(value), "");
+    EXPECT_EQ(CMyTool().DateToEraText(value), "");
+    // Writing the value back keeps its bytes.
+    ArchiveWriter out;
+    out.writeDate(value);
+    OleDateTime back;
+    ArchiveReader(out.bytes()).readDate(back);
+    EXPECT_EQ(0, std::memcmp(&back, &value, sizeof value));
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kLastDay = 2958465;   // 9999-12-31
+constexpr double kFirstDay = -657434;  // 100-01-01
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgesAndGarbage, StoredValidDay,
+    ::testing::Values(StoredDay{"NaN", kNaN, false}, StoredDay{"plusInfinity", kInfinity, false},
+                      StoredDay{"minusInfinity", -kInfinity, false},
+                      StoredDay{"twoTo63", 9223372036854775807.0, false},
+                      StoredDay{"minusTwoTo63", -9223372036854775807.0, false},
+                      StoredDay{"huge", 1e300, false},
+                      StoredDay{"lastDayEvening", kLastDay + 0.99, true},
+                      StoredDay{"roundsIntoYear10000", kLastDay + 0.9999999, false},
+                      StoredDay{"year10000", kLastDay + 1, false},
+                      StoredDay{"firstDayEvening", kFirstDay - 0.99, true},
+                      StoredDay{"roundsIntoYear99", kFirstDay - 0.9999999, false},
+                      StoredDay{"year99", kFirstDay - 1, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(OleSpan, LimitAndArithmetic) {
     EXPECT_TRUE(OleSpan::fromDays(3615897).isValid());
     EXPECT_FALSE(OleSpan::fromDays(3615898).isValid());
@@ -79,6 +144,9 @@ TEST(OleSpan, LimitAndArithmetic) {
     const OleDateTime expiry = end + OleSpan::fromYears(5) + OleSpan::fromDays(366);
     EXPECT_EQ(expiry.format("%Y,%m,%d"), "2027,04,05");
     EXPECT_FALSE((end + OleSpan::fromDays(4e6)).isValid());
+    // A stored span whose status says valid holds no more than a span can.
+    EXPECT_FALSE((OleSpan{kNaN, OleSpan::valid}).isValid());
+    EXPECT_TRUE((OleSpan{1e300, OleSpan::valid}).namesNoSpan());
     EXPECT_EQ((OleDateTime::fromDate(2020, 1, 1) - OleDateTime::fromDate(2019, 1, 1)).days(),
               365.0);
 }

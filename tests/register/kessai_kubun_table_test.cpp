@@ -78,19 +78,43 @@ TEST_F(ApproverTableTest, ATaggedFileGivesTypeNamesAndSymbolsAndRoundTrips) {
 
 TEST_F(ApproverTableTest, AnotherFirstStringIsFollowedByTheItemsAtOnce) {
     table.kessaiShubetsu = 1;
-    writeBytes(file(), shortString("0.900") + numberedItems());
+    writeBytes(file(), shortString("old") + numberedItems());
     const auto report = table.Load(prompt, file());
     EXPECT_TRUE(report.complete);
-    EXPECT_EQ(report.version, "0.900");
+    EXPECT_EQ(report.version, "old");
+    EXPECT_EQ(report.trailingBytes, 0u);
     EXPECT_EQ(table.kessaiShubetsu, 0);
     EXPECT_EQ(table.name(0, 0), "N00");
     EXPECT_EQ(table.symbol(1, 3), "S13");
 }
 
+// A first string of the tag's shape that is not ours is a newer program's
+// table: nothing is read and nothing is written over it.
+class ApproverTableTagTest : public ApproverTableTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ApproverTableTagTest, ANewerVersionIsNeitherReadNorWrittenOver) {
+    const std::string image = shortString(GetParam()) + int32Bytes(1) + numberedItems();
+    writeBytes(file(), image);
+    const auto report = table.Load(prompt, file());
+    EXPECT_TRUE(report.unknownVersion);
+    EXPECT_EQ(report.itemsRead, 0);
+    EXPECT_EQ(table.name(0, 0), "町長");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.lastMessage().find(GetParam()), std::string::npos);
+    EXPECT_FALSE(table.Save(prompt, file()));
+    EXPECT_EQ(readBytes(file()), image);
+    EXPECT_NE(prompt.lastMessage().find("上書きせずに"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, ApproverTableTagTest, ::testing::Values("1.001", "0.900", "12.345"));
+
 TEST_F(ApproverTableTest, AFileOfTheItemsAloneKeepsItsFirstName) {
-    writeBytes(file(), numberedItems());
+    // Bytes after the sixteen items are no reason to read them otherwise.
+    writeBytes(file(), numberedItems() + "\x07x");
     const auto report = table.Load(prompt, file());
     EXPECT_TRUE(report.complete);
+    EXPECT_EQ(report.trailingBytes, 2u);
     EXPECT_FALSE(report.version.has_value());
     EXPECT_EQ(table.name(0, 0), "N00");
     EXPECT_EQ(table.symbol(1, 3), "S13");

@@ -132,6 +132,28 @@ TEST_F(NameFilesTest, ADamagedPostFileIsReportedWithItsKey) {
     EXPECT_EQ(list.Names(), std::vector<std::string>{"A"});
 }
 
+TEST_F(NameFilesTest, ANameEndsAtItsFirstNulAndTheRestIsWrittenBack) {
+    const std::string tailed("AB\0CD", 5);
+    std::string image =
+        slotBytes(tailed, 3, days(2020, 1, 1)) + slotBytes("E", 2, days(2020, 1, 2));
+    // A name of nothing but what follows a NUL marks an unused slot.
+    image += slotBytes(std::string("\0F", 2), 0, days(2020, 1, 3));
+    for (int i = 3; i < 10; ++i) image += slotBytes("", 0, days(2020, 1, 1));
+    writeBytes(folder / "ShokuList.dat", image + "zz");
+    NameList list(10, 10, kNow);
+    const auto report =
+        ShokuSimeiList::LoadFile(prompt, folder / "ShokuList.dat", "ShokuList", list);
+    EXPECT_EQ(report.trailingBytes, 2u);
+    EXPECT_EQ(list.Names(), (std::vector<std::string>{"AB", "E"}));
+    // Recording the same name again counts the slot and keeps its bytes.
+    EXPECT_TRUE(list.Record("AB", OleDateTime{days(2020, 1, 1), OleDateTime::valid}));
+    EXPECT_EQ(list.slots()[0].meishou, tailed);
+    EXPECT_EQ(list.slots()[0].kaisuu, 4);
+    ASSERT_TRUE(ShokuSimeiList::SaveFile(prompt, folder / "ShokuList.dat", list));
+    const std::string first = slotBytes(tailed, 4, days(2020, 1, 1));
+    EXPECT_EQ(readBytes(folder / "ShokuList.dat").substr(0, first.size()), first);
+}
+
 TEST_F(NameFilesTest, AFolderThatIsGoneIsReportedOnSavingPosts) {
     ShokuSimeiList lists(prompt, clock);
     lists.SetFolder(folder / "gone");

@@ -170,6 +170,22 @@ TEST(SetteiKoumokuFile, HostileCountsAllocateNothing) {
     EXPECT_EQ(list[0].Name(), std::string(41, 'A'));
 }
 
+TEST(SetteiKoumokuFile, ItemsBehindANegativeCountAreToldAndNeverWrittenOver) {
+    TempFolder folder;
+    const auto path = folder / "Kamei.dat";
+    const std::string damaged = i32(-1) + itemBytes("0010000000", kSoumu);
+    writeBytes(path, damaged);
+    FakePrompt prompt;
+    CSetteiKoumokuList list;
+    ASSERT_EQ(list.LoadItems(prompt, pathText(path)), 1);
+    EXPECT_EQ(list.lastRead().state, ReadState::badCount);
+    EXPECT_EQ(prompt.lastMessage(), pathText(path) + ":データ個数（-1）が不正です");
+    // Closing the editor saves the master: the unread item must survive it.
+    EXPECT_EQ(list.SaveItems(prompt), 0);
+    EXPECT_EQ(readBytes(path), damaged);
+    EXPECT_NE(prompt.lastMessage().find("上書きせずに保存を中止しました"), std::string::npos);
+}
+
 TEST(SetteiKoumokuFile, AFolderThatIsGoneIsToldAndLeavesTheMasterEmpty) {
     TempFolder folder;
     const std::string path = pathText(folder / "gone" / "Kamei.dat");

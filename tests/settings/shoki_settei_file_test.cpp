@@ -168,10 +168,53 @@ TEST(ShokiSetteiFile, AnUntaggedFileHoldsOneRecordFromItsFirstByte) {
     EXPECT_EQ(content.records[0].m_strNumberPrefix, "上保第");
     EXPECT_EQ(content.records[0].m_bUsePersonalFolder, 0);
     EXPECT_TRUE(prompt.messages.empty());
-    // An unknown tag is read as the section name of an untagged file.
-    const auto unknown = ReadShokiSetteiFile(fieldsTo20("Ver20990101"), kPath, prompt);
-    ASSERT_EQ(unknown.records.size(), 1u);
-    EXPECT_EQ(unknown.records[0].m_strSectionName, "Ver20990101");
+}
+
+// First strings that are no known tag: a tag's shape marks a newer program's
+// file, anything else is the section name of an untagged file.
+struct FirstString {
+    const char* text;
+    bool newer;
+};
+
+class ShokiSetteiFirstString : public ::testing::TestWithParam<FirstString> {};
+
+TEST_P(ShokiSetteiFirstString, ATagShapeIsANewerVersionAndNothingElse) {
+    FakePrompt prompt;
+    const std::string first = GetParam().text;
+    const auto content = ReadShokiSetteiFile(fieldsTo20(first), kPath, prompt);
+    EXPECT_EQ(UnknownShokiSetteiVersion(fieldsTo20(first)).has_value(), GetParam().newer);
+    if (GetParam().newer) {
+        EXPECT_FALSE(content.readable);
+        EXPECT_EQ(content.unknownVersion, first);
+        EXPECT_TRUE(content.records.empty());
+        EXPECT_EQ(prompt.lastMessage(),
+                  kPath + ":未対応の版「" + first + "」のため、データを読み込みませんでした");
+        return;
+    }
+    EXPECT_TRUE(content.readable);
+    ASSERT_EQ(content.records.size(), 1u);
+    EXPECT_EQ(content.records[0], expectedTo20(first));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ShokiSetteiFirstString,
+    ::testing::Values(FirstString{"Ver20990101", true}, FirstString{"Ver19990101", true},
+                      FirstString{"Ver2099010", false}, FirstString{"Ver2099010x", false},
+                      FirstString{"ver20990101", false}, FirstString{"総務課", false}));
+
+TEST(ShokiSetteiFile, TextEndsAtItsFirstNulAndTheRestIsWrittenBack) {
+    FakePrompt prompt;
+    const std::string nul("\0", 1);
+    const std::string image =
+        cstr("Ver20090901") + record31("a").replace(0, 2, cstr("AB" + nul + "CD")) + record31("b");
+    const auto content = ReadShokiSetteiFile(image, kPath, prompt);
+    ASSERT_EQ(content.records.size(), 2u);
+    EXPECT_EQ(content.records[0].m_strSectionName, "AB");
+    // The record reused for reading does not carry the tail on.
+    EXPECT_EQ(content.records[1], expectedTo31("b"));
+    EXPECT_EQ(ShokiSetteiFileBytes(content.records), image);
 }
 
 TEST(ShokiSetteiFile, ATagWithoutRecordsIsAnEmptyList) {

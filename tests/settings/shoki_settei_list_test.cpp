@@ -175,6 +175,37 @@ TEST(ShokiSetteiList, AFileThatWillNotOpenIsToldWithOpen) {
     EXPECT_EQ(list.LoadSettings(prompt, ""), 0);
 }
 
+TEST(ShokiSetteiList, ANewerProgramsFileIsNeitherReadNorWrittenOver) {
+    TempFolder data;
+    const auto file = data / "ShokiSettei.dat";
+    const std::string newer = cstr("Ver20990101") + cstr("x") + std::string(40, '\x07');
+    writeBytes(file, newer);
+    FakePrompt prompt;
+    CShokiSetteiList list;
+    EXPECT_EQ(list.LoadSettings(prompt, pathToUtf8(file)), 0);
+    EXPECT_TRUE(list.Records().empty());
+    list.Records() = {section("総務課", "0010010000", "K.dat")};
+    EXPECT_EQ(list.SaveSettings(prompt, pathToUtf8(file)), 0);
+    EXPECT_EQ(readBytes(file), newer);
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_NE(prompt.lastMessage().find("Ver20990101"), std::string::npos);
+    EXPECT_NE(prompt.lastMessage().find("上書きせずに保存を中止しました"), std::string::npos);
+}
+
+TEST(ShokiSetteiChoices, OnlyTheDialogsChoicesNameAFiscalYear) {
+    CShokiSetteiData record;
+    EXPECT_TRUE(ShokiSetteiChoiceProblems(record).empty());
+    record.m_nCalendarMode = 1;
+    record.m_nManagementPeriod = 3;
+    EXPECT_TRUE(ShokiSetteiChoiceProblems(record).empty());
+    record.m_nCalendarMode = 2;
+    record.m_nManagementPeriod = -1;
+    EXPECT_EQ(ShokiSetteiChoiceProblems(record),
+              (std::vector<std::string>{
+                  "「和暦(0)・西暦(1)管理の切替」の値 2 は 0〜1 のどれでもありません",
+                  "「管理期間」の値 -1 は 0〜3 のどれでもありません"}));
+}
+
 TEST(ShokiSetteiReceipts, TheNumberOfTheSectionComesFromTheDanFile) {
     TempFolder data;
     const std::string path = pathToUtf8(data / "ShokiSettei.dat");
@@ -199,6 +230,15 @@ TEST(ShokiSetteiReceipts, TheNumberOfTheSectionComesFromTheDanFile) {
     ASSERT_EQ(list.LoadSettings(prompt, path), 1);
     EXPECT_EQ(list.Current().m_nNextReceiptNo, 1);
     EXPECT_TRUE(prompt.messages.empty());
+
+    // The name ends at its first NUL; what follows it is written back.
+    const std::string tailed = cstr(utf8ToCp932("総務課") + std::string("\0old", 4));
+    writeBytes(data / "KenMeibo.dan", tailed + i32(31));
+    ASSERT_EQ(list.LoadSettings(prompt, path), 1);
+    EXPECT_EQ(list.Current().m_nNextReceiptNo, 31);
+    list.Current().m_nNextReceiptNo = 32;
+    ASSERT_EQ(list.SaveReceiptNo(prompt), 1);
+    EXPECT_EQ(readBytes(data / "KenMeibo.dan"), tailed + i32(32));
 }
 
 TEST(ShokiSetteiReceipts, SavingUpdatesThePairsOfTheSectionInPlace) {

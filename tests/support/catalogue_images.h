@@ -73,4 +73,35 @@ inline std::string entryImage200(const EntryValues& v = {}) {
 
 inline std::string tag(const std::string& text) { return bytes::fixed(text, 21); }
 
+// The oldest catalogue: an untagged archive of the header fields, a count
+// and the entries field by field.
+inline std::string untaggedHeader() {
+    return bytes::archiveString("502123456 1 2 3000100") + bytes::archiveDate(day(2020, 4, 1)) +
+           bytes::archiveString("総務課") + bytes::archiveString("庶務係") +
+           bytes::archiveString("0102030000") + bytes::archiveString("01") +
+           bytes::archiveString("総務") + bytes::archiveString("02") +
+           bytes::archiveString("文書") + bytes::archiveString("03") +
+           bytes::archiveString("会議") + bytes::archiveString("会議録") + bytes::le32(1) +
+           bytes::archiveDate(day(2020, 4, 1)) + bytes::archiveDate(day(2021, 4, 1)) +
+           bytes::le32(4) + bytes::archiveDate(3660.0);
+}
+
+inline std::string untaggedEntry(const std::string& subject, double received = day(2020, 5, 1)) {
+    std::string out = bytes::archiveDate(received) + bytes::archiveString("12") +
+                      bytes::archiveString(subject) + bytes::archiveString("備考あり");
+    for (int k = 1; k <= 14; ++k) {
+        out += bytes::le32(k % 2) + bytes::archiveDate(received + k) +
+               bytes::archiveString("経過" + std::to_string(k));
+    }
+    return out;
+}
+
+// One registered form (597 bytes) and the tag of TourokuTyouhyou.dat.
+inline std::string registeredFormBytes(const std::string& title, const std::string& file,
+                                       int32_t mode, const std::string& option) {
+    using namespace bytes;
+    return fixed(title, 81) + fixed(file, 256) + le32(mode) + fixed(option, 256);
+}
+inline std::string registeredFormsTag() { return bytes::fixed("Ver20030101", 15); }
+
 }  // namespace bunrako::testing

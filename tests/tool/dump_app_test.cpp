@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "support/archive_bytes.h"
+#include "support/settings_bytes.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
 #include "tool/cli.h"
@@ -17,6 +18,9 @@ using bunrako::testing::ToolRun;
 
 using bunrako::testing::cstr;
 using bunrako::testing::i32;
+using bunrako::testing::masterItem;
+using bunrako::testing::settingsFieldsTo20;
+using bunrako::testing::settingsFieldsTo23;
 using bunrako::testing::str;
 using bunrako::testing::TempFolder;
 using bunrako::testing::writeBytes;
@@ -25,29 +29,10 @@ ToolRun dump(const std::filesystem::path& file, const std::string& kind = {}) {
     return runDump(file, kind);
 }
 
-std::string item(std::string_view code, std::string_view nameCp932, std::string_view sub = {}) {
-    std::string bytes(93, '\0');
-    bytes.replace(0, code.size(), code);
-    bytes.replace(11, nameCp932.size(), nameCp932);
-    bytes.replace(52, sub.size(), sub);
-    return bytes;
-}
-
-// The 20 fields of the oldest version, then 3 more for Ver20030101.
-std::string fieldsTo20(const std::string& name) {
-    std::string bytes = str(name) + str("係") + str("0010010000") + str("V.dat") + i32(1) +
-                        str("taro") + str("H.dat") + str("K.dat") + i32(0) + i32(1) + str("excel");
-    for (int i = 0; i < 6; ++i) bytes += str("f");
-    return bytes + i32(0) + str("fm") + str("M.dat");
-}
-std::string fieldsTo23(const std::string& name) {
-    return fieldsTo20(name) + str("第") + i32(1) + str("P");
-}
-
 TEST(DumpMaster, PrintsCodeNameAndSubName) {
     TempFolder folder;
-    writeBytes(folder / "HozonNengen.dat",
-               i32(2) + item("0010000000", "\x31\x94\x4e", "1") + item("0020000000", "A"));
+    writeBytes(folder / "HozonNengen.dat", i32(2) + masterItem("0010000000", "\x31\x94\x4e", "1") +
+                                               masterItem("0020000000", "A"));
     const ToolRun r = dump(folder / "HozonNengen.dat");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
@@ -59,7 +44,7 @@ TEST(DumpMaster, PrintsCodeNameAndSubName) {
 
 TEST(DumpMaster, ATruncatedMasterPrintsWhatIsCompleteAndSaysWhatWasDropped) {
     TempFolder folder;
-    writeBytes(folder / "Kamei.dat", i32(3) + item("0010000000", "A") + "xx");
+    writeBytes(folder / "Kamei.dat", i32(3) + masterItem("0010000000", "A") + "xx");
     const ToolRun r = dump(folder / "Kamei.dat");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"code\":\"0010000000\""), std::string::npos);
@@ -68,7 +53,7 @@ TEST(DumpMaster, ATruncatedMasterPrintsWhatIsCompleteAndSaysWhatWasDropped) {
 
 TEST(DumpSettings, PrintsTheVersionAndEveryStoredField) {
     TempFolder folder;
-    writeBytes(folder / "ShokiSettei.dat", cstr("Ver20030101") + fieldsTo23("総務課"));
+    writeBytes(folder / "ShokiSettei.dat", cstr("Ver20030101") + settingsFieldsTo23("総務課"));
     const ToolRun r = dump(folder / "ShokiSettei.dat");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::ordered_json::parse(r.out);
@@ -87,7 +72,7 @@ TEST(DumpSettings, PrintsTheVersionAndEveryStoredField) {
 
 TEST(DumpSettings, UntaggedFilesHaveNoVersion) {
     TempFolder folder;
-    writeBytes(folder / "ShokiSettei.dat", fieldsTo20("総務課"));
+    writeBytes(folder / "ShokiSettei.dat", settingsFieldsTo20("総務課"));
     const ToolRun r = dump(folder / "ShokiSettei.dat");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::ordered_json::parse(r.out);
@@ -106,7 +91,7 @@ TEST(DumpSettings, AnEmptyFileIsUnreadableAndATruncatedOneNamesItsField) {
                   "データバージョン:オブジェクトの読み込み中にファイルの終わりに到達しました。\n");
 
     writeBytes(folder / "ShokiSettei.dat",
-               cstr("Ver20030101") + fieldsTo23("a") + str("b") + str("c"));
+               cstr("Ver20030101") + settingsFieldsTo23("a") + str("b") + str("c"));
     r = dump(folder / "ShokiSettei.dat");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(nlohmann::ordered_json::parse(r.out)["records"].size(), 1u);

@@ -43,8 +43,14 @@ TEST(DumpCommand, UsageAndMissingFiles) {
     testing::TempFolder folder;
     std::ostringstream out, err;
     EXPECT_EQ(run({"dump"}, out, err), kUsage);
+    EXPECT_TRUE(out.str().empty());
+    // A missing file is named as missing, whatever its name.
+    std::ostringstream missingErr;
+    EXPECT_EQ(run({"dump", (folder / "notes.txt").string()}, out, missingErr), kFailure);
+    EXPECT_EQ(missingErr.str(), (folder / "notes.txt").string() + ":ファイルがありません\n");
+    testing::writeBytes(folder / "notes.txt", "x");
     EXPECT_EQ(run({"dump", (folder / "notes.txt").string()}, out, err), kUsage);
-    EXPECT_EQ(run({"dump", "x.dat", "--as", "nonsense"}, out, err), kUsage);
+    EXPECT_EQ(run({"dump", (folder / "notes.txt").string(), "--as", "nonsense"}, out, err), kUsage);
     EXPECT_TRUE(out.str().empty());
 }
 

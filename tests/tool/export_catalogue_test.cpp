@@ -121,11 +121,13 @@ TEST_F(ExportCatalogueTest, FilesItCannotReadOrWriteFail) {
     EXPECT_EQ(exportTo().status, kFailure);
 
     writeBytes(file, testing::tag("SakuinMokurokuVer316") + testing::headerImage());
-    result = tool({"export", "catalogue", pathToUtf8(file), "--out", pathToUtf8(folder / "gone")});
+    // An output folder that cannot be made is named.
+    writeBytes(folder / "blocker", "x");
+    result = tool(
+        {"export", "catalogue", pathToUtf8(file), "--out", pathToUtf8(folder / "blocker" / "out")});
     EXPECT_EQ(result.status, kFailure);
-    EXPECT_NE(
-        result.err.find(pathToUtf8(folder / "gone" / "SakuinMokuroku.csv") + ":ファイル未定義"),
-        std::string::npos);
+    EXPECT_NE(result.err.find(pathToUtf8(folder / "blocker" / "out") + ": 出力先のフォルダ"),
+              std::string::npos);
 
     result = tool({"export", "catalogue", pathToUtf8(folder / "none.dat")});
     EXPECT_EQ(result.status, kFailure);

@@ -135,10 +135,14 @@ TEST_F(ExportCommandTest, WrongUsageAndMissingFiles) {
     EXPECT_EQ(tool({"export", "register", file, "--department", path("none.dat")}).status,
               kFailure);
 
-    const ToolRun gone = tool({"export", "volumes", file, "--out", path("gone")});
-    EXPECT_EQ(gone.status, kFailure);
-    EXPECT_NE(gone.err.find("一太郎用データ作成に失敗しました"), std::string::npos);
-    EXPECT_TRUE(gone.out.empty());
+    // An output folder that is not there yet is made; one that cannot be is named.
+    EXPECT_EQ(tool({"export", "volumes", file, "--out", path("new/out")}).status, kSuccess);
+    EXPECT_TRUE(fs::exists(folder / "new" / "out" / "DocMaster.csv"));
+    writeBytes(folder / "blocker", "x");
+    const ToolRun blocked = tool({"export", "volumes", file, "--out", path("blocker/out")});
+    EXPECT_EQ(blocked.status, kFailure);
+    EXPECT_EQ(blocked.err, path("blocker/out") + ": 出力先のフォルダを作成できません\n");
+    EXPECT_TRUE(blocked.out.empty());
 }
 
 TEST_F(ExportCommandTest, AFileWithoutRecordsWritesNothing) {

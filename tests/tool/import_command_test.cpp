@@ -96,6 +96,20 @@ class ImportCommandTest : public ::testing::Test {
     fs::path csv = folder / "in" / "volumes.csv";
 };
 
+TEST_F(ImportCommandTest, SettingsWithAnUnknownPeriodStopBeforeAnyLineIsRead) {
+    CShokiSetteiData settings;
+    settings.m_nManagementPeriod = 7;
+    writeBytes(data / "ShokiSettei.dat", ShokiSetteiFileBytes({settings}));
+    writeCsv({"1,R2,総務課,庶務係,文書,例規,条例,予算書,2,R1,R2,5,R8.4,常用,有"});
+    const ToolRun result = import();
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err, pathToUtf8(data / "ShokiSettei.dat") +
+                              ": 初期設定の「管理期間」の値 7 は 0〜3 のどれでもありません。"
+                              "取り込みを中止しました\n");
+    EXPECT_FALSE(fs::exists(data / "DocMaster.dat"));
+}
+
 TEST_F(ImportCommandTest, ImportsIntoTheSettingsVolumeFileInTheDataFolder) {
     writeCsv({"1,R2,総務課,庶務係,文書,例規,条例,予算書,2,R1,R2,5,R8.4,常用,有",
               "2,R2,総務課,庶務係,文書,例規,条例,人事記録,1,R2,R2,永,R8.4,,有"});
