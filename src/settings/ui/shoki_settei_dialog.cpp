@@ -73,6 +73,8 @@ CDlgShokiSettei::CDlgShokiSettei(ShokiSetteiForm& form, FileBrowser& browser, QW
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
+    // Wide enough for the six tabs and for paths to be read whole.
+    resize(720, sizeHint().height());
     showRecord();
     m_section->setFocus();
 }
