@@ -50,22 +50,25 @@ void DocumentData::LoadAll(Prompt& prompt) {
     m_retention.LoadItems(prompt, m_strDataFolder + kRetentionFileName);
 
     // The register files come from the current settings record, used as
-    // stored (a bare name is relative to the current folder).
+    // stored (a bare name is relative to the current folder). An office
+    // without settings yet has no register files: the defaults of the empty
+    // record would create them in whatever folder the program started in.
+    const bool hasSection = HasSettings();
     // 3. The title register, when the section keeps one.
     m_register = std::make_unique<CBunshoKenMeiboList>(prompt, settings.m_nRegisterPeriod);
-    if (!settings.m_strRegisterFile.empty()) {
+    if (hasSection && !settings.m_strRegisterFile.empty()) {
         m_register->Load(pathFromUtf8(settings.m_strRegisterFile));
     }
     // 4. The volume list.
     m_volumes = std::make_unique<CDocMasterList>(pathFromUtf8(settings.m_strVolumeFile), prompt);
-    m_volumes->Read();
+    if (hasSection) m_volumes->Read();
     // 5. The disposed-volume list.
     m_disposed = std::make_unique<CDocMasterList>(pathFromUtf8(settings.m_strDisposedFile), prompt);
-    m_disposed->Read();
+    if (hasSection) m_disposed->Read();
     // 6. The retention-period change forms.
     m_changeForms = std::make_unique<CHozonNengenHenkoushoList>(
         prompt, pathFromUtf8(settings.m_strRetentionChangeFile));
-    m_changeForms->Read();
+    if (hasSection) m_changeForms->Read();
 
     // 7. The section and the periods, to what heads or counts with them.
     handOverSection();
@@ -74,6 +77,11 @@ void DocumentData::LoadAll(Prompt& prompt) {
     m_department.SetCaptions(SetteiKoumokuCaptions::Department());
     m_classification.SetCaptions(SetteiKoumokuCaptions::Classification());
     m_retention.SetCaptions(SetteiKoumokuCaptions::Retention());
+}
+
+const std::string& DocumentData::titleRegisterFile() const {
+    static const std::string none;
+    return HasSettings() ? m_settings.Current().m_strRegisterFile : none;
 }
 
 void DocumentData::handOverSection() {

@@ -53,8 +53,13 @@ class DocumentData {
     // The related-file list, pointed at the chosen document's file whenever
     // the related-file tab is filled.
     CKanrenFile& relatedFiles() { return m_relatedFiles; }
-    // The register file of the section; empty when the section keeps none.
-    const std::string& titleRegisterFile() const { return m_settings.Current().m_strRegisterFile; }
+    // The register file of the section; empty when the section keeps none
+    // or the office has no settings yet.
+    const std::string& titleRegisterFile() const;
+    // False on an office without settings yet: its register files are not
+    // read (the defaults of an empty record name files in whatever folder
+    // the program started in, and reading would create them there).
+    bool HasSettings() const { return !m_settings.NoSettingsYet(); }
 
     // How the lists and captions show dates: the calendar mode and the
     // management period of the section in use, as of the last load.

@@ -47,7 +47,7 @@ RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab t
                                              bool titleOrder) {
     CDocMasterList& list =
         tab == VolumeTab::disposedList ? document.disposedVolumes() : document.volumes();
-    list.Read();
+    if (document.HasSettings()) list.Read();
     const CBosatuTyuushutuJouken& criteria = criteriaOf(document, tab);
     const CalendarMode mode = document.calendar();
     const VolumeFilter filter(
@@ -62,7 +62,7 @@ RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab t
 
 RegisterRows<CHozonNengenHenkoushoData> RefillChangeFormTab(DocumentData& document) {
     CHozonNengenHenkoushoList& list = document.changeForms();
-    list.Read();
+    if (document.HasSettings()) list.Read();
     const CalendarMode mode = document.calendar();
     const HenkoushoFilter filter(document.m_changeFormCriteria, mode.periodType,
                                  document.m_retention);
@@ -105,6 +105,7 @@ std::filesystem::path RelatedFilesOfCatalogueEntry(DocumentData& document,
 std::optional<std::filesystem::path> RelatedFilesOfRegisterEntry(DocumentData& document,
                                                                  const CBunshoKenMeiboData& entry) {
     CDocMasterList& volumes = document.volumes();
+    if (!document.HasSettings()) return std::nullopt;
     volumes.Read();
     const std::string_view number = fixedBytes(entry.volumeNumber);
     if (number.empty()) return std::nullopt;

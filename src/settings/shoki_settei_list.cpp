@@ -52,7 +52,21 @@ bool CShokiSetteiList::LocateSettingsFile(const ProgramPlaces& places) {
 
 int CShokiSetteiList::LoadSettings(Prompt& prompt, const std::string& path) {
     if (path.empty()) return 0;
+    // An office without settings yet (no file, or the empty file an earlier
+    // start left) is told once by the program, not as a damaged file, and
+    // nothing is written before the settings are confirmed.
     std::string bytes;
+    const FileErrorCause probe = readWholeFile(pathFromUtf8(path), bytes);
+    // A folder that is gone (a network share not reached) is not a first
+    // start: that open failure is told as such below.
+    const std::string folder = pathToUtf8(pathFromUtf8(path).parent_path());
+    const bool folderThere = folder.empty() || CMyTool::FolderExists(folder);
+    m_bNoSettingsYet = (probe == FileErrorCause::fileNotFound && folderThere) ||
+                       (probe == FileErrorCause::none && bytes.empty());
+    if (m_bNoSettingsYet) {
+        m_list.clear();
+        return 0;
+    }
     if (readDataFile(prompt, pathFromUtf8(path), bytes, path + settings::texts::kOpenLabel,
                      kOneAttempt) != FileErrorCause::none) {
         return 0;

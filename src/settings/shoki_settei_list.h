@@ -37,6 +37,9 @@ class CShokiSetteiList {
     // the current section's receipt number. 0 when the file would not open,
     // its first string could not be read or it is of a newer version.
     int LoadSettings(Prompt& prompt, const std::string& path);
+    // True when the last load found no settings at all: the settings file
+    // is missing or empty (a first start); the list is then empty.
+    bool NoSettingsYet() const { return m_bNoSettingsYet; }
     // Writes the newest version holding every record; the current record
     // becomes element 0. 0 when the file would not open, or when it is a
     // newer program's file (told, and left as it is).
@@ -65,6 +68,7 @@ class CShokiSetteiList {
     std::vector<CShokiSetteiData> m_list;
     std::string m_strPath;
     std::string m_strReceiptPath;
+    bool m_bNoSettingsYet = false;
 };
 
 }  // namespace bunrako

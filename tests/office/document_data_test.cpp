@@ -124,12 +124,17 @@ TEST(DocumentData, WithoutAPointerFileEverythingIsInTheProgramFolder) {
     FakePrompt prompt;
     DocumentData document(prompt, kToday, folderText(program.path()));
     EXPECT_EQ(document.m_strDataFolder, folderText(program.path()));
-    for (const char* name :
-         {"ShokiSettei.dat", "Kamei.dat", "BosatuBunrui.dat", "HozonNengen.dat"}) {
+    for (const char* name : {"Kamei.dat", "BosatuBunrui.dat", "HozonNengen.dat"}) {
         EXPECT_TRUE(std::filesystem::exists(program / name)) << name;
     }
-    // Only the new, empty settings file is worth a message.
-    EXPECT_EQ(prompt.messages.size(), 1u);
+    // A first start: no message, and neither the settings file nor the
+    // register files of the empty record are made before the settings exist.
+    EXPECT_TRUE(document.m_settings.NoSettingsYet());
+    EXPECT_FALSE(document.HasSettings());
+    for (const char* name : {"ShokiSettei.dat", "DocMaster.dat", "HaikiDoc.dat", "Minaosi.dat"}) {
+        EXPECT_FALSE(std::filesystem::exists(program / name)) << name;
+    }
+    EXPECT_TRUE(prompt.messages.empty());
     EXPECT_EQ(document.m_settings.Current(), CShokiSetteiData());
 }
 

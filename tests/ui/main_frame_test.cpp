@@ -1,6 +1,7 @@
 #include "office/ui/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -10,11 +11,14 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QUuid>
+#include <filesystem>
 #include <functional>
 
 #include "office/ui/about_dialog.h"
@@ -29,6 +33,7 @@
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
+using bunrako::testing::FakePrompt;
 
 namespace {
 
@@ -185,10 +190,21 @@ class MainFrameTest : public QObject {
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
-        const CommandId frameOnly[] = {
-            CommandId::appAbout,      CommandId::appExit,          CommandId::viewToolBar,
-            CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
-            CommandId::wordProcessor, CommandId::spreadsheet,      CommandId::fileManager};
+        // The settings commands open their dialogs (settingsCommandsOpenTheirDialogs).
+        const CommandId frameOnly[] = {CommandId::appAbout,
+                                       CommandId::appExit,
+                                       CommandId::viewToolBar,
+                                       CommandId::viewStatusBar,
+                                       CommandId::volumeTitleOrder,
+                                       CommandId::personalFolder,
+                                       CommandId::wordProcessor,
+                                       CommandId::spreadsheet,
+                                       CommandId::fileManager,
+                                       CommandId::departmentMaster,
+                                       CommandId::classificationMaster,
+                                       CommandId::retentionMaster,
+                                       CommandId::initialSettings,
+                                       CommandId::switchSection};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
@@ -203,10 +219,67 @@ class MainFrameTest : public QObject {
         }
     }
 
-    void masterCommandsAreNotThereYet() {
-        m_frame->action(CommandId::classificationMaster)->trigger();
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
-        QCOMPARE(m_fixture->prompt.messages.back().caption, std::string("簿冊分類"));
+    void settingsCommandsOpenTheirDialogs_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("savedFile");
+        QTest::newRow("課室局等") << int(CommandId::departmentMaster)
+                                  << QStringLiteral("項目の設定(") << QStringLiteral("Kamei.dat");
+        QTest::newRow("保存年限") << int(CommandId::retentionMaster)
+                                  << QStringLiteral("項目の設定(")
+                                  << QStringLiteral("HozonNengen.dat");
+        QTest::newRow("初期設定") << int(CommandId::initialSettings) << QStringLiteral("初期設定")
+                                  << QString();
+        QTest::newRow("課係切替") << int(CommandId::switchSection) << QStringLiteral("課・係の切替")
+                                  << QString();
+    }
+
+    void settingsCommandsOpenTheirDialogs() {
+        QFETCH(int, command);
+        QFETCH(QString, title);
+        QFETCH(QString, savedFile);
+        const std::string saved = m_fixture->dataFolder + savedFile.toStdString();
+        if (!savedFile.isEmpty()) std::filesystem::remove(pathFromUtf8(saved));
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            shown = dialog->windowTitle();
+            dialog->close();
+        });
+        m_frame->action(static_cast<CommandId>(command))->trigger();
+        QVERIFY2(shown.startsWith(title), qPrintable(shown));
+        // Closing the item editor saves its master.
+        if (!savedFile.isEmpty()) QVERIFY(std::filesystem::exists(pathFromUtf8(saved)));
+    }
+
+    void anOfficeWithoutSettingsSaysSoOnceAndOpensThem() {
+        QTemporaryDir empty;
+        FakePrompt prompt;
+        const std::string folder = empty.path().toStdString() + "/";
+        CBunrakoDoc doc(prompt, m_fixture->clock, folder);
+        DesktopPorts ports{prompt, m_fixture->shell, m_fixture->fileBrowser, m_fixture->clock};
+        CMainFrame frame(ports, doc, m_fixture->settings);
+        QVERIFY(prompt.messages.empty());
+        QStringList titles;
+        std::function<void()> closeNext = [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            titles << dialog->windowTitle();
+            dialog->close();
+            QTimer::singleShot(0, closeNext);
+        };
+        QTimer::singleShot(0, closeNext);
+        frame.startWithoutSettingsIfNeeded();
+        QCOMPARE(prompt.messages.size(), size_t{1});
+        // The sections first (the department master is empty), then the settings.
+        QCOMPARE(titles.size(), 2);
+        QVERIFY(titles[0].startsWith(QStringLiteral("項目の設定(")));
+        QCOMPARE(titles[1], QStringLiteral("初期設定"));
+        // Cancelled: no settings file, no register files.
+        QVERIFY(!std::filesystem::exists(pathFromUtf8(folder + "ShokiSettei.dat")));
+        QVERIFY(!std::filesystem::exists(pathFromUtf8(folder + "DocMaster.dat")));
+        QVERIFY(!std::filesystem::exists("DocMaster.dat"));
     }
 
     void actionsAreEnabledBySelection() {

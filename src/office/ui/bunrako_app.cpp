@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 
 #include "common/version.h"
@@ -76,6 +77,8 @@ bool CBunrakoApp::InitInstance() {
     connect(m_instance.get(), &SingleInstance::activationRequested, m_frame.get(),
             &CMainFrame::bringToFront);
     m_frame->show();
+    // After the window is up, so that the settings open over it.
+    QTimer::singleShot(0, m_frame.get(), &CMainFrame::startWithoutSettingsIfNeeded);
     return true;
 }
 

@@ -1,7 +1,5 @@
 #include "office/ui/bunrako_doc.h"
 
-#include "office/ui/command_catalogue.h"
-
 namespace bunrako {
 
 CBunrakoDoc::CBunrakoDoc(Prompt& prompt, const Clock& clock, std::string programFolder,
@@ -17,17 +15,6 @@ CBunrakoDoc::CBunrakoDoc(Prompt& prompt, const Clock& clock, QObject* parent)
 void CBunrakoDoc::LoadAll() {
     m_data.LoadAll(m_prompt);
     emit loaded();
-}
-
-bool CBunrakoDoc::handlesCommand(CommandId id) {
-    return id == CommandId::departmentMaster || id == CommandId::classificationMaster ||
-           id == CommandId::retentionMaster;
-}
-
-void CBunrakoDoc::runCommand(CommandId id) {
-    if (!handlesCommand(id)) return;
-    // The setting-item editor of the three masters comes with its own dialog.
-    showNotYetAvailable(m_prompt, id);
 }
 
 }  // namespace bunrako

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "office/document_data.h"
-#include "office/ui/command_id.h"
 
 namespace bunrako {
 
@@ -15,8 +14,7 @@ class Prompt;
 // folder, the settings of every section, the three master tables, the
 // registers of the section in use and the extraction criteria of the tabs,
 // and loads them all at construction and after every settings change or
-// section switch. Its own commands are the three master editors of the
-// settings menu.
+// section switch.
 class CBunrakoDoc : public QObject {
     Q_OBJECT
   public:
@@ -36,10 +34,6 @@ class CBunrakoDoc : public QObject {
 
     // Reloads every file of the current section; the view then refills.
     void LoadAll();
-
-    // True for the commands the document handles.
-    static bool handlesCommand(CommandId id);
-    void runCommand(CommandId id);
 
   signals:
     // Every file of the section was loaded again.

@@ -22,6 +22,8 @@
 #include "office/ui/texts.h"
 #include "office/ui/window_placement_store.h"
 #include "settings/calendar_mode.h"
+#include "settings/settei_koumoku_form.h"
+#include "settings/ui/settings_commands.h"
 
 namespace bunrako {
 namespace {
@@ -226,15 +228,33 @@ void CMainFrame::runCommand(CommandId id) {
             action(id)->toggle();
             return;
         case CommandId::departmentMaster:
+            settingsCommands().editMaster(MasterKind::department);
+            return;
         case CommandId::classificationMaster:
+            settingsCommands().editMaster(MasterKind::classification);
+            return;
         case CommandId::retentionMaster:
-            m_document.runCommand(id);
+            settingsCommands().editMaster(MasterKind::retention);
+            return;
+        case CommandId::initialSettings:
+            settingsCommands().editInitialSettings();
+            return;
+        case CommandId::switchSection:
+            settingsCommands().switchSection();
             return;
         default:
             m_view->runCommand(id);
             updateCommandStates();
             return;
     }
+}
+
+SettingsCommands CMainFrame::settingsCommands() {
+    return SettingsCommands(m_document, m_ports.prompt, m_ports.fileBrowser, this);
+}
+
+void CMainFrame::startWithoutSettingsIfNeeded() {
+    if (m_document.data().m_settings.NoSettingsYet()) settingsCommands().startWithoutSettings();
 }
 
 void CMainFrame::applyCheck(CommandId id, bool checked) {

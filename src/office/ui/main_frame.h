@@ -19,6 +19,7 @@ namespace bunrako {
 
 class CBunrakoDoc;
 class CBunrakoView;
+class SettingsCommands;
 
 // The main window: menus, the standard toolbar, one register menu and one
 // register toolbar per tab (swapped with the tab), the status bar and the
@@ -52,6 +53,8 @@ class CMainFrame : public QMainWindow {
     void bringToFront();
     // The section and the calendar may have changed: the indicators follow.
     void showSection();
+    // On an office without settings: tells so and opens the settings.
+    void startWithoutSettingsIfNeeded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +76,7 @@ class CMainFrame : public QMainWindow {
     // A checkable command follows its action's check, however it changed.
     void applyCheck(CommandId id, bool checked);
     void showAbout();
+    SettingsCommands settingsCommands();
     void setToolBarsVisible(bool visible);
 
     DesktopPorts m_ports;
