@@ -8,6 +8,7 @@
 #include "common/my_tool.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"
+#include "common/texts.h"
 #include "settings/shoki_settei_data.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/texts.h"
@@ -95,8 +96,13 @@ int PrintSakuinIkkatu(Prompt& prompt, Shell& shell, const Clock& clock,
         Answer::ok) {
         return 1;
     }
-    return printFormWithWordProcessor(shell, prompt, settings.m_strWordProcessorExt,
-                                      settings.m_strWordProcessorExe, settings.m_strIndexBatchForm);
+    OfficeDocumentRequest sheets;
+    sheets.templatePath =
+        OfficeTemplatePath(settings.m_strIndexBatchForm, common::texts::kIndexBatchTemplate);
+    sheets.wordCsv = SakuinCsvPath(dataFolder, ct::kBatchWordCsvName);
+    sheets.output = SakuinCsvPath(dataFolder, common::texts::kIndexBatchTemplate);
+    return printForm(shell, prompt, settings.m_strWordProcessorExt, settings.m_strWordProcessorExe,
+                     settings.m_strIndexBatchForm, sheets);
 }
 
 }  // namespace bunrako

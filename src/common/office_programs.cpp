@@ -50,4 +50,13 @@ int printFormWithWordProcessor(Shell& shell, Prompt& prompt, std::string_view ex
     return CMyTool::RunProgram(shell, prompt, form, RunMode::open, {});
 }
 
+int printForm(Shell& shell, Prompt& prompt, std::string_view extension, const std::string& program,
+              const std::string& form, OfficeDocumentRequest officeDocument) {
+    if (!FillsOfficeSuiteTemplates()) {
+        return printFormWithWordProcessor(shell, prompt, extension, program, form);
+    }
+    officeDocument.print = printingWordProcessor(extension) == WordProcessorKind::taro;
+    return MakeOfficeDocument(prompt, shell, officeDocument);
+}
+
 }  // namespace bunrako

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/office_suite_document.h"
+
 namespace bunrako {
 
 class Prompt;
@@ -24,5 +26,12 @@ WordProcessorKind draftingWordProcessor(std::string_view extension);
 // shell action started; failures are reported through the prompt.
 int printFormWithWordProcessor(Shell& shell, Prompt& prompt, std::string_view extension,
                                const std::string& program, const std::string& form);
+
+// Prints a form after its CSV files were written: through the word processor
+// as above on Windows; elsewhere the office suite gets the document filled
+// from the request's template, printed at once where the settings name
+// 一太郎 (whose forms were printed directly) and opened otherwise.
+int printForm(Shell& shell, Prompt& prompt, std::string_view extension, const std::string& program,
+              const std::string& form, OfficeDocumentRequest officeDocument);
 
 }  // namespace bunrako

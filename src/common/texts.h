@@ -124,4 +124,20 @@ inline constexpr const char* kUnclaimedBytes =
 inline constexpr const char* kRecordsMissing =
     ":データ個数は%lld件ですが、%zu件分のデータしかありません";
 
+// ---- Documents filled for the office suite ------------------------------------
+inline constexpr const char* kTemplateMissing =
+    "%s\n帳票の様式ファイルがないか、読み込めません。CSVファイルは作成されています。";
+inline constexpr const char* kDocumentCsvMissing = "%s\n差し込むデータを読み込めません。";
+inline constexpr const char* kDocumentExists =
+    "%s\nは既にあります。\n\n「はい」で作り直します（前の内容は失われます）。\n「いいえ」で今ある文"
+    "書を使います。";
+inline constexpr const char* kDocumentExistsCaption = "文書の作成";
+inline constexpr const char* kOfficeSuiteNeeded =
+    "文書を開くにはオフィスソフト（LibreOffice Writer）が必要です。\n"
+    "管理者に libreoffice-writer のインストールを依頼してください。";
+// The program's own templates (templates folder of the resources).
+inline constexpr const char* kDraftTemplate = "起案文書様式.fodt";
+inline constexpr const char* kVolumeTitleTemplate = "簿冊タイトル.fodt";
+inline constexpr const char* kIndexBatchTemplate = "索引目録（一括）.fodt";
+
 }  // namespace bunrako::common::texts

@@ -9,6 +9,7 @@
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/office_programs.h"
+#include "common/office_suite_document.h"
 #include "common/prompt.h"
 #include "common/text_functions.h"
 #include "common/texts.h"
@@ -119,7 +120,30 @@ void KianDraft::writeFile(const char* name, const std::string& bytes) {
     CMyTool::CheckFileError(m_prompt, writeWholeFile(path, bytes), pathToUtf8(path), true);
 }
 
+bool KianDraft::draftWithOfficeSuite(const KianInput& input) {
+    OfficeDocumentRequest draft;
+    if (input.useReference) {
+        if (!isFile(input.referenceFile)) {
+            m_prompt.showMessage(rtexts::kKianReferenceFailed, rtexts::kKianNoticeCaption,
+                                 MessageIcon::warning);
+            return false;
+        }
+        // The earlier draft is taken as it is, in its own format.
+        draft.copyFrom = pathFromUtf8(input.referenceFile);
+        draft.output =
+            fs::path(pathFromUtf8(m_draftPath)).replace_extension(draft.copyFrom.extension());
+    } else {
+        draft.templatePath =
+            OfficeTemplatePath(m_settings.m_strDraftForm, common::texts::kDraftTemplate);
+        draft.wordCsv = DataFile(rtexts::kKianWordCsvName);
+        draft.absorbingColumn = rtexts::kKianSubjectColumn;
+        draft.output = OfficeDocumentPath(pathFromUtf8(m_draftPath));
+    }
+    return MakeOfficeDocument(m_prompt, m_shell, draft) == 1;
+}
+
 bool KianDraft::startWordProcessor(const KianInput& input) {
+    if (FillsOfficeSuiteTemplates()) return draftWithOfficeSuite(input);
     const std::string& program = m_settings.m_strWordProcessorExe;
     const std::string& form = m_settings.m_strDraftForm;
     switch (draftingWordProcessor(m_settings.m_strWordProcessorExt)) {

@@ -60,6 +60,9 @@ class KianDraft {
     // 1 when the draft was made or handed over; failures have been told.
     bool startWordProcessor(const KianInput& input);
     bool draftWithWord(const KianInput& input);
+    // Outside Windows: the program's draft template filled for the office
+    // suite, under the draft's name ending in ".fodt".
+    bool draftWithOfficeSuite(const KianInput& input);
 
     Prompt& m_prompt;
     Shell& m_shell;

@@ -98,6 +98,8 @@ inline constexpr const char* kInitialKessaikigou[2][4] = {
 // ---- Draft documents ------------------------------------------------------
 inline constexpr const char* kKianCsvName = "Kian.csv";
 inline constexpr const char* kKianWordCsvName = "KianWord.csv";
+// The free-text column of the draft row, where a comma may split the line.
+inline constexpr const char* kKianSubjectColumn = "件名";
 inline constexpr const char* kMacroName = "macro.txt";
 inline constexpr const char* kMacro10Name = "macro10.txt";
 // The merged draft that the Word form's macro saves in the data folder.

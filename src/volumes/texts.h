@@ -38,6 +38,8 @@ inline constexpr const char* kFormsCsvHeader =
 // ---- Volume data linkage and title printing -------------------------------
 inline constexpr const char* kVolumeCsvName = "DocMaster.csv";
 inline constexpr const char* kVolumeWordCsvName = "DocMasterWord.csv";
+// The free-text column of a volume row, where a comma may split the line.
+inline constexpr const char* kTitleColumn = "タイトル";
 inline constexpr const char* kVolumeCsvOpenLabel = "%s:Open\n";
 inline constexpr const char* kVolumeWordCsvHeader =
     "管理番号,年度,年R,課名,係名,課分類ｺｰﾄﾞ,分類コド,分類ｺｰﾄﾞ,大名称,中名称,小名称,タイトル,冊,"

@@ -1,8 +1,11 @@
 #include "volumes/volume_linkage.h"
 
+#include "common/file_io.h"
 #include "common/linkage_file.h"
+#include "common/my_tool.h"
 #include "common/office_programs.h"
 #include "common/prompt.h"
+#include "common/texts.h"
 #include "settings/shoki_settei_data.h"
 #include "volumes/doc_master_csv.h"
 #include "volumes/texts.h"
@@ -50,8 +53,16 @@ int PrintVolumeTitles(Prompt& prompt, Shell& shell, const CShokiSetteiData& sett
     if (settings.m_bUseWordProcessor != 1) return 1;
     if (prompt.ask(vtexts::kPrintTitlesQuestion, {}, Buttons::okCancel, MessageIcon::question) ==
         Answer::ok) {
-        printFormWithWordProcessor(shell, prompt, settings.m_strWordProcessorExt,
-                                   settings.m_strWordProcessorExe, settings.m_strVolumeTitleForm);
+        const std::filesystem::path base =
+            folder.empty() ? pathFromUtf8(CMyTool::GetProgramFolder()) : folder;
+        OfficeDocumentRequest labels;
+        labels.templatePath =
+            OfficeTemplatePath(settings.m_strVolumeTitleForm, common::texts::kVolumeTitleTemplate);
+        labels.wordCsv = base / pathFromUtf8(vtexts::kVolumeWordCsvName);
+        labels.absorbingColumn = vtexts::kTitleColumn;
+        labels.output = base / pathFromUtf8(common::texts::kVolumeTitleTemplate);
+        printForm(shell, prompt, settings.m_strWordProcessorExt, settings.m_strWordProcessorExe,
+                  settings.m_strVolumeTitleForm, labels);
     }
     return 1;
 }

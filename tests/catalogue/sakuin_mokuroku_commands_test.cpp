@@ -10,6 +10,7 @@
 #include "catalogue/sakuin_mokuroku_csv.h"
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/office_suite_document.h"
 #include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
@@ -20,6 +21,9 @@
 
 namespace bunrako {
 namespace {
+
+// The word-processor procedures of Windows, checked on every system.
+const ScopedOfficeSuiteTemplates kWordProcessors{false};
 
 using namespace testing;
 namespace fs = std::filesystem;

@@ -7,13 +7,18 @@
 
 #include "common/cp932.h"
 #include "common/file_io.h"
+#include "common/office_suite_document.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"
+#include "support/office_templates.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {
 namespace {
+
+// The word-processor procedures of Windows, checked on every system.
+const ScopedOfficeSuiteTemplates kWordProcessors{false};
 
 using namespace testing;
 namespace fs = std::filesystem;
@@ -250,6 +255,32 @@ TEST_F(KianDraftTest, FilesThatCannotBeWrittenAreToldAndTheDraftGoesOn) {
     EXPECT_EQ(prompt.messages[0].text.rfind(pathToUtf8(folder / "Kian.csv") + ":", 0), 0u);
     EXPECT_TRUE(fs::exists(folder / "KianWord.csv"));
     EXPECT_EQ(shell.started.size(), 1u);
+}
+
+TEST_F(KianDraftTest, OutsideWindowsTheDraftIsFilledForTheOfficeSuite) {
+    const ScopedOfficeSuiteTemplates officeSuite(true);
+    settings.m_strDraftForm = templateInSources("起案文書様式.fodt");
+    entry.setSubjectText("補助金, 交付決定");
+    KianDraft d = draft(shell);
+    EXPECT_TRUE(d.Accept(filled(d)));
+    // The files other workstations read are written as before.
+    EXPECT_TRUE(fs::exists(folder / "KianWord.csv"));
+    EXPECT_TRUE(fs::exists(folder / "macro.txt"));
+    const fs::path filledDraft = volumeFolder / "起案_補助金_000.fodt";
+    const std::string document = readBytes(filledDraft);
+    for (const char* value : {"補助金, 交付決定", "山田太郎", "主事", "会議録"}) {
+        EXPECT_NE(document.find(value), std::string::npos) << value;
+    }
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(fs::path(shell.opened[0].path), filledDraft);
+    EXPECT_EQ(shell.opened[0].verb, ShellVerb::open);
+
+    // A draft that exists is the clerk's work: kept unless replaced on purpose.
+    writeBytes(filledDraft, "edited");
+    prompt.answers.push_back(Answer::no);
+    EXPECT_TRUE(d.Accept(filled(d)));
+    EXPECT_EQ(readBytes(filledDraft), "edited");
+    EXPECT_EQ(shell.opened.size(), 2u);
 }
 
 }  // namespace

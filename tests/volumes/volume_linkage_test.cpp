@@ -4,13 +4,18 @@
 
 #include <vector>
 
+#include "common/office_suite_document.h"
 #include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
+#include "support/office_templates.h"
 #include "support/temp_folder.h"
 
 namespace bunrako {
 namespace {
+
+// The word-processor procedures of Windows, checked on every system.
+const ScopedOfficeSuiteTemplates kWordProcessors{false};
 
 namespace fs = std::filesystem;
 
@@ -162,6 +167,25 @@ TEST_F(VolumeLinkageTest, PrintingOnlyWritesWhenDeclinedOrWithoutWordProcessor) 
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(shell.started.empty());
     EXPECT_TRUE(fs::exists(folder / "DocMasterWord.csv"));
+}
+
+TEST_F(VolumeLinkageTest, OutsideWindowsTheLabelsAreFilledForTheOfficeSuite) {
+    const ScopedOfficeSuiteTemplates officeSuite(true);
+    settings.m_bUseWordProcessor = 1;
+    settings.m_strWordProcessorExt = "jtd";
+    settings.m_strVolumeTitleForm = testing::templateInSources("簿冊タイトル.fodt");
+    volumes[0].setTitle("例規集, 第1巻");
+    volumes[1].setTitle("A&B <議事録>");
+    prompt.answers.push_back(Answer::ok);
+    EXPECT_EQ(print(), 1);
+    // The CSV files stay as other workstations expect them.
+    EXPECT_TRUE(fs::exists(folder / "DocMaster.csv"));
+    const std::string labels = testing::readBytes(folder / "簿冊タイトル.fodt");
+    EXPECT_NE(labels.find("例規集, 第1巻"), std::string::npos);
+    EXPECT_NE(labels.find("A&amp;B &lt;議事録&gt;"), std::string::npos);
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].verb, ShellVerb::print);  // 一太郎 forms were printed directly
+    EXPECT_EQ(fs::path(shell.opened[0].path), folder / "簿冊タイトル.fodt");
 }
 
 }  // namespace

@@ -46,9 +46,10 @@ bool isRunnableProgram(const QString& candidate) {
 std::optional<ProgramCall> printCallFor(
     const QString& path, const std::function<QString(const QString&)>& findExecutable) {
     static const QStringList officeSuffixes = {
-        QStringLiteral("doc"), QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("rtf"),
-        QStringLiteral("xls"), QStringLiteral("xlsx"), QStringLiteral("ods"), QStringLiteral("csv"),
-        QStringLiteral("ppt"), QStringLiteral("pptx"), QStringLiteral("odp")};
+        QStringLiteral("doc"),  QStringLiteral("docx"), QStringLiteral("odt"),
+        QStringLiteral("fodt"), QStringLiteral("rtf"),  QStringLiteral("xls"),
+        QStringLiteral("xlsx"), QStringLiteral("ods"),  QStringLiteral("csv"),
+        QStringLiteral("ppt"),  QStringLiteral("pptx"), QStringLiteral("odp")};
     static const QStringList lpSuffixes = {
         QStringLiteral("pdf"), QStringLiteral("ps"),  QStringLiteral("txt"), QStringLiteral("csv"),
         QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg")};
