@@ -44,4 +44,14 @@ YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool
     return input;
 }
 
+YearInput fiscalYearInputOf(const OleDateTime& date, bool western, int periodType,
+                            const CMyTool& tool) {
+    const OleDateTime label = tool.FiscalLabelDate(date, periodType);
+    return yearInputOf(label.isValid() ? label : date, western, tool);
+}
+
+YearMonthInput monthInputOf(const OleDateTime& date, bool western, const CMyTool& tool) {
+    return {yearInputOf(date, western, tool), date.isValid() ? date.month() : 0};
+}
+
 }  // namespace bunrako

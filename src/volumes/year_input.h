@@ -35,5 +35,11 @@ bool isExtractionMonth(const YearMonthInput& input, const CMyTool& tool);
 
 // How a dialog shows a date: its era and era year, and its Western year.
 YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
+// How a dialog shows a fiscal-year field: by the year the fiscal year it
+// lies in is named after.
+YearInput fiscalYearInputOf(const OleDateTime& date, bool western, int periodType,
+                            const CMyTool& tool);
+// How a dialog shows a month: its year and month (0 for no date).
+YearMonthInput monthInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
 
 }  // namespace bunrako
