@@ -197,10 +197,15 @@ class DlgBosatuItiranDataTest : public QObject {
     void deletionIsConfirmed() {
         QFETCH(bool, yes);
         auto dialog = open(VolumeEntryMode::remove);
+        // What is typed here is neither checked nor stored: the volume as
+        // chosen goes.
+        child<QLineEdit>(*dialog, "books")->clear();
+        child<QLineEdit>(*dialog, "title")->setText(QStringLiteral("別の簿冊"));
         m_prompt.answers.push_back(yes ? Answer::yes : Answer::no);
         QTest::mouseClick(child<QPushButton>(*dialog, "ok"), Qt::LeftButton);
         QCOMPARE(m_prompt.asked.back(), std::string("ほんとうに削除してよろしいですか?"));
         QCOMPARE(m_stored.size(), size_t{yes ? 1u : 0u});
+        if (yes) QCOMPARE(m_stored.front().title(), std::string("例規集"));
         QCOMPARE(dialog->result(), int(yes ? QDialog::Accepted : QDialog::Rejected));
     }
 

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "common/cp932.h"
 #include "common/file_io.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/record_list_model.h"
@@ -15,6 +16,7 @@
 #include "ui/desktop_fixture.h"
 #include "ui/dialog_closer.h"
 #include "ui/typing.h"
+#include "volumes/hozon_nengen_henkousho_list.h"
 #include "volumes/ui/year_input_edit.h"
 
 using namespace bunrako;
@@ -34,8 +36,27 @@ CDocMasterData classifiedVolume(const std::string& title) {
     return volume;
 }
 
+// A change form of the section for a volume of fiscal 2008.
+CHozonNengenHenkoushoData sectionForm(const std::string& title) {
+    CHozonNengenHenkoushoData form =
+        CHozonNengenHenkoushoData::newForm(OleDateTime::fromDate(2008, 4, 1), 0);
+    writeFixedText(form.HenkouKaMei, "総務課");
+    writeFixedText(form.HenkouKakariMei, "庶務係");
+    form.setTitle(title);
+    form.setMaeShubetu("10年");
+    form.setGoShubetu("永年");
+    form.setRiyuu("歴史的資料");
+    return form;
+}
+
 void writeMaster(const std::string& path, const CSetteiKoumokuList& master) {
     writeWholeFile(pathFromUtf8(path), SetteiKoumokuFileBytes(master.Items()));
+}
+
+std::string readWholeFileOr(const std::string& path) {
+    std::string bytes;
+    readWholeFile(pathFromUtf8(path), bytes);
+    return bytes;
 }
 
 template <class Widget>
@@ -172,6 +193,31 @@ class VolumeTabCommandsTest : public QObject {
         QCOMPARE(titlesShown(RegisterTab::disposed),
                  (QStringList{QStringLiteral("廃棄した簿冊"), QStringLiteral("廃棄した簿冊２")}));
         QCOMPARE(m_fixture->storedVolumes().size(), size_t{2});
+    }
+
+    void theSelectedChangeFormsAreLinkedAndDisposed() {
+        {
+            CHozonNengenHenkoushoList forms(m_fixture->prompt,
+                                            pathFromUtf8(m_fixture->dataFolder + "Minaosi.dat"));
+            forms.AddAll(std::vector{sectionForm("例規集"), sectionForm("会議録")});
+        }
+        m_view->selectTab(tabIndex(RegisterTab::retentionChange));
+        QCOMPARE(m_view->rowCount(RegisterTab::retentionChange), 2);
+        m_view->list(RegisterTab::retentionChange)->selectAll();
+        m_view->runCommand(CommandId::changeFormLink);
+        const std::string csv = readWholeFileOr(m_fixture->dataFolder + "HozonNengenHenkousho.csv");
+        QVERIFY(csv.find(utf8ToCp932("歴史的資料")) != std::string::npos);
+
+        m_fixture->prompt.answers = {Answer::ok};
+        m_view->runCommand(CommandId::changeFormDataDisposal);
+        QCOMPARE(m_view->rowCount(RegisterTab::retentionChange), 0);
+        bool archived = false;
+        for (const auto& entry : std::filesystem::directory_iterator(m_fixture->dataFolder)) {
+            archived = archived ||
+                       pathToUtf8(entry.path().filename()).find("システム廃棄_保存年限変更書") !=
+                           std::string::npos;
+        }
+        QVERIFY(archived);
     }
 };
 

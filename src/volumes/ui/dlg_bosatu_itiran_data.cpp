@@ -406,6 +406,10 @@ bool CDlgBosatuItiranData::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CDlgBosatuItiranData::accept() {
+    if (m_form.mode() == VolumeEntryMode::remove) {
+        confirmRemoval();
+        return;
+    }
     readValues();
     // A type typed but not yet confirmed counts as left.
     onRetentionTypeLeft();
@@ -415,14 +419,21 @@ void CDlgBosatuItiranData::accept() {
     }
     CDocMasterData edited = m_record;
     m_form.gather(edited);
-    if (m_form.mode() == VolumeEntryMode::remove &&
-        m_prompt.ask(vtexts::kDeleteQuestion, vtexts::kDeleteCaption, Buttons::yesNo,
+    if (m_store && !m_store(edited, removeBefore())) return;
+    m_record = edited;
+    QDialog::accept();
+}
+
+// The volume as it was chosen is removed: nothing typed is stored, so the
+// values are not checked (a volume whose names have left the masters can be
+// deleted all the same).
+void CDlgBosatuItiranData::confirmRemoval() {
+    if (m_prompt.ask(vtexts::kDeleteQuestion, vtexts::kDeleteCaption, Buttons::yesNo,
                      MessageIcon::question) != Answer::yes) {
         reject();
         return;
     }
-    if (m_store && !m_store(edited, removeBefore())) return;
-    m_record = edited;
+    if (m_store && !m_store(m_record, false)) return;
     QDialog::accept();
 }
 

@@ -63,6 +63,7 @@ class CDlgBosatuItiranData : public QDialog {
     void onRetentionTypeChosen(int index);
     void onRetentionTypeLeft();
     void onReview();
+    void confirmRemoval();
     void onDependentChoice();
 
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,12 +4,16 @@
 #include <QTableView>
 
 #include "common/clock.h"
+#include "common/file_io.h"
+#include "common/my_tool.h"
 #include "office/document_data.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/row_selection.h"
 #include "office/ui/wait_cursor.h"
 #include "volumes/change_form_extraction_form.h"
+#include "volumes/data_haiki.h"
+#include "volumes/hozon_nengen_henkousho_list.h"
 #include "volumes/ui/dlg_bosatu_itiran_data.h"
 #include "volumes/ui/dlg_bunsho_seiri_itiranhyou_tyuushutu.h"
 #include "volumes/ui/dlg_hozon_nengen_henkousho_tyuushutu.h"
@@ -59,6 +63,12 @@ bool VolumeTabCommands::run(CommandId id) {
         case CommandId::changeFormExtract:
             extractChangeForms();
             return true;
+        case CommandId::changeFormLink:
+            linkChangeForms();
+            return true;
+        case CommandId::changeFormDataDisposal:
+            disposeChangeForms();
+            return true;
         default:
             return false;
     }
@@ -76,6 +86,17 @@ std::vector<CDocMasterData> VolumeTabCommands::selectedVolumes(RegisterTab tab) 
     if (!model || !selection) return volumes;
     for (const int row : selectedRows(*selection)) volumes.push_back(model->record(row));
     return volumes;
+}
+
+std::vector<CHozonNengenHenkoushoData> VolumeTabCommands::selectedForms() const {
+    const auto* model = dynamic_cast<const RecordListModel<CHozonNengenHenkoushoData>*>(
+        m_view.listModel(RegisterTab::retentionChange));
+    const QItemSelectionModel* selection =
+        m_view.list(RegisterTab::retentionChange)->selectionModel();
+    std::vector<CHozonNengenHenkoushoData> forms;
+    if (!model || !selection) return forms;
+    for (const int row : selectedRows(*selection)) forms.push_back(model->record(row));
+    return forms;
 }
 
 void VolumeTabCommands::reload() { m_view.selectTab(m_view.currentTab()); }
@@ -116,22 +137,20 @@ void VolumeTabCommands::changeSelected() {
         registerVolume(VolumeEntryMode::change);
         return;
     }
-    bool changed = false;
     for (const CDocMasterData& volume : volumes) {
-        changed =
-            openEntry(volume, VolumeEntryMode::change, fileOf(RegisterTab::volumes)) || changed;
+        openEntry(volume, VolumeEntryMode::change, fileOf(RegisterTab::volumes));
     }
-    if (changed) reload();
+    // Once at the end, also for volumes another workstation changed.
+    reload();
 }
 
 void VolumeTabCommands::deleteSelected() {
     const std::vector<CDocMasterData> volumes = selectedVolumes(RegisterTab::volumes);
-    bool removed = false;
     for (const CDocMasterData& volume : volumes) {
-        removed =
-            openEntry(volume, VolumeEntryMode::remove, fileOf(RegisterTab::volumes)) || removed;
+        openEntry(volume, VolumeEntryMode::remove, fileOf(RegisterTab::volumes));
     }
-    if (removed) reload();
+    // Once at the end, also for volumes another workstation changed.
+    reload();
 }
 
 void VolumeTabCommands::changeVolumeAt(RegisterTab tab, int row) {
@@ -162,6 +181,37 @@ void VolumeTabCommands::extractChangeForms() {
                                              calendar.western, calendar.periodType, m_ports.prompt,
                                              &m_view);
     if (dialog.exec() == QDialog::Accepted) reload();
+}
+
+// データ連携: the selected forms, in list order, into HozonNengenHenkousho.csv
+// of the data folder; then the linkage file of the change forms is opened
+// when the settings use the spreadsheet.
+void VolumeTabCommands::linkChangeForms() {
+    const std::vector<CHozonNengenHenkoushoData> forms = selectedForms();
+    const CalendarMode calendar = m_document.calendar();
+    const WaitCursor wait;
+    if (!CHozonNengenHenkoushoList::ExportCsv(m_ports.prompt,
+                                              pathFromUtf8(m_document.m_strDataFolder), forms,
+                                              calendar.western ? 1 : 0, calendar.periodType)) {
+        return;
+    }
+    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    if (settings.m_bUseSpreadsheet == 1 && !settings.m_strLinkRetentionProgram.empty()) {
+        CMyTool::RunProgram(m_ports.shell, m_ports.prompt, settings.m_strLinkRetentionProgram,
+                            RunMode::open, {});
+    }
+}
+
+// データ廃棄: the selected forms leave the change-form file for the yearly
+// archives, after the question.
+void VolumeTabCommands::disposeChangeForms() {
+    const std::vector<CHozonNengenHenkoushoData> forms = selectedForms();
+    if (forms.empty()) return;
+    {
+        const WaitCursor wait;
+        disposeFormData(forms, m_document.changeForms().path(), m_ports.prompt);
+    }
+    reload();
 }
 
 }  // namespace bunrako

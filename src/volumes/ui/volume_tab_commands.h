@@ -8,6 +8,7 @@
 #include "office/ui/desktop_ports.h"
 #include "office/ui/register_tab.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/hozon_nengen_henkousho_data.h"
 #include "volumes/volume_entry_form.h"
 
 namespace bunrako {
@@ -17,7 +18,8 @@ class DocumentData;
 
 // The commands of the three volume tabs and of the change-form tab that
 // open the volume dialogs: 簿冊登録, 簿冊変更, 簿冊削除, the extraction of
-// each tab, and the change dialog on a double-clicked volume. Each command
+// each tab, the change dialog on a double-clicked volume, and the data
+// linkage and data disposal of the selected change forms. Each command
 // stores through the volume list and reloads the tab once at the end; the
 // refill keeps the selection of the volumes that still exist.
 class VolumeTabCommands : public QObject {
@@ -37,11 +39,14 @@ class VolumeTabCommands : public QObject {
     void deleteSelected();
     void extractVolumes(RegisterTab tab);
     void extractChangeForms();
+    void linkChangeForms();
+    void disposeChangeForms();
 
     // Opens the entry dialog on a volume until it is stored or cancelled.
     bool openEntry(const CDocMasterData& volume, VolumeEntryMode mode,
                    const std::filesystem::path& file);
     std::vector<CDocMasterData> selectedVolumes(RegisterTab tab) const;
+    std::vector<CHozonNengenHenkoushoData> selectedForms() const;
     std::filesystem::path fileOf(RegisterTab tab) const;
     void reload();
 
