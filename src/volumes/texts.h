@@ -236,8 +236,6 @@ inline constexpr const char* kNextReviewInvalid = "次回の見直しのデー�
 inline constexpr const char* kPreviousReviewInvalid = "前回の見直しのデータ入力誤り";
 inline constexpr const char* kDeleteQuestion = "ほんとうに削除してよろしいですか?";
 inline constexpr const char* kDeleteCaption = "削除確認";
-// The era text of a year whose Western year the retention review needs.
-inline constexpr const char* kEraYearAprilText = "%d,%02d,04,01";
 
 // ---- Extraction of the change-form tab -------------------------------------
 inline constexpr const char* kInvalidCriteria = "入力項目に誤りがあります";

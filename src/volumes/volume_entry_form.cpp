@@ -1,10 +1,8 @@
 #include "volumes/volume_entry_form.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "common/cp932.h"
-#include "common/format_text.h"
 #include "volumes/texts.h"
 
 namespace bunrako {
@@ -135,10 +133,7 @@ bool VolumeEntryForm::isMonth(const YearMonthInput& input, int eraYears) const {
 }
 
 int VolumeEntryForm::westernYear(const YearInput& input) const {
-    if (m_western) return input.year;
-    const std::string western =
-        m_tool.EraToWesternText(formatPrintf(vtexts::kEraYearAprilText, input.era, input.eraYear));
-    return western.size() == 10 ? std::atoi(western.substr(0, 4).c_str()) : 0;
+    return m_western ? input.year : westernYearOf(input.era, input.eraYear, m_tool);
 }
 
 // The same era carries on past its end: the calendar turns such a year into
@@ -155,11 +150,11 @@ YearInput VolumeEntryForm::yearsLater(const YearInput& input, int years) const {
 }
 
 OleDateTime VolumeEntryForm::fiscalStart(const YearInput& input) const {
-    return fiscalYearStartOf(input, m_periodType, m_tool);
+    return fiscalYearStartOfEntry(input, m_periodType, m_tool);
 }
 
 OleDateTime VolumeEntryForm::dayOne(const YearMonthInput& input) const {
-    return firstDayOfMonth(input, m_tool);
+    return firstDayOfEntryMonth(input, m_tool);
 }
 
 // ---- Derivations ----------------------------------------------------------------

@@ -126,6 +126,25 @@ TEST_F(VolumeEntryFormTest, AnExpiryOutOfRangeStopsTheCopiesButNotTheLaterSteps)
     EXPECT_EQ(entry.values().disposal.year.eraYear, disposalBefore);
 }
 
+// 永年 of 99 years from 令和8 derives 令和108: past the 100 years an expiry
+// may have, but the reviews may lie up to 110 years into an era.
+TEST_F(VolumeEntryFormTest, ReviewsMayLiePastTheHundredthYearOfAnEra) {
+    VolumeEntryForm entry = form();
+    entry.values().filingTo = reiwa(8);
+    entry.chooseRetentionType("永年");
+    expectMonth(entry.values().reviews[0].time, 108, 4);
+    EXPECT_EQ(entry.validate(), std::optional<std::string>(vtexts::kInvalidInput));
+    entry.values().expiry = reiwa(99, 4);
+    entry.values().disposal = reiwa(99, 4);
+    ASSERT_EQ(entry.validate(), std::nullopt);
+    CDocMasterData gathered = storedVolume();
+    entry.gather(gathered);
+    EXPECT_EQ(gathered.ManryouNengetu, OleDateTime::fromDate(2117, 4, 1));
+    EXPECT_EQ(gathered.Minaosi1Jiki, OleDateTime::fromDate(2126, 4, 1));
+    const VolumeEntryForm reopened(gathered, choices, VolumeEntryMode::change, false, 0);
+    EXPECT_EQ(reopened.values().reviews[0].time.year.eraYear, 108);
+}
+
 TEST_F(VolumeEntryFormTest, PermanentOpensTheReviewSection) {
     VolumeEntryForm entry = form();
     EXPECT_FALSE(entry.enabling().nextReview);
