@@ -151,6 +151,27 @@ class VolumeTabCommandsTest : public QObject {
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), removeBefore ? 0 : 1);
     }
 
+    // The volume file is gone (a network folder that went away): the dialog
+    // stays open with what was typed, and nothing else happens.
+    void aVolumeThatCannotBeStoredKeepsItsDialog() {
+        const auto file = pathFromUtf8(m_fixture->dataFolder + "DocMaster.dat");
+        std::filesystem::remove(file);
+        std::filesystem::create_directory(file);
+        selectRow(0);
+        bool stayedOpen = false;
+        QString typed;
+        DialogCloser closer([&](QDialog& dialog) {
+            testing::typeText(child<QLineEdit>(dialog, "title"), QStringLiteral("（追録）"));
+            QTest::keyClick(child<QLineEdit>(dialog, "title"), Qt::Key_Return);
+            stayedOpen = dialog.isVisible();
+            typed = child<QLineEdit>(dialog, "title")->text();
+        });
+        m_view->runCommand(CommandId::volumeChange);
+        QVERIFY(stayedOpen);
+        QVERIFY(typed.endsWith(QStringLiteral("（追録）")));
+        QVERIFY(!m_fixture->prompt.messages.empty() || !m_fixture->prompt.retries.empty());
+    }
+
     void deleteRemovesTheConfirmedVolumes() {
         m_view->list(RegisterTab::volumes)->selectAll();
         m_fixture->prompt.answers = {Answer::yes, Answer::no};
