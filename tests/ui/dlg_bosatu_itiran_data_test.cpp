@@ -1,7 +1,9 @@
 #include "volumes/ui/dlg_bosatu_itiran_data.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,6 +152,19 @@ class DlgBosatuItiranDataTest : public QObject {
         QTest::mouseClick(child<QPushButton>(*dialog, "review"), Qt::LeftButton);
         QVERIFY(child<QCheckBox>(*dialog, "reviewDone1")->isChecked());
         QVERIFY(child<YearInputEdit>(*dialog, "reviewTime1")->isEnabled());
+    }
+
+    void aTypedTypeIsCheckedWhenTheClerkMovesOn() {
+        auto dialog = open(VolumeEntryMode::change);
+        auto* type = child<QComboBox>(*dialog, "retentionType");
+        type->lineEdit()->setText(QStringLiteral("9年"));
+        QFocusEvent closing(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(type->lineEdit(), &closing);
+        QVERIFY(m_prompt.messages.empty());
+        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(type->lineEdit(), &tab);
+        QCOMPARE(m_prompt.lastMessage(), std::string(volumes::texts::kRetentionTypeTyped));
+        QCOMPARE(type->currentText(), QString());
     }
 
     void theTitleRefusesWhatTheRecordCannotHold() {

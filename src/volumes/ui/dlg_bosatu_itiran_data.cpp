@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -158,6 +159,7 @@ void CDlgBosatuItiranData::build() {
     m_retentionType->setValidator(
         new Cp932ByteLimit(VolumeEntryForm::kRetentionTypeBytes, m_retentionType));
     m_retentionType->lineEdit()->setAccessibleName(text(uitexts::kRetentionTypeName));
+    InputMethodSwitcher::attachJapanese({m_retentionType->lineEdit()});
     m_retentionYears = numberEdit(3, uitexts::kRetentionYearsName, "retentionYears");
     auto* retentionRow = new QHBoxLayout;
     retentionRow->addWidget(m_retentionType);
@@ -399,8 +401,14 @@ void CDlgBosatuItiranData::onReview() {
 }
 
 bool CDlgBosatuItiranData::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving the box counts when the clerk moves on inside the dialog; not
+    // when its own list opens, another window comes up or the dialog closes.
     if (watched == m_retentionType->lineEdit() && event->type() == QEvent::FocusOut) {
-        onRetentionTypeLeft();
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (isVisible() && reason != Qt::PopupFocusReason &&
+            reason != Qt::ActiveWindowFocusReason) {
+            onRetentionTypeLeft();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
