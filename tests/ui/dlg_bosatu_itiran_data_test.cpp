@@ -212,10 +212,9 @@ class DlgBosatuItiranDataTest : public QObject {
     void deletionIsConfirmed() {
         QFETCH(bool, yes);
         auto dialog = open(VolumeEntryMode::remove);
-        // What is typed here is neither checked nor stored: the volume as
-        // chosen goes.
-        child<QLineEdit>(*dialog, "books")->clear();
-        child<QLineEdit>(*dialog, "title")->setText(QStringLiteral("別の簿冊"));
+        // The volume is shown, not edited: it goes as it was chosen.
+        QVERIFY(!child<QLineEdit>(*dialog, "books")->isEnabled());
+        QVERIFY(child<QLineEdit>(*dialog, "title")->isReadOnly());
         m_prompt.answers.push_back(yes ? Answer::yes : Answer::no);
         QTest::mouseClick(child<QPushButton>(*dialog, "ok"), Qt::LeftButton);
         QCOMPARE(m_prompt.asked.back(), std::string("ほんとうに削除してよろしいですか?"));

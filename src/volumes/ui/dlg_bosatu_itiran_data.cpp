@@ -353,6 +353,18 @@ void CDlgBosatuItiranData::applyEnabling() {
         m_reviewYears[slot]->setEnabled(earlier[slot - 1]);
     }
     m_removeBefore->setVisible(e.removeBeforeShown);
+    if (m_form.mode() == VolumeEntryMode::remove) lockValues();
+}
+
+// A volume to delete is shown, not edited: it goes as it was chosen.
+void CDlgBosatuItiranData::lockValues() {
+    for (QWidget* input : std::initializer_list<QWidget*>{
+             m_department, m_section, m_creation, m_books, m_major, m_middle, m_minor, m_filingFrom,
+             m_filingTo, m_retentionType, m_retentionYears, m_expiry, m_dailyUse, m_contents,
+             m_disposed, m_disposal, m_reviewGroup}) {
+        input->setEnabled(false);
+    }
+    m_title->setReadOnly(true);
 }
 
 void CDlgBosatuItiranData::showWarnings(const std::vector<std::string>& warnings) {

@@ -57,6 +57,7 @@ class CDlgBosatuItiranData : public QDialog {
     void showValues();
     void readValues();
     void applyEnabling();
+    void lockValues();
     void showWarnings(const std::vector<std::string>& warnings);
     void refill(QComboBox* combo, const std::vector<std::string>& names, const std::string& chosen);
 
