@@ -240,28 +240,46 @@ std::vector<std::string> VolumeEntryForm::reviewRetention() {
 // ---- Validation and gathering --------------------------------------------------
 
 std::optional<std::string> VolumeEntryForm::validate() const {
-    const VolumeEntryValues& v = m_values;
-    bool valid = isYear(v.creation, kEraYears) && isYear(v.filingFrom, kEraYears) &&
-                 isYear(v.filingTo, kEraYears) && isMonth(v.expiry, kEraYears) &&
-                 isMonth(v.disposal, kEraYears);
-    for (const ReviewSlot& review : v.reviews) {
-        valid =
-            valid && isMonth(review.time, kReviewEraYears) && inRange(review.years, 1, kMostYears);
-    }
-    valid = valid && !v.department.empty() && !v.section.empty() && !v.major.empty() &&
-            !v.middle.empty() && !v.minor.empty() && !v.title.empty() &&
-            inRange(v.books, 1, kMostBooks) &&
-            isOneOf(m_choices.retentionTypes(), v.retentionType) &&
-            inRange(v.retentionYears, 1, kMostYears);
-    // Names and codes must fit the record whole rather than be cut.
-    const auto codes = m_choices.classificationCodes(v.major, v.middle, v.minor);
-    valid = valid && fits(v.title, kTitleBytes) && fits(v.department, kNameBytes) &&
-            fits(v.section, kNameBytes) && fits(v.major, kNameBytes) &&
-            fits(v.middle, kNameBytes) && fits(v.minor, kNameBytes) &&
-            fits(codes.major, kMajorCodeBytes) && fits(codes.middle, kMinorCodeBytes) &&
-            fits(codes.minor, kMinorCodeBytes);
-    if (valid) return std::nullopt;
+    if (!firstInvalidField()) return std::nullopt;
     return std::string(vtexts::kInvalidInput);
+}
+
+// In the order of the dialog, so that the clerk is taken to the first
+// field at fault.
+std::optional<VolumeEntryField> VolumeEntryForm::firstInvalidField() const {
+    using F = VolumeEntryField;
+    const VolumeEntryValues& v = m_values;
+    const auto codes = m_choices.classificationCodes(v.major, v.middle, v.minor);
+    // Names and codes must fit the record whole rather than be cut.
+    const std::pair<F, bool> checks[] = {
+        {F::department, !v.department.empty() && fits(v.department, kNameBytes)},
+        {F::section, !v.section.empty() && fits(v.section, kNameBytes)},
+        {F::creation, isYear(v.creation, kEraYears)},
+        {F::title, !v.title.empty() && fits(v.title, kTitleBytes)},
+        {F::books, inRange(v.books, 1, kMostBooks)},
+        {F::major,
+         !v.major.empty() && fits(v.major, kNameBytes) && fits(codes.major, kMajorCodeBytes)},
+        {F::middle,
+         !v.middle.empty() && fits(v.middle, kNameBytes) && fits(codes.middle, kMinorCodeBytes)},
+        {F::minor,
+         !v.minor.empty() && fits(v.minor, kNameBytes) && fits(codes.minor, kMinorCodeBytes)},
+        {F::filingFrom, isYear(v.filingFrom, kEraYears)},
+        {F::filingTo, isYear(v.filingTo, kEraYears)},
+        {F::retentionType, isOneOf(m_choices.retentionTypes(), v.retentionType)},
+        {F::retentionYears, inRange(v.retentionYears, 1, kMostYears)},
+        {F::expiry, isMonth(v.expiry, kEraYears)},
+        {F::disposal, isMonth(v.disposal, kEraYears)},
+        {F::nextReview, isMonth(v.reviews[0].time, kReviewEraYears)},
+        {F::nextReviewYears, inRange(v.reviews[0].years, 1, kMostYears)},
+        {F::previousReview, isMonth(v.reviews[1].time, kReviewEraYears)},
+        {F::previousReviewYears, inRange(v.reviews[1].years, 1, kMostYears)},
+        {F::reviewBeforePrevious, isMonth(v.reviews[2].time, kReviewEraYears)},
+        {F::reviewBeforePreviousYears, inRange(v.reviews[2].years, 1, kMostYears)},
+    };
+    for (const auto& [field, valid] : checks) {
+        if (!valid) return field;
+    }
+    return std::nullopt;
 }
 
 void VolumeEntryForm::gather(CDocMasterData& record) const {

@@ -49,6 +49,30 @@ struct VolumeEntryValues {
     bool removeBefore = false;
 };
 
+// The fields of the entry dialog that the check on 更新 looks at.
+enum class VolumeEntryField {
+    department,
+    section,
+    creation,
+    title,
+    books,
+    major,
+    middle,
+    minor,
+    filingFrom,
+    filingTo,
+    retentionType,
+    retentionYears,
+    expiry,
+    disposal,
+    nextReview,
+    nextReviewYears,
+    previousReview,
+    previousReviewYears,
+    reviewBeforePrevious,
+    reviewBeforePreviousYears,
+};
+
 // What the entry dialog enables and shows.
 struct VolumeEntryEnabling {
     bool disposalMonth = false;
@@ -108,6 +132,8 @@ class VolumeEntryForm {
 
     // The check on 更新; the message to show when something is wrong.
     std::optional<std::string> validate() const;
+    // The first field at fault, in the order of the dialog.
+    std::optional<VolumeEntryField> firstInvalidField() const;
     // Writes the values into the record (after validate). The management
     // number and the reserved bytes stay as they were.
     void gather(CDocMasterData& record) const;

@@ -199,6 +199,8 @@ class DlgBosatuItiranDataTest : public QObject {
         QCOMPARE(m_prompt.lastMessage(), std::string(volumes::texts::kInvalidInput));
         QCOMPARE(m_prompt.messages.back().caption, std::string("警告"));
         QVERIFY(m_stored.empty());
+        // The clerk is taken to the field at fault.
+        QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "books"));
         QTest::keyClick(child<QLineEdit>(*dialog, "title"), Qt::Key_Escape);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(!dialog->isVisible());

@@ -194,6 +194,7 @@ TEST_F(VolumeEntryFormTest, ATypedTypeIsCheckedWhenTheBoxIsLeft) {
 struct Mistake {
     const char* name;
     std::function<void(VolumeEntryValues&)> make;
+    VolumeEntryField field;
 };
 
 class VolumeEntryValidationTest : public VolumeEntryFormTest,
@@ -204,21 +205,29 @@ TEST_P(VolumeEntryValidationTest, KeepsTheDialogOpen) {
     ASSERT_EQ(entry.validate(), std::nullopt);
     GetParam().make(entry.values());
     EXPECT_EQ(entry.validate(), std::optional<std::string>(vtexts::kInvalidInput));
+    EXPECT_EQ(entry.firstInvalidField(), std::optional(GetParam().field));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, VolumeEntryValidationTest,
     ::testing::Values(
-        Mistake{"emptyTitle", [](VolumeEntryValues& v) { v.title.clear(); }},
-        Mistake{"noBooks", [](VolumeEntryValues& v) { v.books = 0; }},
-        Mistake{"month13", [](VolumeEntryValues& v) { v.expiry.month = 13; }},
-        Mistake{"noEra", [](VolumeEntryValues& v) { v.creation.era = 0; }},
-        Mistake{"reviewYear111",
-                [](VolumeEntryValues& v) { v.reviews[2].time.year.eraYear = 111; }},
-        Mistake{"noSection", [](VolumeEntryValues& v) { v.section.clear(); }},
-        Mistake{"unknownType", [](VolumeEntryValues& v) { v.retentionType = "9年"; }},
-        Mistake{"noReviewPeriod", [](VolumeEntryValues& v) { v.reviews[1].years = 0; }},
-        Mistake{"titleTooLong", [](VolumeEntryValues& v) { v.title = std::string(73, 'a'); }}),
+        Mistake{"emptyTitle", [](VolumeEntryValues& v) { v.title.clear(); },
+                VolumeEntryField::title},
+        Mistake{"noBooks", [](VolumeEntryValues& v) { v.books = 0; }, VolumeEntryField::books},
+        Mistake{"month13", [](VolumeEntryValues& v) { v.expiry.month = 13; },
+                VolumeEntryField::expiry},
+        Mistake{"noEra", [](VolumeEntryValues& v) { v.creation.era = 0; },
+                VolumeEntryField::creation},
+        Mistake{"reviewYear111", [](VolumeEntryValues& v) { v.reviews[2].time.year.eraYear = 111; },
+                VolumeEntryField::reviewBeforePrevious},
+        Mistake{"noSection", [](VolumeEntryValues& v) { v.section.clear(); },
+                VolumeEntryField::section},
+        Mistake{"unknownType", [](VolumeEntryValues& v) { v.retentionType = "9年"; },
+                VolumeEntryField::retentionType},
+        Mistake{"noReviewPeriod", [](VolumeEntryValues& v) { v.reviews[1].years = 0; },
+                VolumeEntryField::previousReviewYears},
+        Mistake{"titleTooLong", [](VolumeEntryValues& v) { v.title = std::string(73, 'a'); },
+                VolumeEntryField::title}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(VolumeEntryFormTest, GathersTheValuesWithTheirCodes) {

@@ -356,6 +356,53 @@ void CDlgBosatuItiranData::applyEnabling() {
     if (m_form.mode() == VolumeEntryMode::remove) lockValues();
 }
 
+QWidget* CDlgBosatuItiranData::widgetOf(VolumeEntryField field) const {
+    using F = VolumeEntryField;
+    switch (field) {
+        case F::department:
+            return m_department;
+        case F::section:
+            return m_section;
+        case F::creation:
+            return m_creation;
+        case F::title:
+            return m_title;
+        case F::books:
+            return m_books;
+        case F::major:
+            return m_major;
+        case F::middle:
+            return m_middle;
+        case F::minor:
+            return m_minor;
+        case F::filingFrom:
+            return m_filingFrom;
+        case F::filingTo:
+            return m_filingTo;
+        case F::retentionType:
+            return m_retentionType;
+        case F::retentionYears:
+            return m_retentionYears;
+        case F::expiry:
+            return m_expiry;
+        case F::disposal:
+            return m_disposal;
+        case F::nextReview:
+            return m_reviewTimes[0];
+        case F::nextReviewYears:
+            return m_reviewYears[0];
+        case F::previousReview:
+            return m_reviewTimes[1];
+        case F::previousReviewYears:
+            return m_reviewYears[1];
+        case F::reviewBeforePrevious:
+            return m_reviewTimes[2];
+        case F::reviewBeforePreviousYears:
+            return m_reviewYears[2];
+    }
+    return m_title;
+}
+
 // A volume to delete is shown, not edited: it goes as it was chosen.
 void CDlgBosatuItiranData::lockValues() {
     for (QWidget* input : std::initializer_list<QWidget*>{
@@ -435,6 +482,7 @@ void CDlgBosatuItiranData::accept() {
     onRetentionTypeLeft();
     if (const auto message = m_form.validate()) {
         m_prompt.showMessage(*message, vtexts::kEntryWarningCaption, MessageIcon::error);
+        if (const auto field = m_form.firstInvalidField()) widgetOf(*field)->setFocus();
         return;
     }
     CDocMasterData edited = m_record;

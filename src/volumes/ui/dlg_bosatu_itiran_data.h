@@ -58,6 +58,8 @@ class CDlgBosatuItiranData : public QDialog {
     void readValues();
     void applyEnabling();
     void lockValues();
+    // The control that holds a field (a year input's first part).
+    QWidget* widgetOf(VolumeEntryField field) const;
     void showWarnings(const std::vector<std::string>& warnings);
     void refill(QComboBox* combo, const std::vector<std::string>& names, const std::string& chosen);
 
