@@ -19,6 +19,10 @@ VolumeExtractionForm::VolumeExtractionForm(const CBosatuTyuushutuJouken& criteri
     v.middle = {shown.byMiddle == 1, shown.middle};
     v.minor = {shown.byMinor == 1, shown.minor};
     v.retentionType = {shown.byRetentionType == 1, shown.retentionType};
+    // The ledger of permanent volumes offers 永年 until another type is kept.
+    if (tab == VolumeTab::permanentLedger && v.retentionType.name.empty()) {
+        v.retentionType.name = volumes::texts::kPermanentRetention;
+    }
     v.filing = YearRangeInput::Of(shown.byFilingYear, shown.filingFrom, shown.filingTo, western,
                                   periodType, m_tool);
     v.expiry =

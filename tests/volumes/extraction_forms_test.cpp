@@ -50,6 +50,8 @@ TEST_F(ExtractionFormsTest, OpensOnTheCriteriaOfTheTab) {
     const VolumeExtractionForm permanent(initialVolumeCriteria(), choices,
                                          VolumeTab::permanentLedger, false, 0);
     EXPECT_TRUE(permanent.values().retentionType.on);
+    EXPECT_EQ(permanent.values().retentionType.name, "永年");
+    EXPECT_EQ(permanent.validate(), std::nullopt);
     EXPECT_STREQ(permanent.caption(), "永年簿冊の抽出");
 }
 
