@@ -228,4 +228,18 @@ inline constexpr const char* kConfirmDisposedDisposal =
 inline constexpr const char* kCatalogueCopyFailed =
     "索引目録データを新しいフォルダへ複写できませんでした。変更前のデータは残します：\n%s\n→ %s";
 
+// ---- Volume entry dialog (簿冊一覧データ) -----------------------------------
+inline constexpr const char* kEntryWarningCaption = "警告";
+inline constexpr const char* kInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kRetentionTypeTyped = "保存種別のデータ入力誤り";
+inline constexpr const char* kFilingToInvalid = "収納終了年度のデータ入力誤り";
+inline constexpr const char* kExpiryInvalid = "満了年度のデータ入力誤り";
+inline constexpr const char* kNextReviewInvalid = "次回の見直しのデータ入力誤り";
+inline constexpr const char* kPreviousReviewInvalid = "前回の見直しのデータ入力誤り";
+inline constexpr const char* kDeleteQuestion = "ほんとうに削除してよろしいですか?";
+inline constexpr const char* kDeleteCaption = "削除確認";
+
+// ---- Extraction of the change-form tab -------------------------------------
+inline constexpr const char* kInvalidCriteria = "入力項目に誤りがあります";
+
 }  // namespace bunrako::volumes::texts

@@ -33,7 +33,24 @@ bool isExtractionYear(const YearInput& input, const CMyTool& tool);
 // The same for a year and month (a month of 1-12).
 bool isExtractionMonth(const YearMonthInput& input, const CMyTool& tool);
 
-// How a dialog shows a date: its era and era year, and its Western year.
+// The Western year of a year of an era, counted on past 99: a review of a
+// permanent volume may lie 110 years into an era that has ended since. 0 for
+// an era that is not in the table.
+int westernYearOf(int era, int eraYear, const CMyTool& tool);
+// Day 1 of the month and the first day of the fiscal year as the entry
+// dialog takes them: like firstDayOfMonth and fiscalYearStartOf, with era
+// years of three digits.
+OleDateTime firstDayOfEntryMonth(const YearMonthInput& input, const CMyTool& tool);
+OleDateTime fiscalYearStartOfEntry(const YearInput& input, int periodType, const CMyTool& tool);
+
+// How a dialog shows a date: its era and era year (also past 99), and its
+// Western year.
 YearInput yearInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
+// How a dialog shows a fiscal-year field: by the year the fiscal year it
+// lies in is named after.
+YearInput fiscalYearInputOf(const OleDateTime& date, bool western, int periodType,
+                            const CMyTool& tool);
+// How a dialog shows a month: its year and month (0 for no date).
+YearMonthInput monthInputOf(const OleDateTime& date, bool western, const CMyTool& tool);
 
 }  // namespace bunrako

@@ -32,6 +32,24 @@ TEST(YearInputTest, MonthsBecomeTheirFirstDay) {
     EXPECT_FALSE(firstDayOfMonth({{true, 0, 0, 2020}, 13}, tool).isValid());
 }
 
+// A permanent volume filed in 令和8 expires in 令和108: the entry dialog
+// counts era years on past 99 both ways.
+TEST(YearInputTest, EntryYearsGoPastNinetyNine) {
+    const CMyTool tool;
+    EXPECT_EQ(westernYearOf(5, 108, tool), 2126);
+    EXPECT_EQ(westernYearOf(0, 8, tool), 0);
+    EXPECT_EQ(firstDayOfEntryMonth({{false, 5, 108, 0}, 4}, tool),
+              OleDateTime::fromDate(2126, 4, 1));
+    EXPECT_EQ(firstDayOfEntryMonth({{false, 4, 33, 0}, 1}, tool),
+              OleDateTime::fromDate(2021, 1, 1));
+    EXPECT_FALSE(firstDayOfEntryMonth({{false, 0, 8, 0}, 4}, tool).isValid());
+    EXPECT_EQ(fiscalYearStartOfEntry({false, 5, 100, 0}, 0, tool),
+              OleDateTime::fromDate(2118, 4, 1));
+    const YearInput shown = yearInputOf(OleDateTime::fromDate(2126, 4, 1), false, tool);
+    EXPECT_EQ(shown.era, 5);
+    EXPECT_EQ(shown.eraYear, 108);
+}
+
 TEST(YearInputTest, ExtractionYearsHaveTheirRanges) {
     const CMyTool tool;
     EXPECT_TRUE(isExtractionYear({false, 5, 99, 0}, tool));

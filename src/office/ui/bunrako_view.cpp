@@ -33,6 +33,7 @@
 #include "register/texts.h"
 #include "settings/outside_programs.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/ui/volume_tab_commands.h"
 #include "volumes/volume_list_cells.h"
 
 namespace bunrako {
@@ -101,6 +102,7 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
     layout->addWidget(m_stack, 1);
 
     m_fillers = new ListFillers(*this, m_document);
+    m_volumeCommands = new VolumeTabCommands(*this, m_document, m_ports);
 
     setAcceptDrops(true);
     connect(m_tabBar, &QTabBar::currentChanged, this, &CBunrakoView::selectTab);
@@ -280,6 +282,7 @@ void CBunrakoView::runCommand(CommandId id) {
         return;
     }
     if (runTool(id)) return;
+    if (m_volumeCommands->run(id)) return;
     showNotYetAvailable(m_ports.prompt, id);
 }
 
@@ -378,7 +381,9 @@ bool CBunrakoView::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (tab >= 0 && watched != m_lists[static_cast<size_t>(tab)] &&
             mouse->button() == Qt::LeftButton) {
-            onDoubleClick(static_cast<RegisterTab>(tab));
+            onDoubleClick(
+                static_cast<RegisterTab>(tab),
+                m_lists[static_cast<size_t>(tab)]->indexAt(mouse->position().toPoint()).row());
             return true;
         }
     }
@@ -395,13 +400,16 @@ bool CBunrakoView::handleKey(int tab, int key) {
     return true;
 }
 
-void CBunrakoView::onDoubleClick(RegisterTab tab) {
+void CBunrakoView::onDoubleClick(RegisterTab tab, int row) {
     switch (tab) {
         case RegisterTab::titleRegister:
             runCommand(CommandId::registerChange);
             break;
         case RegisterTab::volumes:
-            runCommand(CommandId::volumeChange);
+        case RegisterTab::permanent:
+        case RegisterTab::disposed:
+            // The volume under the pointer, as clerks expect of a list.
+            m_volumeCommands->changeVolumeAt(tab, row);
             break;
         case RegisterTab::indexCatalogue:
             runCommand(CommandId::indexChange);

@@ -22,6 +22,7 @@ namespace bunrako {
 class DocumentData;
 class ListFillers;
 class RegisterListModel;
+class VolumeTabCommands;
 struct CDocMasterData;
 
 // The main view: seven register tabs over seven lists, the caption line of
@@ -104,7 +105,7 @@ class CBunrakoView : public QWidget {
     void toggleSelectAll(RegisterTab tab);
     bool runTool(CommandId id);
     bool handleKey(int tab, int key);
-    void onDoubleClick(RegisterTab tab);
+    void onDoubleClick(RegisterTab tab, int row);
     void onRightClick(RegisterTab tab, const QPoint& position);
     int tabOfList(const QObject* object) const;
 
@@ -118,6 +119,7 @@ class CBunrakoView : public QWidget {
     std::array<std::function<void()>, kRegisterTabCount> m_refreshers;
     std::array<QString, kRegisterTabCount> m_captions;
     ListFillers* m_fillers = nullptr;
+    VolumeTabCommands* m_volumeCommands = nullptr;
     int m_currentTab = tabIndex(RegisterTab::volumes);
     bool m_titleOrder = false;
 };

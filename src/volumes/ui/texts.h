@@ -1,0 +1,95 @@
+#pragma once
+
+// Every text the volume dialogs show: captions, labels, buttons and the
+// accessible names of their parts.
+namespace bunrako::volumes::ui::texts {
+
+// Parts of a year input, after the input's own name.
+inline constexpr const char* kEraPart = "の元号";
+inline constexpr const char* kEraYearPart = "の年";
+inline constexpr const char* kWesternYearPart = "の西暦年";
+inline constexpr const char* kMonthPart = "の月";
+inline constexpr const char* kFiscalYearSuffix = "年度";
+inline constexpr const char* kYearSuffix = "年";
+inline constexpr const char* kMonthSuffix = "月";
+inline constexpr const char* kRangeSign = "～";
+
+// ---- Volume entry dialog (簿冊一覧データ) -----------------------------------
+inline constexpr const char* kEntryCaption = "簿冊一覧データ";
+inline constexpr const char* kDepartment = "主管課(&K)";
+inline constexpr const char* kDepartmentName = "主管課";
+inline constexpr const char* kSectionName = "主管係";
+inline constexpr const char* kCreationYear = "作成年度(&N)";
+inline constexpr const char* kCreationYearName = "作成年度";
+inline constexpr const char* kTitle = "タイトル(&T)";
+inline constexpr const char* kTitleName = "タイトル";
+inline constexpr const char* kBooks = "冊数(&U)";
+inline constexpr const char* kBooksName = "冊数";
+inline constexpr const char* kClassification = "簿冊分類(&B)";
+inline constexpr const char* kMajorName = "大分類";
+inline constexpr const char* kMiddleName = "中分類";
+inline constexpr const char* kMinorName = "小分類";
+inline constexpr const char* kFiling = "収納(&S)";
+inline constexpr const char* kFilingFromName = "収納開始年度";
+inline constexpr const char* kFilingToName = "収納終了年度";
+inline constexpr const char* kRetentionType = "保存種別(&H)";
+inline constexpr const char* kRetentionTypeName = "保存種別";
+inline constexpr const char* kRetentionYears = "保存(&Y)";
+inline constexpr const char* kRetentionYearsName = "保存年数";
+inline constexpr const char* kExpiry = "満了年月(&M)";
+inline constexpr const char* kExpiryName = "満了年月";
+inline constexpr const char* kDailyUse = "常用文書とする（書庫に入れない）(&J)";
+inline constexpr const char* kContents = "簿冊に目次を入れる(&O)";
+inline constexpr const char* kDisposed = "簿冊を廃棄した(&P)";
+inline constexpr const char* kDisposal = "廃棄年月(&E)";
+inline constexpr const char* kDisposalName = "廃棄年月";
+inline constexpr const char* kReviewGroup = "永久保存等における保存期間の見直し";
+inline constexpr const char* kReviewNames[] = {"次回の見直し 時期", "前回の見直し 時期",
+                                               "前々回の見直し 時期"};
+inline constexpr const char* kReviewLabels[] = {"次回の見直し 時期(&1)", "前回の見直し 時期(&2)",
+                                                "前々回の見直し 時期(&3)"};
+inline constexpr const char* kReviewToDo = "保存期間の見直しを行う";
+inline constexpr const char* kReviewDone = "保存期間の見直しを行った";
+inline constexpr const char* kReviewPeriod = "保存年限";
+inline constexpr const char* kReviewPeriodNames[] = {"次回の保存年限", "前回の保存年限",
+                                                     "前々回の保存年限"};
+inline constexpr const char* kReviewButton = "保存期間見直(&R)";
+inline constexpr const char* kRemoveBefore = "変更前データを削除する(&D)";
+inline constexpr const char* kNote =
+    "※この画面で「保存種別」の変更や「簿冊の廃棄」の変更を行っても「保存年限変更書」や"
+    "「廃棄簿冊一覧表」に反映されません。その場合は、「メニュー」から処理してください。";
+// The button of each mode, and the mark that tells the mode.
+inline constexpr const char* kModeButtons[] = {"追加(&A)", "変更(&C)", "削除(&D)"};
+inline constexpr const char* kModeMarks[] = {"登録", "変更", "削除"};
+inline constexpr const char* kModeMarkName = "処理の種類";
+inline constexpr const char* kCancel = "キャンセル";
+
+// ---- Extraction dialogs ----------------------------------------------------
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kByTitle = "タイトルに含まれる文字で抽出する(&T)";
+inline constexpr const char* kByCreationYear = "作成年度で抽出する(&N)";
+inline constexpr const char* kByDepartment = "主管課で抽出する(&K)";
+inline constexpr const char* kBySection = "主管係で抽出する(&G)";
+inline constexpr const char* kByMajor = "簿冊分類の大分類で抽出する(&B)";
+inline constexpr const char* kByMiddle = "中分類で抽出する(&C)";
+inline constexpr const char* kByMinor = "小分類で抽出する(&S)";
+inline constexpr const char* kByRetentionType = "保存分類で抽出する(&H)";
+inline constexpr const char* kByFilingYear = "収納年度で抽出する(&U)";
+inline constexpr const char* kByExpiry = "満了年月で抽出する(&M)";
+inline constexpr const char* kByDisposal = "廃棄年月で抽出する(&E)";
+inline constexpr const char* kByReview = "見直し年月で抽出する(&R)";
+inline constexpr const char* kByCatalogue = "索引目録の登録項目の有無で抽出する(&I)";
+inline constexpr const char* kCatalogueWith = "登録項目「有」";
+inline constexpr const char* kCatalogueWithout = "登録項目「無」";
+inline constexpr const char* kFromSuffix = "（から）";
+inline constexpr const char* kToSuffix = "（まで）";
+
+// ---- Change-form extraction (保存年限変更書の抽出) ---------------------------
+inline constexpr const char* kChangeFormCaption = "保存年限変更書の抽出";
+inline constexpr const char* kByFilingStart = "収納開始年度で抽出する(&U)";
+inline constexpr const char* kByFilingEnd = "収納終了年度で抽出する(&E)";
+inline constexpr const char* kByTypeBefore = "変更前の保存年限で抽出する(&M)";
+inline constexpr const char* kByTypeAfter = "変更後の保存年限で抽出する(&A)";
+inline constexpr const char* kByReason = "変更理由に含まれる文字で抽出する(&R)";
+
+}  // namespace bunrako::volumes::ui::texts

@@ -1,0 +1,217 @@
+#include "volumes/ui/volume_tab_commands.h"
+
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include "common/clock.h"
+#include "common/file_io.h"
+#include "common/my_tool.h"
+#include "office/document_data.h"
+#include "office/ui/bunrako_view.h"
+#include "office/ui/record_list_model.h"
+#include "office/ui/row_selection.h"
+#include "office/ui/wait_cursor.h"
+#include "volumes/change_form_extraction_form.h"
+#include "volumes/data_haiki.h"
+#include "volumes/hozon_nengen_henkousho_list.h"
+#include "volumes/ui/dlg_bosatu_itiran_data.h"
+#include "volumes/ui/dlg_bunsho_seiri_itiranhyou_tyuushutu.h"
+#include "volumes/ui/dlg_hozon_nengen_henkousho_tyuushutu.h"
+#include "volumes/volume_choices.h"
+#include "volumes/volume_commands.h"
+
+namespace bunrako {
+namespace {
+
+VolumeTab volumeTabOf(RegisterTab tab) {
+    switch (tab) {
+        case RegisterTab::permanent:
+            return VolumeTab::permanentLedger;
+        case RegisterTab::disposed:
+            return VolumeTab::disposedList;
+        default:
+            return VolumeTab::volumeList;
+    }
+}
+
+}  // namespace
+
+VolumeTabCommands::VolumeTabCommands(CBunrakoView& view, DocumentData& document,
+                                     const DesktopPorts& ports)
+    : QObject(&view), m_view(view), m_document(document), m_ports(ports) {}
+
+bool VolumeTabCommands::run(CommandId id) {
+    switch (id) {
+        case CommandId::volumeAdd:
+            registerVolume(VolumeEntryMode::registerNew);
+            return true;
+        case CommandId::volumeChange:
+            changeSelected();
+            return true;
+        case CommandId::volumeDelete:
+            deleteSelected();
+            return true;
+        case CommandId::volumeExtract:
+            extractVolumes(RegisterTab::volumes);
+            return true;
+        case CommandId::permanentExtract:
+            extractVolumes(RegisterTab::permanent);
+            return true;
+        case CommandId::disposedExtract:
+            extractVolumes(RegisterTab::disposed);
+            return true;
+        case CommandId::changeFormExtract:
+            extractChangeForms();
+            return true;
+        case CommandId::changeFormLink:
+            linkChangeForms();
+            return true;
+        case CommandId::changeFormDataDisposal:
+            disposeChangeForms();
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::filesystem::path VolumeTabCommands::fileOf(RegisterTab tab) const {
+    return tab == RegisterTab::disposed ? m_document.disposedVolumes().path()
+                                        : m_document.volumes().path();
+}
+
+std::vector<CDocMasterData> VolumeTabCommands::selectedVolumes(RegisterTab tab) const {
+    const auto* model = dynamic_cast<const RecordListModel<CDocMasterData>*>(m_view.listModel(tab));
+    const QItemSelectionModel* selection = m_view.list(tab)->selectionModel();
+    std::vector<CDocMasterData> volumes;
+    if (!model || !selection) return volumes;
+    for (const int row : selectedRows(*selection)) volumes.push_back(model->record(row));
+    return volumes;
+}
+
+std::vector<CHozonNengenHenkoushoData> VolumeTabCommands::selectedForms() const {
+    const auto* model = dynamic_cast<const RecordListModel<CHozonNengenHenkoushoData>*>(
+        m_view.listModel(RegisterTab::retentionChange));
+    const QItemSelectionModel* selection =
+        m_view.list(RegisterTab::retentionChange)->selectionModel();
+    std::vector<CHozonNengenHenkoushoData> forms;
+    if (!model || !selection) return forms;
+    for (const int row : selectedRows(*selection)) forms.push_back(model->record(row));
+    return forms;
+}
+
+void VolumeTabCommands::reload() { m_view.selectTab(m_view.currentTab()); }
+
+bool VolumeTabCommands::openEntry(const CDocMasterData& volume, VolumeEntryMode mode,
+                                  const std::filesystem::path& file) {
+    const VolumeChoices choices(m_document.m_department, m_document.m_classification,
+                                m_document.m_retention);
+    const CalendarMode calendar = m_document.calendar();
+    Prompt& prompt = m_ports.prompt;
+    const auto store = [&](const CDocMasterData& edited, bool removeBefore) {
+        const WaitCursor wait;
+        switch (mode) {
+            case VolumeEntryMode::registerNew:
+                return bunrako::registerVolume(edited, file, prompt);
+            case VolumeEntryMode::change:
+                return changeVolume(volume, edited, removeBefore, file, prompt).result() == 1;
+            case VolumeEntryMode::remove:
+                // The volume as it was chosen goes, whatever was typed.
+                return deleteVolume(volume, file, prompt);
+        }
+        return false;
+    };
+    CDlgBosatuItiranData dialog(volume, choices, mode, calendar.western, calendar.periodType,
+                                prompt, store, &m_view);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void VolumeTabCommands::registerVolume(VolumeEntryMode mode) {
+    const CDocMasterData volume =
+        newVolumeToRegister(m_ports.clock.now(), m_document.m_settings.Current());
+    if (openEntry(volume, mode, fileOf(RegisterTab::volumes))) reload();
+}
+
+void VolumeTabCommands::changeSelected() {
+    const std::vector<CDocMasterData> volumes = selectedVolumes(RegisterTab::volumes);
+    if (volumes.empty()) {
+        registerVolume(VolumeEntryMode::change);
+        return;
+    }
+    for (const CDocMasterData& volume : volumes) {
+        openEntry(volume, VolumeEntryMode::change, fileOf(RegisterTab::volumes));
+    }
+    // Once at the end, also for volumes another workstation changed.
+    reload();
+}
+
+void VolumeTabCommands::deleteSelected() {
+    const std::vector<CDocMasterData> volumes = selectedVolumes(RegisterTab::volumes);
+    for (const CDocMasterData& volume : volumes) {
+        openEntry(volume, VolumeEntryMode::remove, fileOf(RegisterTab::volumes));
+    }
+    // Once at the end, also for volumes another workstation changed.
+    reload();
+}
+
+void VolumeTabCommands::changeVolumeAt(RegisterTab tab, int row) {
+    const auto* model = dynamic_cast<const RecordListModel<CDocMasterData>*>(m_view.listModel(tab));
+    if (!model || row < 0 || static_cast<size_t>(row) >= model->records().size()) return;
+    const CDocMasterData volume = model->record(row);
+    if (openEntry(volume, VolumeEntryMode::change, fileOf(tab))) reload();
+}
+
+void VolumeTabCommands::extractVolumes(RegisterTab tab) {
+    CBosatuTyuushutuJouken& criteria =
+        tab == RegisterTab::permanent  ? m_document.m_permanentCriteria
+        : tab == RegisterTab::disposed ? m_document.m_disposedCriteria
+                                       : m_document.m_volumeCriteria;
+    const VolumeChoices choices(m_document.m_department, m_document.m_classification,
+                                m_document.m_retention);
+    const CalendarMode calendar = m_document.calendar();
+    CDlgBunshoSeiriItiranhyouTyuushutu dialog(criteria, choices, volumeTabOf(tab), calendar.western,
+                                              calendar.periodType, m_ports.prompt, &m_view);
+    if (dialog.exec() == QDialog::Accepted) reload();
+}
+
+void VolumeTabCommands::extractChangeForms() {
+    const VolumeChoices choices(m_document.m_department, m_document.m_classification,
+                                m_document.m_retention);
+    const CalendarMode calendar = m_document.calendar();
+    CDlgHozonNengenHenkoushoTyuushutu dialog(m_document.m_changeFormCriteria, choices,
+                                             calendar.western, calendar.periodType, m_ports.prompt,
+                                             &m_view);
+    if (dialog.exec() == QDialog::Accepted) reload();
+}
+
+// データ連携: the selected forms, in list order, into HozonNengenHenkousho.csv
+// of the data folder; then the linkage file of the change forms is opened
+// when the settings use the spreadsheet.
+void VolumeTabCommands::linkChangeForms() {
+    const std::vector<CHozonNengenHenkoushoData> forms = selectedForms();
+    const CalendarMode calendar = m_document.calendar();
+    const WaitCursor wait;
+    if (!CHozonNengenHenkoushoList::ExportCsv(m_ports.prompt,
+                                              pathFromUtf8(m_document.m_strDataFolder), forms,
+                                              calendar.western ? 1 : 0, calendar.periodType)) {
+        return;
+    }
+    const CShokiSetteiData& settings = m_document.m_settings.Current();
+    if (settings.m_bUseSpreadsheet == 1 && !settings.m_strLinkRetentionProgram.empty()) {
+        CMyTool::RunProgram(m_ports.shell, m_ports.prompt, settings.m_strLinkRetentionProgram,
+                            RunMode::open, {});
+    }
+}
+
+// データ廃棄: the selected forms leave the change-form file for the yearly
+// archives, after the question.
+void VolumeTabCommands::disposeChangeForms() {
+    const std::vector<CHozonNengenHenkoushoData> forms = selectedForms();
+    if (forms.empty()) return;
+    {
+        const WaitCursor wait;
+        disposeFormData(forms, m_document.changeForms().path(), m_ports.prompt);
+    }
+    reload();
+}
+
+}  // namespace bunrako
