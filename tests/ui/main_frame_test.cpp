@@ -190,7 +190,8 @@ class MainFrameTest : public QObject {
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
-        // The settings commands open their dialogs (settingsCommandsOpenTheirDialogs).
+        // The settings commands and the search and registered forms tools open
+        // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test).
         const CommandId frameOnly[] = {CommandId::appAbout,
                                        CommandId::appExit,
                                        CommandId::viewToolBar,
@@ -204,7 +205,9 @@ class MainFrameTest : public QObject {
                                        CommandId::classificationMaster,
                                        CommandId::retentionMaster,
                                        CommandId::initialSettings,
-                                       CommandId::switchSection};
+                                       CommandId::switchSection,
+                                       CommandId::fileSearch,
+                                       CommandId::registeredForms};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
