@@ -17,6 +17,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Rows are handed on in batches, so that a window shows them while the
+// search goes on without being flooded with single rows.
+constexpr size_t kRowsPerStep = 100;
+
 bool isInside(const fs::path& path, const fs::path& root) {
     const auto mismatch = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
     return mismatch.first == root.end();
@@ -93,20 +97,42 @@ bool FileNameMatches(const std::string& nameUtf8, const FileSearchCriteria& crit
                          std::end(ct::kSpreadsheetExtensions)));
 }
 
-std::vector<FileSearchRow> SearchFiles(const fs::path& root, const FileSearchCriteria& criteria,
-                                       Prompt& prompt, const Clock& clock) {
-    std::vector<FileSearchRow> rows;
+bool SearchFilesInSteps(const fs::path& root, const FileSearchCriteria& criteria, Prompt& prompt,
+                        const Clock& clock, const FileSearchRowsSink& onRows,
+                        const std::atomic<bool>& stop) {
     const std::string textCp932 = utf8ToCp932(criteria.text);
-    for (const fs::path& file : ListFilesForSearch(root)) {
+    const std::vector<fs::path> files = ListFilesForSearch(root);
+    std::vector<FileSearchRow> batch;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (stop) return false;
+        const fs::path& file = files[i];
         const std::string name = pathToUtf8(file.filename());
         if (criteria.mode == FileSearchCriteria::catalogues) {
             if (name == ct::kCatalogueFileName) {
-                addCatalogueRows(file, textCp932, prompt, clock, rows);
+                addCatalogueRows(file, textCp932, prompt, clock, batch);
             }
         } else if (FileNameMatches(name, criteria)) {
-            rows.push_back({name, pathToUtf8(file.parent_path())});
+            batch.push_back({name, pathToUtf8(file.parent_path())});
+        }
+        if (!batch.empty() && (batch.size() >= kRowsPerStep || i + 1 == files.size())) {
+            onRows(std::move(batch));
+            batch.clear();
         }
     }
+    return true;
+}
+
+std::vector<FileSearchRow> SearchFiles(const fs::path& root, const FileSearchCriteria& criteria,
+                                       Prompt& prompt, const Clock& clock) {
+    std::vector<FileSearchRow> rows;
+    const std::atomic<bool> never{false};
+    SearchFilesInSteps(
+        root, criteria, prompt, clock,
+        [&rows](std::vector<FileSearchRow> batch) {
+            rows.insert(rows.end(), std::make_move_iterator(batch.begin()),
+                        std::make_move_iterator(batch.end()));
+        },
+        never);
     return rows;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,15 @@ bool FileNameMatches(const std::string& nameUtf8, const FileSearchCriteria& crit
 std::vector<FileSearchRow> SearchFiles(const std::filesystem::path& root,
                                        const FileSearchCriteria& criteria, Prompt& prompt,
                                        const Clock& clock);
+
+// The search in steps, for a window that shows rows while it runs (on a
+// thread of its own): the rows go to onRows in batches, in the order of
+// SearchFiles, and the search ends early when stop is set. False when it
+// was stopped. The prompt and the clock must serve from that thread.
+using FileSearchRowsSink = std::function<void(std::vector<FileSearchRow>)>;
+bool SearchFilesInSteps(const std::filesystem::path& root, const FileSearchCriteria& criteria,
+                        Prompt& prompt, const Clock& clock, const FileSearchRowsSink& onRows,
+                        const std::atomic<bool>& stop);
 
 // The file a row stands for (mode files) or the row's folder.
 std::filesystem::path FileSearchRowPath(const FileSearchRow& row);

@@ -111,4 +111,41 @@ inline constexpr const char* kDocumentExtensions[] = {"jtd", "Jtd", "JTD", "doc"
 inline constexpr const char* kSpreadsheetExtensions[] = {"jsd", "Jsd", "JSD", "xls", "Xls",
                                                          "XLS", "csv", "Csv", "CSV"};
 
+// ---- File search and registered forms dialogs ------------------------------------
+inline constexpr const char* kSearchCaption = "ファイル等の検索";
+inline constexpr const char* kSearchModeFiles = "ファイルを検索する(&F)";
+inline constexpr const char* kSearchModeCatalogues = "索引目録を検索する(&C)";
+inline constexpr const char* kSearchAllFiles = "全ファイル(&A)";
+inline constexpr const char* kSearchDocumentFiles = "文書ファイル(&D)";
+inline constexpr const char* kSearchSpreadsheetFiles = "表計算ファイル(&X)";
+inline constexpr const char* kSearchText = "検索する文字(&T)";
+inline constexpr const char* kSearchRoot = "検索する場所";
+inline constexpr const char* kSearchStart = "検索開始(&S)";
+inline constexpr const char* kSearchStop = "中止(&S)";
+inline constexpr const char* kSearchBack = "戻る";
+inline constexpr const char* kSearchResults = "検索結果";
+inline constexpr const char* kSearchRunning = "検索中… %1 件";
+inline constexpr const char* kSearchDone = "%1 件見つかりました。";
+inline constexpr const char* kSearchStopped = "中止しました。それまでに %1 件見つかりました。";
+inline constexpr const char* kFormsCaption = "登録帳票";
+inline constexpr const char* kFormsList = "登録帳票の一覧";
+inline constexpr const char* kFormsTitle = "タイトル(&T)";
+inline constexpr const char* kFormsFile = "ファイル(&F)";
+inline constexpr const char* kFormsOption = "オプション(&O)";
+inline constexpr const char* kFormsRunMode = "実行区分";
+inline constexpr const char* kFormsRunModes[] = {"実行（終了まで待つ）", "実行", "関連実行",
+                                                 "印刷"};
+inline constexpr const char* kFormsBrowse = "参照...";
+inline constexpr const char* kFormsRegister = "登録(&R)";
+inline constexpr const char* kFormsDelete = "削除(&D)";
+inline constexpr const char* kFormsRun = "実行(&E)";
+inline constexpr const char* kFormsBack = "戻る";
+inline constexpr const char* kFormsNoTitle = "タイトルを入力してください。";
+inline constexpr const char* kFormsFileFilter =
+    "印刷・実行ファイル(*.jtd;*.doc;*.docx;*.xls;*.xlsx;*.jsd;*.exe)|*.jtd;*.doc;*.docx;*.xls;*."
+    "xlsx;*.jsd;*.exe|all files(*.*)|*.*||";
+inline constexpr const char* kFormsOptionFilter =
+    "文書ファイル(*.jtd;*.doc;*.docx;*.xls;*.xlsx;*.jsd)|*.jtd;*.doc;*.docx;*.xls;*.xlsx;*.jsd|all "
+    "files(*.*)|*.*||";
+
 }  // namespace bunrako::catalogue::texts

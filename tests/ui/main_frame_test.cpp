@@ -191,7 +191,8 @@ class MainFrameTest : public QObject {
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
-        // The settings commands open their dialogs (settingsCommandsOpenTheirDialogs).
+        // The settings commands and the search and registered forms tools open
+        // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test).
         const CommandId frameOnly[] = {CommandId::appAbout,
                                        CommandId::appExit,
                                        CommandId::viewToolBar,
@@ -205,7 +206,9 @@ class MainFrameTest : public QObject {
                                        CommandId::classificationMaster,
                                        CommandId::retentionMaster,
                                        CommandId::initialSettings,
-                                       CommandId::switchSection};
+                                       CommandId::switchSection,
+                                       CommandId::fileSearch,
+                                       CommandId::registeredForms};
         // The commands that open a dialog of their own.
         const CommandId dialogCommands[] = {CommandId::volumeAdd,        CommandId::volumeChange,
                                             CommandId::volumeDelete,     CommandId::volumeExtract,

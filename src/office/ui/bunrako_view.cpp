@@ -18,6 +18,7 @@
 
 #include "catalogue/dropped_files.h"
 #include "catalogue/kanren_file.h"
+#include "catalogue/ui/tool_commands.h"
 #include "common/clock.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
@@ -324,6 +325,12 @@ bool CBunrakoView::runTool(CommandId id) {
             tools.OpenFileManager(settings, volume, m_document.m_classification);
             return true;
         }
+        case CommandId::fileSearch:
+            ToolCommands::searchFiles(this, m_ports, m_document);
+            return true;
+        case CommandId::registeredForms:
+            ToolCommands::registeredForms(this, m_ports, m_document);
+            return true;
         default:
             return false;
     }
