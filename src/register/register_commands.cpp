@@ -5,10 +5,13 @@
 
 #include "common/clock.h"
 #include "common/cp932.h"
+#include "common/format_text.h"
 #include "common/linkage_file.h"
 #include "common/my_tool.h"
+#include "common/prompt.h"
 #include "register/bunsho_ken_meibo_list.h"
 #include "register/register_criteria.h"
+#include "register/texts.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_data.h"
 
@@ -39,6 +42,28 @@ bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem:
     if (!list.Load(registerFile)) return false;
     list.AddOrReplace(entry);
     return list.Save(registerFile);
+}
+
+bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& proposedNumber,
+                           const std::filesystem::path& registerFile, int registerPeriod,
+                           int managementPeriod, Prompt& prompt) {
+    CBunshoKenMeiboList list(prompt, registerPeriod);
+    if (!list.Load(registerFile)) return false;
+    bool renumbered = false;
+    if (entry.documentNumberText() == proposedNumber) {
+        const std::string taken =
+            list.NextDocumentNumber(registerFile, entry.registerYear, managementPeriod);
+        entry.setDocumentNumber(taken);
+        renumbered = entry.documentNumberText() != proposedNumber;
+    }
+    list.AddOrReplace(entry);
+    if (!list.Save(registerFile)) return false;
+    if (renumbered) {
+        prompt.showMessage(formatPrintf(register_::texts::kRenumbered, proposedNumber.c_str(),
+                                        entry.documentNumberText().c_str()),
+                           register_::texts::kConfirmCaption, MessageIcon::information);
+    }
+    return true;
 }
 
 bool deleteRegisterEntry(const CBunshoKenMeiboData& entry,

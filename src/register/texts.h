@@ -62,6 +62,69 @@ inline constexpr const char* kVolumeNotFound =
     "索引目録処理において、簿冊名が見つかりません\n索引目録の処理ができません\n"
     "手動で索引目録処理をしてください！";
 
+// ---- The entry dialog (文書件名簿) -------------------------------------------
+inline constexpr const char* kEntryCaption = "文書件名簿";
+inline constexpr const char* kEntryHeading = "文　書　件　名　簿";
+inline constexpr const char* kOkAdd = "追加";
+inline constexpr const char* kOkChange = "変更";
+inline constexpr const char* kOkDelete = "削除";
+inline constexpr const char* kUnitFiscalYear = "年度";
+inline constexpr const char* kUnitCalendarYear = "年";
+inline constexpr const char* kInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kDeleteQuestion = "ほんとうに削除してよろしいですか?";
+inline constexpr const char* kDeleteCaption = "削除確認";
+// Labels of the entry dialog; "&" marks the accelerator.
+inline constexpr const char* kLabelRegisterYear = "管理年(&Y)";
+inline constexpr const char* kLabelVolumeYear = "簿冊年度(&B)";
+inline constexpr const char* kLabelSection = "所属 課(&G)";
+inline constexpr const char* kLabelSubsection = "係(&E)";
+inline constexpr const char* kLabelVolumeTitle = "簿冊名(&M)";
+inline constexpr const char* kLabelReceived = "受付日(&U)";
+inline constexpr const char* kLabelNumber = "番号(&N)";
+inline constexpr const char* kNumberSuffix = "号";
+inline constexpr const char* kLabelSubject = "件名(&K)";
+inline constexpr const char* kLabelSender = "発信者(&H)";
+inline constexpr const char* kLabelReceiver = "受信者(&J)";
+inline constexpr const char* kLabelCompleted = "この文書は、結了した(&C)";
+inline constexpr const char* kLabelCompletedDate = "結了日";
+inline constexpr const char* kDraftButton = "起案";
+inline constexpr const char* kEntryDraftButton = "起案(&D)";
+inline constexpr const char* kDraftNote = "※起案文書として文書番号をとる場合に使用する";
+inline constexpr const char* kProgressHeading = "経過処分";
+inline constexpr const char* kProgressRow = "経過%d";
+inline constexpr const char* kProgressDate = "経過%dの日付";
+inline constexpr const char* kProgressText = "経過%dの内容";
+inline constexpr const char* kProgressDraft = "経過%dの起案";
+inline constexpr const char* kLabelImportant = "重要文書目録に搭載する";
+inline constexpr const char* kOkAccelerator = "%s(&O)";
+inline constexpr const char* kCancel = "キャンセル";
+// The number shown when the dialog opened is a proposal; the number is
+// taken when the entry is saved.
+inline constexpr const char* kRenumbered =
+    "文書番号%s号は、保存までの間に他の端末で使われました。\n"
+    "この文書は、文書番号%s号で登録しました。";
+inline constexpr const char* kRegisterNotSaved =
+    "文書件名簿に保存できませんでした。入力した内容はそのまま残っています。";
+inline constexpr const char* kCatalogueNotSaved =
+    "文書件名簿には保存しましたが、索引目録に保存できませんでした。"
+    "もう一度押すと索引目録への保存をやり直します。";
+
+// ---- The extraction dialog -----------------------------------------------------
+inline constexpr const char* kCriteriaCaption = "文書件名簿（受付簿）の抽出";
+inline constexpr const char* kByFiscalYear = "年度で抽出する";
+inline constexpr const char* kByCalendarYear = "年で抽出する";
+inline constexpr const char* kByWord = "文書名に含まれる単語で抽出する";
+inline constexpr const char* kBySection = "課で抽出する";
+inline constexpr const char* kBySubsection = "係で抽出する";
+inline constexpr const char* kByNumber = "受付番号で抽出する";
+inline constexpr const char* kByReceivedDate = "受付日で抽出する";
+inline constexpr const char* kByCompleted = "結了で抽出する";
+inline constexpr const char* kCompleted = "結了している";
+inline constexpr const char* kNotCompleted = "結了していない";
+inline constexpr const char* kByCompletedDate = "結了日で抽出する";
+inline constexpr const char* kCriteriaOutOfRange =
+    "抽出条件の年・月・日が範囲外です（西暦は1500～3000年、月は1～12、日は1～31）。";
+
 // ---- Sender/receiver, post and name lists ---------------------------------
 inline constexpr const char* kHassinJusinFileName = "HassinJusinList.dat";
 inline constexpr const char* kShokuFileName = "ShokuList.dat";
@@ -128,7 +191,7 @@ inline constexpr const char* kMacroOpenReference =
     "文書起動読込(.ﾌｧｲﾙ名=\"%s\",.読込形式=0,.定型文書編集=0,.読込方法=2,.強制編集=0)";
 
 // Messages of the draft dialog.
-inline constexpr const char* kKianInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kKianInvalidInput = kInvalidInput;
 inline constexpr const char* kKianCheckCaption = "確認";
 inline constexpr const char* kKianNoticeCaption = "注意";
 inline constexpr const char* kKianMacroDocumentFailed = "起案文書作成失敗\nマクロ文書";

@@ -190,8 +190,15 @@ class MainFrameTest : public QObject {
         m_frame->view()->list(RegisterTab::volumes)->selectAll();
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
-        // The settings commands open their dialogs (settingsCommandsOpenTheirDialogs).
-        const CommandId frameOnly[] = {CommandId::appAbout,
+        // The settings commands open their dialogs (settingsCommandsOpenTheirDialogs),
+        // the title register's commands theirs (register_dialogs_test).
+        const CommandId frameOnly[] = {CommandId::registerExtract,
+                                       CommandId::registerAdd,
+                                       CommandId::registerChange,
+                                       CommandId::registerDelete,
+                                       CommandId::registerLink,
+                                       CommandId::registerDataDisposal,
+                                       CommandId::appAbout,
                                        CommandId::appExit,
                                        CommandId::viewToolBar,
                                        CommandId::viewStatusBar,

@@ -1,0 +1,176 @@
+// The title register's dialogs driven through their widgets: the entry
+// dialog and the extraction dialog. Their rules are the forms'.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "register/bunsho_ken_meibo_form.h"
+#include "register/register_criteria_form.h"
+#include "register/ui/bunsho_ken_meibo_dialog.h"
+#include "register/ui/day_fields.h"
+#include "register/ui/register_criteria_dialog.h"
+#include "support/department_master.h"
+#include "support/fake_prompt.h"
+#include "support/fixed_clock.h"
+#include "support/temp_folder.h"
+#include "support/volume_bytes.h"
+#include "volumes/doc_master_data.h"
+
+using namespace bunrako;
+using bunrako::testing::FakePrompt;
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+void typeInto(QWidget* widget, const QString& text) {
+    widget->setFocus();
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+    }
+}
+
+template <class Widget>
+Widget* named(QWidget& dialog, const QString& name) {
+    for (auto* widget : dialog.findChildren<Widget*>()) {
+        if (widget->accessibleName() == name) return widget;
+    }
+    return nullptr;
+}
+
+const OleDateTime kNow = OleDateTime::fromDateTime(2021, 1, 5, 10, 0, 0);
+
+CBunshoKenMeiboData entry() {
+    CBunshoKenMeiboData e = CBunshoKenMeiboData::newEntry(kNow);
+    e.setDocumentNumber("12");
+    e.registerYear = OleDateTime::fromDate(2020, 4, 1);
+    e.volumeYear = OleDateTime::fromDate(2020, 4, 1);
+    e.setSectionCode("0010010000");
+    e.receivedDate = OleDateTime::fromDate(2020, 6, 1);
+    e.setSender("総務部長");
+    e.setReceiver("各課長");
+    e.setVolumeTitle("人事");
+    return e;
+}
+
+}  // namespace
+
+class RegisterDialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theEntryDialogIsTypedThroughAndKeepsInputWhenTheSaveFails() {
+        testing::TempFolder folder;
+        FakePrompt prompt;
+        testing::FixedClock clock{kNow};
+        const CSetteiKoumokuList departments = testing::departmentMaster();
+        const std::vector<CDocMasterData> volumes = {fromBytes(
+            testing::volume_bytes::volume("502001001 1 2 3000100", testing::volume_bytes::kJinji))};
+        BunshoKenMeiboForm form(entry(), BunshoKenMeiboForm::Mode::add,
+                                {departments, volumes, 0, 0, folder.path()}, prompt, clock);
+        bool saveWorks = false;
+        int saves = 0;
+        const auto store = [&](CBunshoKenMeiboData&) {
+            ++saves;
+            return saveWorks;
+        };
+        CDlgBunshoKenMeibo dialog(form, prompt, {store, folder / "DocMaster.dat"});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.okButton()->accessibleName(), q("追加"));
+        auto* title = named<QComboBox>(dialog, q("簿冊名"));
+        QVERIFY(title);
+        QCOMPARE(title->currentText(), q("人事"));
+
+        // The era combo takes the era's first letter.
+        auto* era = named<QComboBox>(dialog, q("受付日 元号"));
+        QVERIFY(era);
+        QTest::keyClick(era, Qt::Key_H);
+        QCOMPARE(era->currentText(), q("平成"));
+        QTest::keyClick(era, Qt::Key_R);
+        QCOMPARE(era->currentText(), q("令和"));
+
+        // The progress rows are enabled in a chain.
+        auto* first = dialog.findChildren<QCheckBox*>().at(1);
+        QCOMPARE(first->text(), q("経過1"));
+        auto* secondText = named<QLineEdit>(dialog, q("経過2の内容"));
+        QVERIFY(!secondText->isEnabled());
+        first->click();
+        auto* second = dialog.findChildren<QCheckBox*>().at(2);
+        QVERIFY(second->isEnabled());
+        second->click();
+        QVERIFY(secondText->isEnabled());
+        first->click();
+        QVERIFY(!second->isChecked());
+        QVERIFY(!second->isEnabled());
+
+        // Enter is 追加; a register that cannot be written keeps the input.
+        auto* subject = named<QLineEdit>(dialog, q("件名"));
+        typeInto(subject, q("会議の開催について"));
+        QTest::keyClick(subject, Qt::Key_Return);
+        QCOMPARE(saves, 1);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.statusLine()->isVisible());
+        QCOMPARE(subject->text(), q("会議の開催について"));
+
+        saveWorks = true;
+        QTest::keyClick(subject, Qt::Key_Return);
+        QCOMPARE(saves, 2);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(form.accepted().subjectText(), std::string("会議の開催について"));
+    }
+
+    void theExtractionDialogEnablesByItsChecksAndRefusesOutOfRange() {
+        FakePrompt prompt;
+        const CSetteiKoumokuList departments = testing::departmentMaster();
+        const RegisterCriteria criteria = RegisterCriteria::Initial(kNow, 1, 0, "0010010000");
+        RegisterCriteriaForm form(criteria, departments, 1, 0);
+        CDlgBunshoKenMeiboTyuushutu dialog(form, prompt);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* byCompleted = named<QCheckBox>(dialog, q("結了で抽出する"));
+        QVERIFY(!byCompleted);  // checks carry their own text
+        QCheckBox* completed = nullptr;
+        QCheckBox* completedDate = nullptr;
+        QCheckBox* subsection = nullptr;
+        QCheckBox* byYear = nullptr;
+        for (auto* check : dialog.findChildren<QCheckBox*>()) {
+            if (check->text().startsWith(q("結了で"))) completed = check;
+            if (check->text().startsWith(q("結了日で"))) completedDate = check;
+            if (check->text().startsWith(q("係で"))) subsection = check;
+            if (check->text().startsWith(q("年で"))) byYear = check;
+        }
+        QVERIFY(completed && completedDate && subsection && byYear);
+        QVERIFY(subsection->isEnabled());
+        QVERIFY(!completedDate->isEnabled());
+        completed->click();
+        QVERIFY(completedDate->isEnabled());
+        completedDate->click();
+        dialog.findChildren<QRadioButton*>().at(1)->click();  // 結了していない
+        QVERIFY(!completedDate->isChecked());
+        QVERIFY(!completedDate->isEnabled());
+
+        // 1499 is no year to extract by: told, the dialog stays.
+        auto* from = named<QSpinBox>(dialog, q("開始年 西暦年"));
+        QVERIFY(from);
+        from->setValue(1499);
+        QTest::keyClick(from, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(prompt.messages.size(), size_t{1});
+        from->setValue(2020);
+        QTest::keyClick(from, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const RegisterCriteria gathered = form.gather();
+        QCOMPARE(gathered.yearFrom, OleDateTime::fromDate(2020, 1, 1));
+        QCOMPARE(gathered.notCompleted, 1);
+        QCOMPARE(gathered.byCompleted, 1);
+    }
+};
+
+QTEST_MAIN(RegisterDialogsTest)
+#include "register_dialogs_test.moc"
