@@ -47,6 +47,9 @@ inline constexpr const char* kCaptionEraFiscalYears = "%s度～%s度　文書件
 // the volume year as era year, e.g. 平成20年).
 inline constexpr const char* kRegisterArchiveName = "%s%sシステム廃棄_文書件名簿.dat";
 inline constexpr const char* kConfirmCaption = "確認";
+// Before the question: the count of the selected entries and each archive.
+inline constexpr const char* kDisposalCount = "選択した%zu件を次のファイルへ移します。\n";
+inline constexpr const char* kDisposalArchive = "　%s\n";
 inline constexpr const char* kConfirmDisposal =
     "選択したデータをシステムから廃棄します。\n単なるデータの削除ではありません。\n"
     "廃棄した簿冊等考慮の上、管理を必要としなくなったものについて処理することをお勧めします。\n"
