@@ -1,14 +1,18 @@
 #include "register/bunsho_ken_meibo_form.h"
 
+#include "common/clock.h"
 #include "common/cp932.h"
+#include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
+#include "common/safe_file_name.h"
 #include "register/hassin_jusin_list.h"
 #include "register/texts.h"
 #include "settings/settei_koumoku_data.h"
 #include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_data.h"
+#include "volumes/volume_folders.h"
 
 namespace bunrako {
 namespace {
@@ -241,6 +245,34 @@ BunshoKenMeiboForm::Outcome BunshoKenMeiboForm::Accept(Prompt& prompt, const Sto
     m_mirror = mirrorIntoCatalogue(entry, action, volumeChoice(), m_office.volumes,
                                    stores.volumeFile, m_clock, prompt);
     return Outcome::accepted;
+}
+
+std::optional<BunshoKenMeiboForm::DraftTarget> BunshoKenMeiboForm::draftTarget(
+    int draftNumber, const std::filesystem::path& volumeFile, const std::string& extension,
+    Prompt& prompt) const {
+    using namespace register_::texts;
+    if (!isComplete()) {
+        prompt.showMessage(kInvalidInput, kConfirmCaption, MessageIcon::warning);
+        return std::nullopt;
+    }
+    const CBunshoKenMeiboData entry = gather();
+    const std::vector<size_t> found = volumesOfEntry(entry, volumeChoice(), m_office.volumes);
+    if (found.size() != 1) {
+        prompt.showMessage(found.empty() ? kVolumeNotFound : kSeveralVolumes, kNoticeCaption,
+                           MessageIcon::warning);
+        return std::nullopt;
+    }
+    if (draftNumber == 0 && !receivedInRegisterYear(entry)) return std::nullopt;
+    const CDocMasterData& volume = m_office.volumes[found.front()];
+    const OleDateTime now = m_clock.now();
+    DraftTarget target{{}, mirroredCatalogueEntry(entry, now), CSakuinMokurokuHeader::Cleared(now)};
+    target.header.CopyVolumeFields(volume);
+    // The subject becomes part of a file name: characters a folder name
+    // cannot hold are made safe.
+    const std::string name =
+        SafeFileName(formatPrintf(kDraftFileName, subject.c_str(), draftNumber, extension.c_str()));
+    target.path = volumeTitleFolder(volumeFile, volume) / pathFromUtf8(name);
+    return target;
 }
 
 }  // namespace bunrako

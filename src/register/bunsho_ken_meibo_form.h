@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/sakuin_mokuroku_header.h"
+#include "catalogue/sakuin_mokuroku_list.h"
 #include "register/bunsho_ken_meibo_data.h"
 #include "register/catalogue_mirror.h"
 #include "register/day_input.h"
@@ -134,6 +136,20 @@ class BunshoKenMeiboForm {
     const CBunshoKenMeiboData& accepted() const { return m_entry; }
     // What the catalogue update gave on the last accepted OK.
     std::optional<MirrorOutcome> mirrorOutcome() const { return m_mirror; }
+
+    // A 起案 button (0 the entry's draft, 1-10 a progress row's): the draft
+    // file of the entry's volume, "<volume folder>/起案_<subject>_002.jtd",
+    // with the catalogue entry and header the draft takes its values from.
+    struct DraftTarget {
+        std::filesystem::path path;
+        CSakuinMokurokuList entry;
+        CSakuinMokurokuHeader header;
+    };
+    // None when the input is incomplete or there is not exactly one volume
+    // (told), or, for the entry's own draft, when the reception date lies
+    // outside the register year (not told).
+    std::optional<DraftTarget> draftTarget(int draftNumber, const std::filesystem::path& volumeFile,
+                                           const std::string& extension, Prompt& prompt) const;
 
   private:
     void refillTitles();

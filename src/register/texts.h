@@ -101,6 +101,9 @@ inline constexpr const char* kProgressDraft = "経過%dの起案";
 inline constexpr const char* kLabelImportant = "重要文書目録に搭載する";
 inline constexpr const char* kOkAccelerator = "%s(&O)";
 inline constexpr const char* kCancel = "キャンセル";
+// The draft file of an entry in its volume's folder: subject, draft number
+// (0 the entry's, 1-10 a progress row's), word-processor extension.
+inline constexpr const char* kDraftFileName = "起案_%s_%03d.%s";
 // The number shown when the dialog opened is a proposal; the number is
 // taken when the entry is saved.
 inline constexpr const char* kRenumbered =
@@ -192,6 +195,37 @@ inline constexpr const char* kMacroSwitch = "文書切替(.ﾌｧｲﾙ名=\"%s\
 inline constexpr const char* kMacroQuit = "QuitDocumentWindow()";
 inline constexpr const char* kMacroOpenReference =
     "文書起動読込(.ﾌｧｲﾙ名=\"%s\",.読込形式=0,.定型文書編集=0,.読込方法=2,.強制編集=0)";
+
+// The draft dialog; "&" marks the accelerator.
+inline constexpr const char* kKianCaption = "起案文書";
+inline constexpr const char* kKianType = "決裁種別";
+inline constexpr const char* kKianTypeNames[2] = {"3決裁区分(&3)", "4決裁区分(&4)"};
+inline constexpr const char* kKianClass = "決裁区分";
+inline constexpr const char* kKianClassAccelerator = "%s(&%d)";
+inline constexpr const char* kKianDate = "起案日(&D)";
+inline constexpr const char* kKianPost = "職(&P)";
+inline constexpr const char* kKianName = "氏名(&N)";
+inline constexpr const char* kKianAigi = "合  議";
+inline constexpr const char* kKianAigiField = "合議%d";
+inline constexpr const char* kKianUseReference = "他の起案文書を参照して起案文書とする(&R)";
+inline constexpr const char* kKianReferenceFile = "ファイル名(&F)";
+inline constexpr const char* kKianBrowse = "参照(&B)...";
+inline constexpr const char* kKianApproverSettings = "決裁種別設定(&S)...";
+inline constexpr const char* kKianIchitaroNote =
+    "※一太郎が起動した後、AutoLoadマクロを実行するかどうか聞いてきた場合は、「はい」を選んで実行"
+    "してください。";
+inline constexpr const char* kKianWordNote =
+    "※Wordが起動した後、マクロを有効にするかの問いには、有効にするを選んで実行してください。";
+inline constexpr const char* kKianCancel = "ｷｬﾝｾﾙ";
+
+// The approver settings dialog.
+inline constexpr const char* kApproverCaption = "決裁者区分設定";
+inline constexpr const char* kApproverList = "決裁者一覧(&L)";
+inline constexpr const char* kApproverName = "決裁者(&K)";
+inline constexpr const char* kApproverSymbol = "決裁区分記号(&G)";
+inline constexpr const char* kApproverAdd = "追加(&A)";
+inline constexpr const char* kApproverChange = "変更(&C)";
+inline constexpr const char* kApproverDelete = "削除(&D)";
 
 // Messages of the draft dialog.
 inline constexpr const char* kKianInvalidInput = kInvalidInput;

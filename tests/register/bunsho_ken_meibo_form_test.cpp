@@ -233,5 +233,18 @@ TEST_F(BunshoKenMeiboFormTest, MissingInputOrAnUnconfirmedDeleteStoresNothing) {
     EXPECT_FALSE(fs::exists(folder / "HassinJusinList.dat"));
 }
 
+TEST_F(BunshoKenMeiboFormTest, ADraftIsFiledInTheFolderOfTheOneVolume) {
+    const BunshoKenMeiboForm form = make(fiscalEntry());
+    const auto target = form.draftTarget(2, folder / "DocMaster.dat", "jtd", prompt);
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->path, folder / "文書/例規/条例/人事/起案_会議の開催について_002.jtd");
+    EXPECT_EQ(target->header.volumeTitleText(), "人事");
+    EXPECT_EQ(target->entry.registerLinkFlag, 1);
+
+    volumes.push_back(volumes.front());
+    EXPECT_FALSE(make(fiscalEntry()).draftTarget(0, folder / "DocMaster.dat", "jtd", prompt));
+    EXPECT_EQ(prompt.messages.back().caption, "注意");
+}
+
 }  // namespace
 }  // namespace bunrako

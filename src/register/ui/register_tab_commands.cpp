@@ -12,6 +12,7 @@
 #include "register/register_data_disposal.h"
 #include "register/ui/bunsho_ken_meibo_dialog.h"
 #include "register/ui/register_criteria_dialog.h"
+#include "register/ui/register_drafts.h"
 
 namespace bunrako {
 
@@ -67,6 +68,8 @@ bool RegisterTabCommands::runEntryDialog(const CBunshoKenMeiboData& entry,
     BunshoKenMeiboForm form(entry, mode, office, m_ports.prompt, m_ports.clock);
     const BunshoKenMeiboForm::Stores stores{store, pathFromUtf8(settings.m_strVolumeFile)};
     CDlgBunshoKenMeibo dialog(form, m_ports.prompt, stores, &m_view);
+    RegisterDrafts drafts(m_ports, m_document, form, &dialog);
+    dialog.setDraftHandler([&drafts](int draftNumber) { return drafts.run(draftNumber); });
     return dialog.exec() == QDialog::Accepted;
 }
 
