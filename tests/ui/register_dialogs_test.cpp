@@ -4,18 +4,29 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 
+#include "catalogue/sakuin_mokuroku_header.h"
+#include "catalogue/sakuin_mokuroku_list.h"
 #include "register/bunsho_ken_meibo_form.h"
+#include "register/kessai_kubun_form.h"
+#include "register/kessai_kubun_table.h"
+#include "register/kian_form.h"
 #include "register/register_criteria_form.h"
 #include "register/ui/bunsho_ken_meibo_dialog.h"
 #include "register/ui/day_fields.h"
+#include "register/ui/kessaisha_kubun_dialog.h"
+#include "register/ui/kian_dialog.h"
 #include "register/ui/register_criteria_dialog.h"
+#include "settings/shoki_settei_data.h"
 #include "support/department_master.h"
+#include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
+#include "support/fake_shell.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
 #include "support/volume_bytes.h"
@@ -169,6 +180,71 @@ class RegisterDialogsTest : public QObject {
         QCOMPARE(gathered.yearFrom, OleDateTime::fromDate(2020, 1, 1));
         QCOMPARE(gathered.notCompleted, 1);
         QCOMPARE(gathered.byCompleted, 1);
+    }
+
+    void theDraftDialogRelabelsItsClassesAndRefusesWithoutADrafter() {
+        testing::TempFolder folder;
+        FakePrompt prompt;
+        testing::FakeShell shell;
+        testing::FakeFileBrowser browser;
+        testing::FixedClock clock{kNow};
+        CShokiSetteiData settings;
+        settings.m_strWordProcessorExt = "odt";
+        KianForm form(prompt, shell, clock, settings, folder.path(), "draft.odt",
+                      CSakuinMokurokuList::Cleared(kNow), CSakuinMokurokuHeader::Cleared(kNow));
+        CDlgKian dialog(form, browser);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(dialog.classRadio(2)->text().startsWith(q("課長")));
+        QVERIFY(!dialog.classRadio(3)->isEnabled());
+        dialog.typeRadio(1)->click();
+        QVERIFY(dialog.classRadio(2)->text().startsWith(q("教育長")));
+        QVERIFY(dialog.classRadio(3)->isEnabled());
+
+        // The reference file takes the browsed path once the check is set.
+        auto* reference = named<QLineEdit>(dialog, q("ファイル名"));
+        QVERIFY(!reference->isEnabled());
+        dialog.findChild<QCheckBox*>()->click();
+        QVERIFY(reference->isEnabled());
+        browser.answers.push_back("/office/old.jtd");
+        for (auto* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text().startsWith(q("参照"))) button->click();
+        }
+        QCOMPARE(reference->text(), q("/office/old.jtd"));
+
+        // Without a post and a name OK is refused; the dialog stays.
+        auto* aigi = named<QLineEdit>(dialog, q("合議1"));
+        typeInto(aigi, q("財政課長"));
+        QTest::keyClick(aigi, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(prompt.lastMessage(), std::string("入力データに誤りがあります"));
+        typeInto(named<QComboBox>(dialog, q("職")), q("主事"));
+        typeInto(named<QComboBox>(dialog, q("氏名")), q("山田太郎"));
+        QTest::keyClick(aigi, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(form.input.aigi[0], std::string("財政課長"));
+        QCOMPARE(form.input.kessaiShubetsu, 1);
+    }
+
+    void theApproverSettingsAddOnlyWhileALevelIsFree() {
+        KessaiKubunTable table;
+        KessaiKubunForm form(table, 0);
+        CDlgKessaishaKubunSettei dialog(form);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.list()->count(), 3);
+        QVERIFY(!dialog.addButton()->isEnabled());
+        dialog.list()->setCurrentRow(1);
+        QCOMPARE(dialog.nameEdit()->text(), q("副町長"));
+        dialog.deleteButton()->click();
+        QCOMPARE(dialog.list()->count(), 2);
+        QVERIFY(dialog.addButton()->isEnabled());
+        dialog.nameEdit()->setText(q("教育長"));
+        dialog.symbolEdit()->setText(q("Ｂ"));
+        dialog.addButton()->click();
+        QCOMPARE(dialog.list()->item(2)->text(), q("教育長,Ｂ"));
+        QTest::keyClick(dialog.list(), Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 };
 
