@@ -51,8 +51,8 @@ bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& propos
     if (!list.Load(registerFile)) return false;
     bool renumbered = false;
     if (entry.documentNumberText() == proposedNumber) {
-        const std::string taken =
-            list.NextDocumentNumber(registerFile, entry.registerYear, managementPeriod);
+        // The list was re-read just now: the number is taken from it.
+        const std::string taken = list.NextNumberInList(entry.registerYear, managementPeriod);
         entry.setDocumentNumber(taken);
         renumbered = entry.documentNumberText() != proposedNumber;
     }
