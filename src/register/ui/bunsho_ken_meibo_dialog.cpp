@@ -101,6 +101,8 @@ void CDlgBunshoKenMeibo::build() {
     m_symbol = new QLabel(this);
     m_number = new QLineEdit(this);
     m_number->setMaxLength(kNumberCharacters);
+    m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                              16);
     Cp932ByteValidator::limit(m_number, kNumberCharacters);
     InputMethodSwitcher::attach(m_number, InputMethodSwitcher::Kind::number);
     auto* numberBox = new QWidget(this);
@@ -109,6 +111,7 @@ void CDlgBunshoKenMeibo::build() {
     numberLayout->addWidget(m_symbol);
     numberLayout->addWidget(m_number);
     numberLayout->addWidget(new QLabel(q(kNumberSuffix), numberBox));
+    numberLayout->addStretch();
     grid->addWidget(fieldLabel(q(kLabelNumber), m_number, this), line, 0);
     grid->addWidget(numberBox, line++, 1, 1, 3);
 

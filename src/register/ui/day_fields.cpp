@@ -50,7 +50,7 @@ DayFields::DayFields(bool western, Parts parts, const QString& accessibleName, Q
         layout->addWidget(m_day);
         layout->addWidget(new QLabel(QStringLiteral("日"), this));
     }
-    layout->addStretch();
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     connect(m_era, &QComboBox::currentIndexChanged, this, &DayFields::changed);
     setFocusProxy(first());
 }
