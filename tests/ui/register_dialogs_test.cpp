@@ -1,5 +1,6 @@
 // The title register's dialogs driven through their widgets: the entry
 // dialog and the extraction dialog. Their rules are the forms'.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -97,6 +98,19 @@ class RegisterDialogsTest : public QObject {
         auto* title = named<QComboBox>(dialog, q("簿冊名"));
         QVERIFY(title);
         QCOMPARE(title->currentText(), q("人事"));
+
+        // Tab walks down the form, the date parts one by one.
+        named<QComboBox>(dialog, q("管理年 元号"))->setFocus();
+        QStringList walked;
+        for (int step = 0; step < 12; ++step) {
+            walked << QApplication::focusWidget()->accessibleName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QStringList expected = {q("管理年 元号"), q("管理年 年"),   q("簿冊年度 元号"),
+                                      q("簿冊年度 年"), q("所属 課"),     q("係"),
+                                      q("簿冊名"),      q("受付日 元号"), q("受付日 年"),
+                                      q("受付日 月"),   q("受付日 日"),   q("番号")};
+        QCOMPARE(walked, expected);
 
         // The era combo takes the era's first letter.
         auto* era = named<QComboBox>(dialog, q("受付日 元号"));
