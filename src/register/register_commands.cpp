@@ -16,23 +16,41 @@
 #include "settings/shoki_settei_data.h"
 
 namespace bunrako {
-CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
-                                     const std::filesystem::path& registerFile, const Clock& clock,
-                                     Prompt& prompt) {
+namespace {
+
+// A new entry of today with the settings' period, years, section and number
+// prefix; the number is left to the caller.
+CBunshoKenMeiboData unnumberedEntry(const CShokiSetteiData& settings, const Clock& clock) {
     const CMyTool tool;
-    const OleDateTime now = clock.now();
     const OleDateTime today = clock.today();
     const int period = settings.m_nManagementPeriod;
-    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(now);
-    CBunshoKenMeiboList list(prompt, settings.m_nRegisterPeriod);
-    // The field holds six characters; a longer number is cut.
-    entry.setDocumentNumber(list.NextDocumentNumber(registerFile, today, period));
+    CBunshoKenMeiboData entry = CBunshoKenMeiboData::newEntry(clock.now());
     entry.calendarYearFlag = settings.m_nRegisterPeriod;
     entry.registerYear =
         RegisterCriteria::startOfYear(today, settings.m_nRegisterPeriod, period, tool);
     entry.volumeYear = tool.FiscalYearStart(today, period);
     entry.setSectionCode(settings.m_strSectionCode);
     entry.setDocumentSymbol(settings.m_strNumberPrefix);
+    return entry;
+}
+
+}  // namespace
+
+CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
+                                     const std::filesystem::path& registerFile, const Clock& clock,
+                                     Prompt& prompt) {
+    CBunshoKenMeiboData entry = unnumberedEntry(settings, clock);
+    CBunshoKenMeiboList list(prompt, settings.m_nRegisterPeriod);
+    // The field holds six characters; a longer number is cut.
+    entry.setDocumentNumber(
+        list.NextDocumentNumber(registerFile, clock.today(), settings.m_nManagementPeriod));
+    return entry;
+}
+
+CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
+                                     const CBunshoKenMeiboList& shown, const Clock& clock) {
+    CBunshoKenMeiboData entry = unnumberedEntry(settings, clock);
+    entry.setDocumentNumber(shown.NextNumberInList(clock.today(), settings.m_nManagementPeriod));
     return entry;
 }
 

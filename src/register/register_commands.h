@@ -8,6 +8,7 @@
 
 namespace bunrako {
 
+class CBunshoKenMeiboList;
 class CSetteiKoumokuList;
 class CShokiSetteiData;
 class Clock;
@@ -35,6 +36,13 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 // entry, another is added beside it), write. 1 on success.
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt);
+
+// The same entry numbered from the register as the tab last read it,
+// without reading the file again: the number is only a proposal, taken
+// again from the file when the entry is saved (storeNewRegisterEntry), so
+// that the dialog opens at once on a register of any size.
+CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
+                                     const CBunshoKenMeiboList& shown, const Clock& clock);
 
 // Stores a new entry (登録). The number shown when the dialog opened was a
 // proposal: when the clerk kept it, the number is taken again from the

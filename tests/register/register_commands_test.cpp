@@ -193,6 +193,11 @@ TEST_F(RegisterCommandsTest, ANewEntryIsNumberedWhenItIsSaved) {
     CBunshoKenMeiboData second = newRegisterEntry(settings, file(), clock, prompt);
     ASSERT_EQ(second.documentNumberText(), "13");
 
+    // The proposal made from the register as last read is the same.
+    CBunshoKenMeiboList shown(prompt, 0);
+    ASSERT_TRUE(shown.Load(file()));
+    EXPECT_EQ(newRegisterEntry(settings, shown, clock).documentNumberText(), "13");
+
     // Both clerks saw 13; the one who saves second gets 14 and is told.
     ASSERT_TRUE(storeNewRegisterEntry(first, "13", file(), 0, 0, prompt));
     EXPECT_TRUE(prompt.messages.empty());

@@ -76,8 +76,9 @@ bool RegisterTabCommands::runEntryDialog(const CBunshoKenMeiboData& entry,
 void RegisterTabCommands::add() {
     const CShokiSetteiData& settings = m_document.m_settings.Current();
     const std::filesystem::path file = pathFromUtf8(settings.m_strRegisterFile);
+    // Proposed from the register as the tab last read it; taken again on save.
     const CBunshoKenMeiboData entry =
-        newRegisterEntry(settings, file, m_ports.clock, m_ports.prompt);
+        newRegisterEntry(settings, m_document.titleRegister(), m_ports.clock);
     const std::string proposed = entry.documentNumberText();
     // Once stored, a retried OK (after the catalogue failed) replaces the
     // stored entry instead of numbering it again.
