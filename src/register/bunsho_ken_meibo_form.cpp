@@ -231,8 +231,10 @@ BunshoKenMeiboForm::Outcome BunshoKenMeiboForm::Accept(Prompt& prompt, const Sto
                                              MessageIcon::question) != Answer::yes) {
         return Outcome::notConfirmed;
     }
-    CBunshoKenMeiboData entry = gather();
-    if (!receivedInRegisterYear(entry)) {
+    // A delete removes the entry the clerk opened and confirmed, whatever
+    // was typed into its fields meanwhile.
+    CBunshoKenMeiboData entry = m_mode == Mode::remove ? m_entry : gather();
+    if (m_mode != Mode::remove && !receivedInRegisterYear(entry)) {
         prompt.showMessage(kInvalidInput, kConfirmCaption, MessageIcon::warning);
         return Outcome::invalid;
     }

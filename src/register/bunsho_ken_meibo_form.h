@@ -131,7 +131,7 @@ class BunshoKenMeiboForm {
     };
     // OK: validation, the delete question, gathering, the register store, the
     // sender and receiver lists and the catalogue of the volume. `accepted`
-    // holds the stored entry.
+    // holds the stored entry; a delete stores (removes) the entry as opened.
     Outcome Accept(Prompt& prompt, const Stores& stores);
     const CBunshoKenMeiboData& accepted() const { return m_entry; }
     // What the catalogue update gave on the last accepted OK.

@@ -231,6 +231,17 @@ TEST_F(BunshoKenMeiboFormTest, MissingInputOrAnUnconfirmedDeleteStoresNothing) {
     EXPECT_EQ(prompt.asked.back(), "ほんとうに削除してよろしいですか?");
     EXPECT_EQ(stores, 0);
     EXPECT_FALSE(fs::exists(folder / "HassinJusinList.dat"));
+
+    // Confirmed, the entry as opened is removed, not what was typed over it.
+    removal.subject = "書き換えた件名";
+    prompt.answers = {Answer::yes};
+    CBunshoKenMeiboData removed{};
+    const auto remove = [&](CBunshoKenMeiboData& e) {
+        removed = e;
+        return true;
+    };
+    EXPECT_EQ(removal.Accept(prompt, {remove, folder / "DocMaster.dat"}), Outcome::accepted);
+    EXPECT_EQ(removed.subjectText(), "会議の開催について");
 }
 
 TEST_F(BunshoKenMeiboFormTest, ADraftIsFiledInTheFolderOfTheOneVolume) {
