@@ -13,6 +13,7 @@
 
 #include "catalogue/sakuin_mokuroku_header.h"
 #include "catalogue/sakuin_mokuroku_list.h"
+#include "common/file_io.h"
 #include "register/bunsho_ken_meibo_form.h"
 #include "register/kessai_kubun_form.h"
 #include "register/kessai_kubun_table.h"
@@ -23,6 +24,7 @@
 #include "register/ui/kessaisha_kubun_dialog.h"
 #include "register/ui/kian_dialog.h"
 #include "register/ui/register_criteria_dialog.h"
+#include "register/ui/register_drafts.h"
 #include "settings/shoki_settei_data.h"
 #include "support/department_master.h"
 #include "support/fake_file_browser.h"
@@ -31,6 +33,7 @@
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
 #include "support/volume_bytes.h"
+#include "ui/desktop_fixture.h"
 #include "volumes/doc_master_data.h"
 
 using namespace bunrako;
@@ -148,6 +151,43 @@ class RegisterDialogsTest : public QObject {
         QCOMPARE(saves, 2);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(form.accepted().subjectText(), std::string("会議の開催について"));
+    }
+
+    void aDraftThatExistsIsOpenedAndTheEntryStored() {
+        testing::DesktopFixture fixture;
+        CSetteiKoumokuList departments = testing::departmentMaster();
+        departments.SetPath(fixture.dataFolder + "Kamei.dat");
+        QVERIFY(departments.SaveItems(fixture.prompt) == 1);
+        fixture.writeVolumes({testing::sectionVolume("会議録")});
+        fixture.doc.LoadAll();
+        CBunshoKenMeiboData opened = testing::sectionEntry("5", "照会");
+        opened.volumeYear = OleDateTime::fromDate(2008, 4, 1);
+        opened.setVolumeTitle("会議録");
+        const CShokiSetteiData& settings = fixture.document.m_settings.Current();
+        BunshoKenMeiboForm form(
+            opened, BunshoKenMeiboForm::Mode::change,
+            {fixture.document.m_department, fixture.document.volumes().records(), 0, 0,
+             pathFromUtf8(fixture.dataFolder)},
+            fixture.prompt, fixture.clock);
+        const auto target =
+            form.draftTarget(1, pathFromUtf8(settings.m_strVolumeFile), "jtd", fixture.prompt);
+        QVERIFY(target);
+        std::filesystem::create_directories(target->path.parent_path());
+        QVERIFY(writeWholeFile(target->path, "draft") == FileErrorCause::none);
+
+        int stores = 0;
+        const auto store = [&](CBunshoKenMeiboData&) { return ++stores > 0; };
+        CDlgBunshoKenMeibo dialog(form, fixture.prompt,
+                                  {store, pathFromUtf8(settings.m_strVolumeFile)});
+        RegisterDrafts drafts(fixture.ports, fixture.document, form, &dialog);
+        dialog.setDraftHandler([&drafts](int number) { return drafts.run(number); });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.findChildren<QCheckBox*>().at(1)->click();  // 経過1
+        named<QPushButton>(dialog, q("経過1の起案"))->click();
+        QCOMPARE(fixture.shell.opened.size(), size_t{1});
+        QCOMPARE(stores, 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void theExtractionDialogEnablesByItsChecksAndRefusesOutOfRange() {
