@@ -174,6 +174,11 @@ std::string CBunshoKenMeiboList::NextDocumentNumber(const std::filesystem::path&
                                                     const OleDateTime& date, int fiscalStartType) {
     if (path.empty()) return {};
     Load(path);
+    return NextNumberInList(date, fiscalStartType);
+}
+
+std::string CBunshoKenMeiboList::NextNumberInList(const OleDateTime& date,
+                                                  int fiscalStartType) const {
     OleDateTime first;
     OleDateTime last;
     if (listCalendarYearFlag != 0) {

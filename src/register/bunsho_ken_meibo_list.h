@@ -76,6 +76,9 @@ class CBunshoKenMeiboList {
     std::string NextDocumentNumber(const std::filesystem::path& path, const OleDateTime& date,
                                    int fiscalStartType);
 
+    // The same for the entries in the list as they are (no re-read).
+    std::string NextNumberInList(const OleDateTime& date, int fiscalStartType) const;
+
     // Writes KenMeibo.csv into folder (the program's folder when empty).
     bool ExportCsv(const std::filesystem::path& folder, const DepartmentNameLookup& departmentTable,
                    int westernDates, int fiscalStartType) const;

@@ -78,7 +78,7 @@ bool KianDraft::Accept(const KianInput& input) {
     m_names.SaveShoku();
     m_names.SaveSimei();
 
-    const KianData data = KianData::Make(input, m_entry, m_header, m_approvers, western());
+    const KianData data = Data(input);
     writeFile(rtexts::kKianCsvName, KianCsvBytes(data));
     writeFile(rtexts::kKianWordCsvName, KianWordCsvBytes(data));
     writeFile(rtexts::kMacroName, MacroBytes(input, true));

@@ -47,6 +47,11 @@ class KianDraft {
     // true even when the word processor step failed (it has said so).
     bool Accept(const KianInput& input);
 
+    // The values the draft form merges for this input.
+    KianData Data(const KianInput& input) const {
+        return KianData::Make(input, m_entry, m_header, m_approvers, western());
+    }
+
     // The file texts, for the writers and the tests.
     std::string KianCsvBytes(const KianData& data) const;
     std::string KianWordCsvBytes(const KianData& data) const;

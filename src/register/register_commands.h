@@ -2,11 +2,13 @@
 
 #include <filesystem>
 #include <span>
+#include <string>
 
 #include "register/bunsho_ken_meibo_data.h"
 
 namespace bunrako {
 
+class CBunshoKenMeiboList;
 class CSetteiKoumokuList;
 class CShokiSetteiData;
 class Clock;
@@ -34,6 +36,23 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 // entry, another is added beside it), write. 1 on success.
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt);
+
+// The same entry numbered from the register as the tab last read it,
+// without reading the file again: the number is only a proposal, taken
+// again from the file when the entry is saved (storeNewRegisterEntry), so
+// that the dialog opens at once on a register of any size.
+CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
+                                     const CBunshoKenMeiboList& shown, const Clock& clock);
+
+// Stores a new entry (登録). The number shown when the dialog opened was a
+// proposal: when the clerk kept it, the number is taken again from the
+// register as it is re-read now, so that two clerks adding at the same time
+// do not store the same number (the second would replace the first); the
+// clerk is told when it differs. A number typed by hand is kept. The entry
+// holds the number stored. 1 on success.
+bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& proposedNumber,
+                           const std::filesystem::path& registerFile, int registerPeriod,
+                           int managementPeriod, Prompt& prompt);
 
 // Removes an entry the clerk confirmed in the dialog (削除): reload, remove
 // the stored entry of the same period kind, register year and month, number

@@ -1,8 +1,12 @@
 #include "register/register_data_disposal.h"
 
+#include <algorithm>
+#include <string>
 #include <system_error>
 #include <vector>
 
+#include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/prompt.h"
 #include "register/bunsho_ken_meibo_data.h"
 #include "register/bunsho_ken_meibo_list.h"
@@ -15,9 +19,24 @@ namespace {
 namespace texts = register_::texts;
 namespace fs = std::filesystem;
 
-bool confirmed(Prompt& prompt) {
-    return prompt.ask(texts::kConfirmDisposal, texts::kConfirmCaption, Buttons::okCancel,
-                      MessageIcon::warning) == Answer::ok;
+// The question names how many entries leave and the archives they go to, so
+// that the clerk sees what the selection holds before nothing can be undone.
+bool confirmed(Prompt& prompt, std::span<const CBunshoKenMeiboData> selected,
+               const fs::path& registerFile) {
+    std::vector<std::string> archives;
+    for (const CBunshoKenMeiboData& entry : selected) {
+        const std::string name = pathToUtf8(registerArchivePath(registerFile, entry).filename());
+        if (std::find(archives.begin(), archives.end(), name) == archives.end()) {
+            archives.push_back(name);
+        }
+    }
+    std::string question = formatPrintf(texts::kDisposalCount, selected.size());
+    for (const std::string& name : archives)
+        question += formatPrintf(texts::kDisposalArchive, name.c_str());
+    question += "\n";
+    question += texts::kConfirmDisposal;
+    return prompt.ask(question, texts::kConfirmCaption, Buttons::okCancel, MessageIcon::warning) ==
+           Answer::ok;
 }
 
 bool sameFile(const fs::path& a, const fs::path& b) {
@@ -60,7 +79,7 @@ BatchResult disposeRegisterData(std::span<const CBunshoKenMeiboData> selected,
                                 const fs::path& registerFile, Prompt& prompt) {
     // Without a selection the command does nothing.
     if (selected.empty()) return {};
-    if (!confirmed(prompt)) {
+    if (!confirmed(prompt, selected, registerFile)) {
         BatchResult result;
         result.outcome = BatchResult::Outcome::cancelled;
         return result;

@@ -47,6 +47,9 @@ inline constexpr const char* kCaptionEraFiscalYears = "%s度～%s度　文書件
 // the volume year as era year, e.g. 平成20年).
 inline constexpr const char* kRegisterArchiveName = "%s%sシステム廃棄_文書件名簿.dat";
 inline constexpr const char* kConfirmCaption = "確認";
+// Before the question: the count of the selected entries and each archive.
+inline constexpr const char* kDisposalCount = "選択した%zu件を次のファイルへ移します。\n";
+inline constexpr const char* kDisposalArchive = "　%s\n";
 inline constexpr const char* kConfirmDisposal =
     "選択したデータをシステムから廃棄します。\n単なるデータの削除ではありません。\n"
     "廃棄した簿冊等考慮の上、管理を必要としなくなったものについて処理することをお勧めします。\n"
@@ -61,6 +64,72 @@ inline constexpr const char* kSeveralVolumes =
 inline constexpr const char* kVolumeNotFound =
     "索引目録処理において、簿冊名が見つかりません\n索引目録の処理ができません\n"
     "手動で索引目録処理をしてください！";
+
+// ---- The entry dialog (文書件名簿) -------------------------------------------
+inline constexpr const char* kEntryCaption = "文書件名簿";
+inline constexpr const char* kEntryHeading = "文　書　件　名　簿";
+inline constexpr const char* kOkAdd = "追加";
+inline constexpr const char* kOkChange = "変更";
+inline constexpr const char* kOkDelete = "削除";
+inline constexpr const char* kUnitFiscalYear = "年度";
+inline constexpr const char* kUnitCalendarYear = "年";
+inline constexpr const char* kInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kDeleteQuestion = "ほんとうに削除してよろしいですか?";
+inline constexpr const char* kDeleteCaption = "削除確認";
+// Labels of the entry dialog; "&" marks the accelerator.
+inline constexpr const char* kLabelRegisterYear = "管理年(&Y)";
+inline constexpr const char* kLabelVolumeYear = "簿冊年度(&B)";
+inline constexpr const char* kLabelSection = "所属 課(&G)";
+inline constexpr const char* kLabelSubsection = "係(&E)";
+inline constexpr const char* kLabelVolumeTitle = "簿冊名(&M)";
+inline constexpr const char* kLabelReceived = "受付日(&U)";
+inline constexpr const char* kLabelNumber = "番号(&N)";
+inline constexpr const char* kNumberSuffix = "号";
+inline constexpr const char* kLabelSubject = "件名(&K)";
+inline constexpr const char* kLabelSender = "発信者(&H)";
+inline constexpr const char* kLabelReceiver = "受信者(&J)";
+inline constexpr const char* kLabelCompleted = "この文書は、結了した(&C)";
+inline constexpr const char* kLabelCompletedDate = "結了日";
+inline constexpr const char* kDraftButton = "起案";
+inline constexpr const char* kEntryDraftButton = "起案(&D)";
+inline constexpr const char* kDraftNote = "※起案文書として文書番号をとる場合に使用する";
+inline constexpr const char* kProgressHeading = "経過処分";
+inline constexpr const char* kProgressRow = "経過%d";
+inline constexpr const char* kProgressDate = "経過%dの日付";
+inline constexpr const char* kProgressText = "経過%dの内容";
+inline constexpr const char* kProgressDraft = "経過%dの起案";
+inline constexpr const char* kLabelImportant = "重要文書目録に搭載する";
+inline constexpr const char* kOkAccelerator = "%s(&O)";
+inline constexpr const char* kCancel = "キャンセル";
+// The draft file of an entry in its volume's folder: subject, draft number
+// (0 the entry's, 1-10 a progress row's), word-processor extension.
+inline constexpr const char* kDraftFileName = "起案_%s_%03d.%s";
+// The number shown when the dialog opened is a proposal; the number is
+// taken when the entry is saved.
+inline constexpr const char* kRenumbered =
+    "文書番号%s号は、保存までの間に他の端末で使われました。\n"
+    "この文書は、文書番号%s号で登録しました。";
+inline constexpr const char* kRegisterNotSaved =
+    "文書件名簿に保存できませんでした。入力した内容はそのまま残っています。";
+inline constexpr const char* kCatalogueNotSaved =
+    "文書件名簿には保存しましたが、索引目録に保存できませんでした。"
+    "もう一度押すと索引目録への保存をやり直します。";
+
+// ---- The extraction dialog -----------------------------------------------------
+inline constexpr const char* kCriteriaCaption = "文書件名簿（受付簿）の抽出";
+inline constexpr const char* kByFiscalYear = "年度で抽出する";
+inline constexpr const char* kByCalendarYear = "年で抽出する";
+inline constexpr const char* kByWord = "文書名に含まれる単語で抽出する";
+inline constexpr const char* kBySection = "課で抽出する";
+inline constexpr const char* kBySubsection = "係で抽出する";
+inline constexpr const char* kByNumber = "受付番号で抽出する";
+inline constexpr const char* kByReceivedDate = "受付日で抽出する";
+inline constexpr const char* kByCompleted = "結了で抽出する";
+inline constexpr const char* kCompleted = "結了している";
+inline constexpr const char* kNotCompleted = "結了していない";
+inline constexpr const char* kByCompletedDate = "結了日で抽出する";
+inline constexpr const char* kCriteriaOutOfRange =
+    "抽出条件の年・月・日が範囲外です（西暦は1500～3000年、月は1～12、日は1～31）。";
 
 // ---- Sender/receiver, post and name lists ---------------------------------
 inline constexpr const char* kHassinJusinFileName = "HassinJusinList.dat";
@@ -129,8 +198,39 @@ inline constexpr const char* kMacroQuit = "QuitDocumentWindow()";
 inline constexpr const char* kMacroOpenReference =
     "文書起動読込(.ﾌｧｲﾙ名=\"%s\",.読込形式=0,.定型文書編集=0,.読込方法=2,.強制編集=0)";
 
+// The draft dialog; "&" marks the accelerator.
+inline constexpr const char* kKianCaption = "起案文書";
+inline constexpr const char* kKianType = "決裁種別";
+inline constexpr const char* kKianTypeNames[2] = {"3決裁区分(&3)", "4決裁区分(&4)"};
+inline constexpr const char* kKianClass = "決裁区分";
+inline constexpr const char* kKianClassAccelerator = "%s(&%d)";
+inline constexpr const char* kKianDate = "起案日(&D)";
+inline constexpr const char* kKianPost = "職(&P)";
+inline constexpr const char* kKianName = "氏名(&N)";
+inline constexpr const char* kKianAigi = "合  議";
+inline constexpr const char* kKianAigiField = "合議%d";
+inline constexpr const char* kKianUseReference = "他の起案文書を参照して起案文書とする(&R)";
+inline constexpr const char* kKianReferenceFile = "ファイル名(&F)";
+inline constexpr const char* kKianBrowse = "参照(&B)...";
+inline constexpr const char* kKianApproverSettings = "決裁種別設定(&S)...";
+inline constexpr const char* kKianIchitaroNote =
+    "※一太郎が起動した後、AutoLoadマクロを実行するかどうか聞いてきた場合は、「はい」を選んで実行"
+    "してください。";
+inline constexpr const char* kKianWordNote =
+    "※Wordが起動した後、マクロを有効にするかの問いには、有効にするを選んで実行してください。";
+inline constexpr const char* kKianCancel = "ｷｬﾝｾﾙ";
+
+// The approver settings dialog.
+inline constexpr const char* kApproverCaption = "決裁者区分設定";
+inline constexpr const char* kApproverList = "決裁者一覧(&L)";
+inline constexpr const char* kApproverName = "決裁者(&K)";
+inline constexpr const char* kApproverSymbol = "決裁区分記号(&G)";
+inline constexpr const char* kApproverAdd = "追加(&A)";
+inline constexpr const char* kApproverChange = "変更(&C)";
+inline constexpr const char* kApproverDelete = "削除(&D)";
+
 // Messages of the draft dialog.
-inline constexpr const char* kKianInvalidInput = "入力データに誤りがあります";
+inline constexpr const char* kKianInvalidInput = kInvalidInput;
 inline constexpr const char* kKianCheckCaption = "確認";
 inline constexpr const char* kKianNoticeCaption = "注意";
 inline constexpr const char* kKianMacroDocumentFailed = "起案文書作成失敗\nマクロ文書";

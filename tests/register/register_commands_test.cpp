@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "register/bunsho_ken_meibo_list.h"
 #include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_data.h"
 #include "support/fake_prompt.h"
@@ -178,6 +179,41 @@ TEST_F(RegisterCommandsTest, LinkageWritesTheSelectionInOrderAndOpensTheLinkageF
     settings.m_strLinkRegisterProgram.clear();
     ASSERT_EQ(linkRegisterData(selection, settings, folder.path(), departments, shell, prompt), 1);
     EXPECT_EQ(shell.opened.size(), 1u);
+}
+
+}  // namespace
+}  // namespace bunrako
+
+namespace bunrako {
+namespace {
+
+TEST_F(RegisterCommandsTest, ANewEntryIsNumberedWhenItIsSaved) {
+    writeRegister({entryImage("12", "002", day(2024, 4, 1), day(2024, 5, 1))});
+    CBunshoKenMeiboData first = newRegisterEntry(settings, file(), clock, prompt);
+    CBunshoKenMeiboData second = newRegisterEntry(settings, file(), clock, prompt);
+    ASSERT_EQ(second.documentNumberText(), "13");
+
+    // The proposal made from the register as last read is the same.
+    CBunshoKenMeiboList shown(prompt, 0);
+    ASSERT_TRUE(shown.Load(file()));
+    EXPECT_EQ(newRegisterEntry(settings, shown, clock).documentNumberText(), "13");
+
+    // Both clerks saw 13; the one who saves second gets 14 and is told.
+    ASSERT_TRUE(storeNewRegisterEntry(first, "13", file(), 0, 0, prompt));
+    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_TRUE(storeNewRegisterEntry(second, "13", file(), 0, 0, prompt));
+    EXPECT_EQ(second.documentNumberText(), "14");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.lastMessage().find("14"), std::string::npos);
+
+    // A number typed by hand is the clerk's and stays.
+    CBunshoKenMeiboData typed = newRegisterEntry(settings, file(), clock, prompt);
+    typed.setDocumentNumber("30");
+    ASSERT_TRUE(storeNewRegisterEntry(typed, "15", file(), 0, 0, prompt));
+    EXPECT_EQ(typed.documentNumberText(), "30");
+    CBunshoKenMeiboList list(prompt, 0);
+    ASSERT_TRUE(list.Load(file()));
+    EXPECT_EQ(list.entries().size(), 4u);
 }
 
 }  // namespace

@@ -76,6 +76,8 @@ TEST_F(RegisterDataDisposalTest, NothingHappensWithoutSelectionOrConfirmation) {
     EXPECT_EQ(result.outcome, BatchResult::Outcome::cancelled);
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0],
+              "選択した2件を次のファイルへ移します。\n　平成21年システム廃棄_文書件名簿.dat\n"
+              "　平成20年システム廃棄_文書件名簿.dat\n\n"
               "選択したデータをシステムから廃棄します。\n単なるデータの削除ではありません。\n"
               "廃棄した簿冊等考慮の上、管理を必要としなくなったものについて処理することをお勧め"
               "します。\n廃棄されたデータは戻りませんので注意して下さい。\n\n処理を実行よろしいで"

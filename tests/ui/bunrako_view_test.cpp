@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
@@ -188,6 +189,22 @@ class BunrakoViewTest : public QObject {
     void disabledCommandsDoNothing() {
         m_view->runCommand(CommandId::volumeLink);
         QVERIFY(m_fixture->prompt.messages.empty());
+    }
+
+    void theRegisterTabsCommandsWorkOnTheSelectedEntries() {
+        showRegister(3);
+        selectRows(*m_view, RegisterTab::titleRegister, {0, 2});
+        m_view->runCommand(CommandId::registerLink);
+        QVERIFY(QFile::exists(QString::fromStdString(m_fixture->dataFolder + "KenMeibo.csv")));
+
+        // Disposal asks first; cancelled, every entry stays listed.
+        m_view->runCommand(CommandId::registerDataDisposal);
+        QCOMPARE(m_fixture->prompt.asked.size(), size_t{1});
+        QVERIFY(m_fixture->prompt.asked[0].find("2件") != std::string::npos);
+        QCOMPARE(m_view->rowCount(RegisterTab::titleRegister), 3);
+        m_fixture->prompt.answers = {Answer::ok};
+        m_view->runCommand(CommandId::registerDataDisposal);
+        QCOMPARE(m_view->rowCount(RegisterTab::titleRegister), 1);
     }
 
     void commandsStillToComeSayTheyAreNotAvailable() {

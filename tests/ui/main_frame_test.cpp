@@ -192,8 +192,15 @@ class MainFrameTest : public QObject {
         // The frame's own commands, and the tools, which are silent while
         // the settings leave them off.
         // The settings commands and the search and registered forms tools open
-        // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test).
-        const CommandId frameOnly[] = {CommandId::appAbout,
+        // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test),
+        // the title register's commands theirs (register_dialogs_test).
+        const CommandId frameOnly[] = {CommandId::registerExtract,
+                                       CommandId::registerAdd,
+                                       CommandId::registerChange,
+                                       CommandId::registerDelete,
+                                       CommandId::registerLink,
+                                       CommandId::registerDataDisposal,
+                                       CommandId::appAbout,
                                        CommandId::appExit,
                                        CommandId::viewToolBar,
                                        CommandId::viewStatusBar,

@@ -32,6 +32,7 @@
 #include "office/ui/texts.h"
 #include "office/ui/wait_cursor.h"
 #include "register/texts.h"
+#include "register/ui/register_tab_commands.h"
 #include "settings/outside_programs.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/ui/volume_tab_commands.h"
@@ -245,6 +246,12 @@ void CBunrakoView::showTab(int tab) {
     m_stack->setCurrentIndex(tab);
 }
 
+void CBunrakoView::refill(RegisterTab tab) {
+    refreshTab(tabIndex(tab));
+    if (tabIndex(tab) == m_currentTab) showCaption(m_currentTab);
+    emit commandStatesChanged();
+}
+
 void CBunrakoView::showCaption(int tab) {
     m_captionLine->setText(m_captions[static_cast<size_t>(tab)]);
     m_captionLine->setCursorPosition(0);
@@ -284,6 +291,7 @@ void CBunrakoView::runCommand(CommandId id) {
     }
     if (runTool(id)) return;
     if (m_volumeCommands->run(id)) return;
+    if (RegisterTabCommands(m_ports, m_document, *this).run(id)) return;
     showNotYetAvailable(m_ports.prompt, id);
 }
 

@@ -49,6 +49,10 @@ class CBunrakoView : public QWidget {
     // its tab is shown.
     void setTabRefresher(RegisterTab tab, std::function<void()> refresher);
 
+    // Reloads a register's file and refills its list and caption, keeping
+    // the selection by record.
+    void refill(RegisterTab tab);
+
     QString caption(RegisterTab tab) const { return m_captions[tabIndex(tab)]; }
     void setTabCaption(RegisterTab tab, const QString& caption);
     QString captionLineText() const;
