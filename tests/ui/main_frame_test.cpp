@@ -207,7 +207,8 @@ class MainFrameTest : public QObject {
                                        CommandId::initialSettings,
                                        CommandId::switchSection,
                                        CommandId::fileSearch,
-                                       CommandId::registeredForms};
+                                       CommandId::registeredForms,
+                                       CommandId::relatedAdd};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
