@@ -148,4 +148,20 @@ inline constexpr const char* kFormsOptionFilter =
     "文書ファイル(*.jtd;*.doc;*.docx;*.xls;*.xlsx;*.jsd)|*.jtd;*.doc;*.docx;*.xls;*.xlsx;*.jsd|all "
     "files(*.*)|*.*||";
 
+// ---- Related-file dialog ----------------------------------------------------------
+inline constexpr const char* kRelatedCaption = "関連ファイル";
+inline constexpr const char* kRelatedFileName = "ファイル名(&N)";
+inline constexpr const char* kRelatedFolder = "フォルダ名(&F)";
+inline constexpr const char* kRelatedBrowse = "参照(&B)...";
+inline constexpr const char* kRelatedFilter = "関連ファイル(*.*)|*.*||";
+inline constexpr const char* kRelatedNoName = "ファイル名を入力してください。";
+inline constexpr const char* kRelatedDeleteQuestion = "本当に削除してよろしいか？";
+// What 削除 does and does not remove.
+inline constexpr const char* kRelatedDeleteKeepsFile =
+    "\n\n関連ファイルの一覧から外します。ファイル %s そのものは削除されません。";
+inline constexpr const char* kRelatedDeleteCaption = "確認";
+inline constexpr const char* kRelatedNotSaved =
+    "%s\n関連ファイルの一覧を保存できませんでした。フォルダを確かめてください。";
+inline constexpr const char* kRelatedInputKept = "\n入力した内容は残っています。";
+
 }  // namespace bunrako::catalogue::texts

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/file_search_form.h"
+#include "catalogue/kanren_file_form.h"
 #include "catalogue/touroku_tyouhyou_form.h"
 #include "common/file_io.h"
 #include "support/fake_prompt.h"
@@ -134,6 +135,24 @@ INSTANTIATE_TEST_SUITE_P(Modes, TourokuTyouhyouRunTest,
                                            RunCase{1, "calc sheet.ods", false, ShellVerb::open},
                                            RunCase{2, "", false, ShellVerb::open},
                                            RunCase{3, "", false, ShellVerb::print}));
+
+TEST(KanrenFileForm, BrowsingSplitsThePathAndOkStampsTheRecord) {
+    const OleDateTime then = OleDateTime::fromDate(2020, 4, 1);
+    KanrenFileForm form(CKanrenFileData::New(then));
+    EXPECT_FALSE(form.IsComplete());
+    form.ChoosePath("/data/総務/回答書.pdf");
+    EXPECT_EQ(form.fileName, "回答書.pdf");
+    EXPECT_EQ(form.folder, "/data/総務/");
+    const OleDateTime now = OleDateTime::fromDate(2026, 12, 9);
+    const CKanrenFileData record = form.Gather(now);
+    EXPECT_EQ(record.folderText() + record.fileNameText(), "/data/総務/回答書.pdf");
+    EXPECT_EQ(record.lastUpdate, now);
+    EXPECT_EQ(record.valid, 1);
+    // The question says that the file itself stays.
+    const std::string question = RelatedFileDeleteQuestion(record);
+    EXPECT_EQ(question.rfind("本当に削除してよろしいか？", 0), 0u);
+    EXPECT_NE(question.find("/data/総務/回答書.pdf そのものは削除されません"), std::string::npos);
+}
 
 }  // namespace
 }  // namespace bunrako

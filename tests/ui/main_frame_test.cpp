@@ -215,7 +215,8 @@ class MainFrameTest : public QObject {
                                        CommandId::initialSettings,
                                        CommandId::switchSection,
                                        CommandId::fileSearch,
-                                       CommandId::registeredForms};
+                                       CommandId::registeredForms,
+                                       CommandId::relatedAdd};
         // The commands that open a dialog of their own.
         const CommandId dialogCommands[] = {CommandId::volumeAdd,        CommandId::volumeChange,
                                             CommandId::volumeDelete,     CommandId::volumeExtract,

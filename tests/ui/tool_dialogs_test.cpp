@@ -12,9 +12,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "catalogue/kanren_file.h"
 #include "catalogue/ui/file_search_dialog.h"
+#include "catalogue/ui/kanren_file_dialog.h"
+#include "catalogue/ui/related_file_commands.h"
 #include "catalogue/ui/touroku_tyouhyou_dialog.h"
 #include "common/file_io.h"
+#include "office/ui/desktop_ports.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
@@ -111,6 +115,37 @@ class ToolDialogsTest : public QObject {
         QCOMPARE(shell.opened.size(), size_t{1});
         QCOMPARE(shell.opened[0].path, std::string("/forms/ryohi.ods"));
         QCOMPARE(list.records().size(), size_t{1});
+    }
+
+    void aRelatedFileIsBrowsedForAndRemovedFromTheListOnly() {
+        QTemporaryDir dir;
+        FakePrompt prompt;
+        FakeShell shell;
+        FakeFileBrowser browser;
+        const FixedClock clock(OleDateTime::fromDate(2020, 4, 1));
+        const DesktopPorts ports{prompt, shell, browser, clock};
+        const std::string scan = dir.filePath(QStringLiteral("scan.pdf")).toStdString();
+        std::ofstream(std::filesystem::path(scan)) << "pdf";
+        CKanrenFile list(
+            prompt, std::filesystem::path(dir.filePath(QStringLiteral("件名.dat")).toStdString()));
+
+        KanrenFileForm form(CKanrenFileData::New(clock.now()));
+        CDlgKanrenFile dialog(form, browser);
+        dialog.show();
+        QTest::keyClick(dialog.fileNameEdit(), Qt::Key_Return);  // no name yet: stays open
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.statusLine()->text().isEmpty());
+        browser.answers.push_back(scan);
+        dialog.browseButton()->click();
+        QCOMPARE(dialog.fileNameEdit()->text(), QStringLiteral("scan.pdf"));
+        QTest::keyClick(dialog.fileNameEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(list.AddOrUpdate(form.Gather(clock.now())), 1);
+
+        prompt.answers.push_back(Answer::yes);
+        QVERIFY(RelatedFileCommands::remove(ports, list, list.records().front()));
+        QVERIFY(list.records().empty());
+        QVERIFY(std::filesystem::exists(scan));  // the file itself stays
     }
 };
 

@@ -18,6 +18,7 @@
 
 #include "catalogue/dropped_files.h"
 #include "catalogue/kanren_file.h"
+#include "catalogue/ui/related_file_commands.h"
 #include "catalogue/ui/tool_commands.h"
 #include "common/clock.h"
 #include "common/my_tool.h"
@@ -292,7 +293,34 @@ void CBunrakoView::runCommand(CommandId id) {
     if (runTool(id)) return;
     if (m_volumeCommands->run(id)) return;
     if (RegisterTabCommands(m_ports, m_document, *this).run(id)) return;
+    if (runRelatedFileCommand(id)) return;
     showNotYetAvailable(m_ports.prompt, id);
+}
+
+bool CBunrakoView::runRelatedFileCommand(CommandId id) {
+    CKanrenFile& list = m_document.relatedFiles();
+    const CKanrenFileData* chosen = m_fillers->selectedRelatedFile();
+    bool changed = false;
+    switch (id) {
+        case CommandId::relatedAdd:
+            if (list.filePath().empty()) {
+                m_ports.prompt.showMessage(office::ui::texts::kSelectDocumentFirst, {},
+                                           MessageIcon::warning);
+                return true;
+            }
+            changed = RelatedFileCommands::add(this, m_ports, list);
+            break;
+        case CommandId::relatedChange:
+            changed = chosen && RelatedFileCommands::change(this, m_ports, list, *chosen);
+            break;
+        case CommandId::relatedDelete:
+            changed = chosen && RelatedFileCommands::remove(m_ports, list, *chosen);
+            break;
+        default:
+            return false;
+    }
+    if (changed) refreshTab(kRelatedFiles);
+    return true;
 }
 
 const CDocMasterData* CBunrakoView::firstSelectedVolume(RegisterTab tab) const {

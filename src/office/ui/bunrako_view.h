@@ -107,6 +107,8 @@ class CBunrakoView : public QWidget {
     void showCaption(int tab);
 
     void toggleSelectAll(RegisterTab tab);
+    // 登録, 変更, 削除 of the related-files tab; false for other commands.
+    bool runRelatedFileCommand(CommandId id);
     bool runTool(CommandId id);
     bool handleKey(int tab, int key);
     void onDoubleClick(RegisterTab tab, int row);

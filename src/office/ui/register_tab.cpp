@@ -51,6 +51,7 @@ constexpr CommandId kIndexCommands[] = {C::indexExtract, kSeparator, C::indexAdd
                                         C::indexDelete,  kSeparator, C::indexLink};
 
 constexpr CommandId kRelatedFileCommands[] = {C::relatedAdd, C::relatedChange, C::relatedDelete};
+constexpr CommandId kRelatedFileNeedSelection[] = {C::relatedChange, C::relatedDelete};
 
 const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
     {RegisterTab::titleRegister, t::kTabTitleRegister, t::kTabTitleRegister, registerListColumns(),
@@ -78,17 +79,8 @@ const std::array<RegisterTabInfo, kRegisterTabCount> kTabs = {{
      C::fileManager,
      kNone,
      'F'},
-    {RegisterTab::relatedFiles,
-     t::kTabRelatedFiles,
-     t::kTabRelatedFiles,
-     relatedFileListColumns(),
-     kRelatedFileCommands,
-     {},
-     false,
-     kNone,
-     C::fileManager,
-     kNone,
-     'F'},
+    {RegisterTab::relatedFiles, t::kTabRelatedFiles, t::kTabRelatedFiles, relatedFileListColumns(),
+     kRelatedFileCommands, kRelatedFileNeedSelection, false, kNone, C::fileManager, kNone, 'F'},
 }};
 
 }  // namespace
