@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
 
@@ -38,6 +39,8 @@ FileErrorCause readDataFile(Prompt& prompt, const fs::path& path, std::string& b
 
 bool writeDataFile(Prompt& prompt, const fs::path& path, std::string_view bytes,
                    const std::string& openLabel, bool withSafetyCopy) {
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return false;
     std::error_code error;
     const bool existed = fs::exists(path, error);
     if (!retryUntilDone(prompt, openLabel, [&] { return checkWritable(path); })) return false;

@@ -5,6 +5,7 @@
 
 #include "common/clock.h"
 #include "common/cp932.h"
+#include "common/data_file_lock.h"
 #include "common/linkage_file.h"
 #include "common/my_tool.h"
 #include "register/bunsho_ken_meibo_list.h"
@@ -36,15 +37,32 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
-    if (!list.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return false;
     list.AddOrReplace(entry);
     return list.Save(registerFile);
+}
+
+std::optional<std::string> storeNewRegisterEntry(CBunshoKenMeiboData entry,
+                                                 const CShokiSetteiData& settings,
+                                                 const std::filesystem::path& registerFile,
+                                                 const Clock& clock, Prompt& prompt) {
+    CBunshoKenMeiboList list(prompt, settings.m_nRegisterPeriod);
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return std::nullopt;
+    const std::string number =
+        list.NextDocumentNumber(registerFile, clock.today(), settings.m_nManagementPeriod);
+    entry.setDocumentNumber(number);
+    list.AddOrReplace(entry);
+    if (!list.Save(registerFile)) return std::nullopt;
+    return number;
 }
 
 bool deleteRegisterEntry(const CBunshoKenMeiboData& entry,
                          const std::filesystem::path& registerFile, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, entry.calendarYearFlag);
-    if (!list.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return false;
     if (!list.Remove(entry)) return false;
     return list.Save(registerFile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 
 #include "register/bunsho_ken_meibo_data.h"
@@ -34,6 +35,16 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 // entry, another is added beside it), write. 1 on success.
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt);
+
+// Stores an entry of 登録 as a new entry: under the register file's write
+// lock the next document number of today's year is chosen again from the
+// file as it is now, so that entries registered at the same moment on two
+// workstations never share a number or replace each other. The number
+// stored, or none when nothing was written.
+std::optional<std::string> storeNewRegisterEntry(CBunshoKenMeiboData entry,
+                                                 const CShokiSetteiData& settings,
+                                                 const std::filesystem::path& registerFile,
+                                                 const Clock& clock, Prompt& prompt);
 
 // Removes an entry the clerk confirmed in the dialog (削除): reload, remove
 // the stored entry of the same period kind, register year and month, number

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/data_file_lock.h"
 #include "common/prompt.h"
 #include "register/bunsho_ken_meibo_data.h"
 #include "register/bunsho_ken_meibo_list.h"
@@ -31,7 +32,8 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 bool archiveEntries(const fs::path& archivePath, const std::vector<CBunshoKenMeiboData>& entries,
                     Prompt& prompt) {
     CBunshoKenMeiboList archive(prompt);
-    if (!archive.Load(archivePath)) return false;
+    const DataFileLock lock(prompt, archivePath);
+    if (!lock.held() || !archive.Load(archivePath)) return false;
     for (const CBunshoKenMeiboData& entry : entries) archive.AddToArchive(entry);
     return archive.Save(archivePath);
 }
@@ -41,7 +43,8 @@ bool archiveEntries(const fs::path& archivePath, const std::vector<CBunshoKenMei
 bool removeFromRegister(const fs::path& registerFile,
                         const std::vector<CBunshoKenMeiboData>& entries, Prompt& prompt) {
     CBunshoKenMeiboList source(prompt);
-    if (!source.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !source.Load(registerFile)) return false;
     bool removed = false;
     for (const CBunshoKenMeiboData& entry : entries) {
         source.listCalendarYearFlag = entry.calendarYearFlag;
