@@ -128,7 +128,16 @@ int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
 }
 
 int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& volume) {
-    return m_header.CopyVolumeFields(volume) ? Save() : 1;
+    if (!m_header.CopyVolumeFields(volume)) return 1;
+    // Written onto the file as it is now, under its lock, so that entries
+    // stored elsewhere since this catalogue was loaded stay.
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
+    if (m_report.state == ReadState::complete || m_report.state == ReadState::partialRecord) {
+        Load();
+        m_header.CopyVolumeFields(volume);
+    }
+    return Save();
 }
 
 }  // namespace bunrako
