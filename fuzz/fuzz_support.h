@@ -34,15 +34,32 @@ inline std::string_view bytesOf(const uint8_t* data, size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// This process's own folder for its inputs.
+// This process's own folder for its inputs, in memory where the system has
+// such a folder (every input is written once), removed when the run ends.
+class InputFolder {
+  public:
+    InputFolder() {
+        std::error_code error;
+        const std::filesystem::path memory = "/dev/shm";
+        const auto base = std::filesystem::is_directory(memory, error)
+                              ? memory
+                              : std::filesystem::temp_directory_path();
+        m_path = base / ("bunrako-fuzz-" + std::to_string(platform::processId()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~InputFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::filesystem::path& path() const { return m_path; }
+
+  private:
+    std::filesystem::path m_path;
+};
+
 inline const std::filesystem::path& inputFolder() {
-    static const std::filesystem::path folder = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("bunrako-fuzz-" + std::to_string(platform::processId()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const InputFolder folder;
+    return folder.path();
 }
 
 // Writes the input to the named file of this process's folder.
