@@ -25,7 +25,7 @@ namespace {
 // left by a breaker that stopped.
 constexpr auto kBreakFileLimit = std::chrono::seconds(30);
 constexpr auto kFirstPause = std::chrono::milliseconds(5);
-constexpr auto kLongestPause = std::chrono::milliseconds(100);
+constexpr auto kLongestPause = std::chrono::milliseconds(50);
 
 // The locks this process holds, by lock file, with the thread that holds each
 // and how deeply. Lock files are created and removed under its mutex, so that
@@ -114,12 +114,33 @@ class DataFileLock::Refresher {
     std::thread m_thread;
 };
 
+// A lock file as read: its text and when it was written. Two lock files of
+// the same text (two that are still empty, say) differ in their times.
+struct DataFileLock::LockFileState {
+    bool exists = false;
+    std::string content;
+    fs::file_time_type written;
+
+    bool sameFile(const LockFileState& other) const {
+        return exists && other.exists && content == other.content && written == other.written;
+    }
+};
+
 // What a waiter saw of a lock file that names no holder, and since when.
 struct DataFileLock::Sighting {
     bool seen = false;
-    std::string content;
+    LockFileState state;
     SteadyClock::time_point since;
 };
+
+DataFileLock::LockFileState DataFileLock::readLockFile() const {
+    LockFileState state;
+    std::error_code error;
+    state.written = fs::last_write_time(m_lockPath, error);
+    if (error) return state;
+    state.content = readOrEmpty(m_lockPath, state.exists);
+    return state;
+}
 
 fs::path DataFileLock::lockPathOf(const fs::path& dataFile) {
     fs::path lock = dataFile;
@@ -182,12 +203,11 @@ bool DataFileLock::acquire() {
         }
         if (created == platform::CreateResult::failed) return true;  // no lock can be made here
 
-        bool exists = true;
-        const std::string content = readOrEmpty(m_lockPath, exists);
-        if (!exists) continue;  // released in between
-        if (isLeftBehind(content, sighting) && breakLeftBehind(content)) continue;
+        const LockFileState seen = readLockFile();
+        if (!seen.exists) continue;  // released in between
+        if (isLeftBehind(seen, sighting) && breakLeftBehind(seen)) continue;
         if (SteadyClock::now() >= deadline) {
-            if (!m_prompt.retryOrGiveUp(heldByMessage(content))) return false;
+            if (!m_prompt.retryOrGiveUp(heldByMessage(seen.content))) return false;
             deadline = SteadyClock::now() + m_timing.wait;
             continue;
         }
@@ -195,13 +215,13 @@ bool DataFileLock::acquire() {
     }
 }
 
-bool DataFileLock::isLeftBehind(const std::string& content, Sighting& sighting) const {
-    const std::optional<LockHolder> holder = LockHolder::parse(content);
+bool DataFileLock::isLeftBehind(const LockFileState& seen, Sighting& sighting) const {
+    const std::optional<LockHolder> holder = LockHolder::parse(seen.content);
     if (!holder) {
-        // Its writer may be between creating the file and writing it: only a
-        // file that stays without a holder is left behind.
-        if (!sighting.seen || sighting.content != content) {
-            sighting = {true, content, SteadyClock::now()};
+        // Its writer may be between creating the file and writing it: only
+        // the same file staying without a holder is left behind.
+        if (!sighting.seen || !sighting.state.sameFile(seen)) {
+            sighting = {true, seen, SteadyClock::now()};
             return false;
         }
         return SteadyClock::now() - sighting.since >= m_timing.unreadableGrace;
@@ -218,7 +238,7 @@ bool DataFileLock::isLeftBehind(const std::string& content, Sighting& sighting) 
 // Removes a lock left behind. One breaker at a time holds the break file and
 // removes the lock only when it still is the one judged, so that a lock just
 // taken by a live writer is never removed.
-bool DataFileLock::breakLeftBehind(const std::string& content) {
+bool DataFileLock::breakLeftBehind(const LockFileState& judged) {
     fs::path breakPath = m_dataFile;
     breakPath += ct::kLockBreakSuffix;
     FileErrorCause cause = FileErrorCause::none;
@@ -230,10 +250,8 @@ bool DataFileLock::breakLeftBehind(const std::string& content) {
         std::this_thread::sleep_for(kFirstPause);
         return true;
     }
-    bool exists = true;
-    const bool same = readOrEmpty(m_lockPath, exists) == content && exists;
-    if (same && fs::remove(m_lockPath, ignored)) {
-        m_prompt.showMessage(leftBehindNote(content), {}, MessageIcon::information);
+    if (readLockFile().sameFile(judged) && fs::remove(m_lockPath, ignored)) {
+        m_prompt.showMessage(leftBehindNote(judged.content), {}, MessageIcon::information);
     }
     fs::remove(breakPath, ignored);
     return true;

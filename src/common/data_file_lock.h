@@ -52,11 +52,13 @@ class DataFileLock {
   private:
     class Refresher;
     struct Sighting;
+    struct LockFileState;
 
     bool enterNested();
     bool acquire();
-    bool isLeftBehind(const std::string& content, Sighting& sighting) const;
-    bool breakLeftBehind(const std::string& content);
+    LockFileState readLockFile() const;
+    bool isLeftBehind(const LockFileState& seen, Sighting& sighting) const;
+    bool breakLeftBehind(const LockFileState& judged);
     std::string leftBehindNote(const std::string& content) const;
     std::string heldByMessage(const std::string& content) const;
     void release();

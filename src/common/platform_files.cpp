@@ -54,25 +54,26 @@ FileErrorCause causeOfLastError() {
     }
 }
 
-FileErrorCause writeAndFlush(HANDLE file, std::string_view bytes) {
+FileErrorCause writeAndFlush(HANDLE file, std::string_view bytes, bool toDisk) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return causeOfLastError();
         bytes.remove_prefix(written);
     }
+    if (!toDisk) return FileErrorCause::none;
     return FlushFileBuffers(file) ? FileErrorCause::none : causeOfLastError();
 }
 
 // opened tells whether the file was created or opened at all, so that a
 // failure to open never leads to removing a file that is someone else's.
 FileErrorCause createAndWrite(const fs::path& path, std::string_view bytes, DWORD disposition,
-                              bool& opened) {
+                              bool toDisk, bool& opened) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     opened = file != INVALID_HANDLE_VALUE;
     if (!opened) return causeOfLastError();
-    const FileErrorCause cause = writeAndFlush(file, bytes);
+    const FileErrorCause cause = writeAndFlush(file, bytes, toDisk);
     CloseHandle(file);
     return cause;
 }
@@ -87,7 +88,7 @@ std::string wideToUtf8(const std::wstring& text) {
 CreateResult createExclusively(const fs::path& path, std::string_view bytes,
                                FileErrorCause& cause) {
     bool opened = false;
-    cause = createAndWrite(path, bytes, CREATE_NEW, opened);
+    cause = createAndWrite(path, bytes, CREATE_NEW, false, opened);
     if (cause == FileErrorCause::none) return CreateResult::created;
     if (!opened) {
         const DWORD error = GetLastError();
@@ -102,7 +103,7 @@ CreateResult createExclusively(const fs::path& path, std::string_view bytes,
 
 FileErrorCause writeDurably(const fs::path& path, std::string_view bytes) {
     bool opened = false;
-    return createAndWrite(path, bytes, CREATE_ALWAYS, opened);
+    return createAndWrite(path, bytes, CREATE_ALWAYS, true, opened);
 }
 
 FileErrorCause replaceFile(const fs::path& from, const fs::path& to) {
@@ -159,7 +160,7 @@ FileErrorCause lastCause() {
     return cause == FileErrorCause::none ? FileErrorCause::generic : cause;
 }
 
-FileErrorCause writeAndSync(int fd, std::string_view bytes) {
+FileErrorCause writeAndSync(int fd, std::string_view bytes, bool toDisk) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -168,17 +169,18 @@ FileErrorCause writeAndSync(int fd, std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
+    if (!toDisk) return FileErrorCause::none;
     return ::fsync(fd) == 0 ? FileErrorCause::none : lastCause();
 }
 
 // opened tells whether the file was created or opened at all, so that a
 // failure to open never leads to removing a file that is someone else's.
 FileErrorCause openWriteAndClose(const fs::path& path, std::string_view bytes, int flags,
-                                 bool& opened) {
+                                 bool toDisk, bool& opened) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0666);
     opened = fd >= 0;
     if (!opened) return lastCause();
-    FileErrorCause cause = writeAndSync(fd, bytes);
+    FileErrorCause cause = writeAndSync(fd, bytes, toDisk);
     if (::close(fd) != 0 && cause == FileErrorCause::none) cause = lastCause();
     return cause;
 }
@@ -188,7 +190,7 @@ FileErrorCause openWriteAndClose(const fs::path& path, std::string_view bytes, i
 CreateResult createExclusively(const fs::path& path, std::string_view bytes,
                                FileErrorCause& cause) {
     bool opened = false;
-    cause = openWriteAndClose(path, bytes, O_EXCL, opened);
+    cause = openWriteAndClose(path, bytes, O_EXCL, false, opened);
     if (cause == FileErrorCause::none) return CreateResult::created;
     if (!opened) return errno == EEXIST ? CreateResult::alreadyExists : CreateResult::failed;
     ::unlink(path.c_str());
@@ -197,7 +199,7 @@ CreateResult createExclusively(const fs::path& path, std::string_view bytes,
 
 FileErrorCause writeDurably(const fs::path& path, std::string_view bytes) {
     bool opened = false;
-    return openWriteAndClose(path, bytes, O_TRUNC, opened);
+    return openWriteAndClose(path, bytes, O_TRUNC, true, opened);
 }
 
 FileErrorCause replaceFile(const fs::path& from, const fs::path& to) {

@@ -17,8 +17,9 @@ namespace bunrako::platform {
 enum class CreateResult { created, alreadyExists, failed };
 
 // Creates the file only when no file of that name exists (one atomic step,
-// also on SMB and NFS shares), writes the bytes and flushes them to disk.
-// failed leaves no file behind.
+// also on SMB and NFS shares) and writes the bytes, without waiting for the
+// disk: a lock file needs to be seen, not to outlive a power cut. failed
+// leaves no file behind.
 CreateResult createExclusively(const std::filesystem::path& path, std::string_view bytes,
                                FileErrorCause& cause);
 
