@@ -235,9 +235,10 @@ bool DataFileLock::isLeftBehind(const LockFileState& seen, Sighting& sighting) c
     return !platform::processExists(holder->process);
 }
 
-// Removes a lock left behind. One breaker at a time holds the break file and
-// removes the lock only when it still is the one judged, so that a lock just
-// taken by a live writer is never removed.
+// Removes a lock left behind; true when the lock file changed, so that
+// taking the lock may be tried again at once. One breaker at a time holds the
+// break file and removes the lock only when it still is the one judged, so
+// that a lock just taken by a live writer is never removed.
 bool DataFileLock::breakLeftBehind(const LockFileState& judged) {
     fs::path breakPath = m_dataFile;
     breakPath += ct::kLockBreakSuffix;
@@ -246,15 +247,18 @@ bool DataFileLock::breakLeftBehind(const LockFileState& judged) {
     std::error_code ignored;
     if (created == platform::CreateResult::failed) return false;
     if (created == platform::CreateResult::alreadyExists) {
+        // Another writer is breaking it; the waiting goes on.
         if (ageOf(breakPath) >= kBreakFileLimit) fs::remove(breakPath, ignored);
-        std::this_thread::sleep_for(kFirstPause);
-        return true;
+        return false;
     }
-    if (readLockFile().sameFile(judged) && fs::remove(m_lockPath, ignored)) {
+    const bool stillJudged = readLockFile().sameFile(judged);
+    const bool removed = stillJudged && fs::remove(m_lockPath, ignored);
+    if (removed) {
         m_prompt.showMessage(leftBehindNote(judged.content), {}, MessageIcon::information);
     }
     fs::remove(breakPath, ignored);
-    return true;
+    // A lock that will not go is waited for and asked about like a live one.
+    return removed || !stillJudged;
 }
 
 std::string DataFileLock::leftBehindNote(const std::string& content) const {
