@@ -22,8 +22,9 @@ using SteadyClock = std::chrono::steady_clock;
 namespace {
 
 // A breaker holds the break file for milliseconds; one older than this was
-// left by a breaker that stopped.
-constexpr auto kBreakFileLimit = std::chrono::seconds(30);
+// left by a breaker that stopped. Removing one too early is harmless: a
+// breaker removes only the very lock file it judged.
+constexpr auto kBreakFileLimit = std::chrono::seconds(5);
 constexpr auto kFirstPause = std::chrono::milliseconds(5);
 constexpr auto kLongestPause = std::chrono::milliseconds(50);
 
@@ -65,6 +66,19 @@ std::string readOrEmpty(const fs::path& path, bool& exists) {
     const FileErrorCause cause = readWholeFile(path, bytes);
     exists = cause != FileErrorCause::fileNotFound;
     return bytes;
+}
+
+// Whether the break file was left by a breaker that stopped: a process of
+// this computer that no longer runs, or any breaker long ago.
+bool breakerStopped(const fs::path& breakPath) {
+    bool exists = true;
+    const std::optional<LockHolder> breaker = LockHolder::parse(readOrEmpty(breakPath, exists));
+    if (!exists) return false;
+    if (breaker && breaker->onThisComputer() && breaker->process != platform::processId() &&
+        !platform::processExists(breaker->process)) {
+        return true;
+    }
+    return ageOf(breakPath) >= kBreakFileLimit;
 }
 
 // Pauses between attempts grow and vary, so that waiting writers do not
@@ -248,7 +262,7 @@ bool DataFileLock::breakLeftBehind(const LockFileState& judged) {
     if (created == platform::CreateResult::failed) return false;
     if (created == platform::CreateResult::alreadyExists) {
         // Another writer is breaking it; the waiting goes on.
-        if (ageOf(breakPath) >= kBreakFileLimit) fs::remove(breakPath, ignored);
+        if (breakerStopped(breakPath)) fs::remove(breakPath, ignored);
         return false;
     }
     const bool stillJudged = readLockFile().sameFile(judged);

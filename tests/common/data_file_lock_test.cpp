@@ -137,6 +137,19 @@ INSTANTIATE_TEST_SUITE_P(Holders, LiveHolderTest,
                                            LiveHolderCase{"OtherComputer", true}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+TEST(DataFileLockTest, ABreakerThatEndedWhileBreakingDoesNotBlockTheNext) {
+    TempFolder folder;
+    FakePrompt prompt;
+    const fs::path file = folder / "DocMaster.dat";
+    const std::string ended = holderText(platform::computerName(), kEndedProcess);
+    writeBytes(DataFileLock::lockPathOf(file), ended);
+    writeBytes(folder / "DocMaster.dat.lock.break", ended);
+    const DataFileLock lock(prompt, file, quickTiming());
+    EXPECT_TRUE(lock.held());
+    EXPECT_TRUE(prompt.retries.empty());
+    EXPECT_FALSE(fs::exists(folder / "DocMaster.dat.lock.break"));
+}
+
 TEST(DataFileLockTest, AProgramThatEndedWhileHoldingIsReplacedAtOnce) {
     TempFolder folder;
     FakePrompt prompt;
