@@ -4,8 +4,12 @@
 #include "common/platform_files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <string>
+
+#include "common/texts.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -26,6 +30,20 @@
 namespace bunrako::platform {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A file beside path, unique to this process and call, where a file's whole
+// contents are written before they appear under path in one step.
+fs::path stagedPath(const fs::path& path, int64_t process) {
+    static std::atomic<unsigned> calls{0};
+    fs::path staged = path;
+    staged += "." + std::to_string(process) + "." + std::to_string(++calls) +
+              common::texts::kReplacementSuffix;
+    return staged;
+}
+
+}  // namespace
 
 #ifdef _WIN32
 
@@ -85,9 +103,27 @@ std::string wideToUtf8(const std::wstring& text) {
 
 }  // namespace
 
+// Creates the file with its contents in one step: they are written to a
+// staged file that is then moved to the name, which fails when the name is
+// taken. Where that cannot be done, the file is created and then written.
 CreateResult createExclusively(const fs::path& path, std::string_view bytes,
                                FileErrorCause& cause) {
     bool opened = false;
+    const fs::path staged = stagedPath(path, processId());
+    if (createAndWrite(staged, bytes, CREATE_NEW, false, opened) == FileErrorCause::none) {
+        if (MoveFileExW(staged.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            cause = FileErrorCause::none;
+            return CreateResult::created;
+        }
+        const DWORD error = GetLastError();
+        DeleteFileW(staged.c_str());
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
+            cause = FileErrorCause::none;
+            return CreateResult::alreadyExists;
+        }
+    } else if (opened) {
+        DeleteFileW(staged.c_str());
+    }
     cause = createAndWrite(path, bytes, CREATE_NEW, false, opened);
     if (cause == FileErrorCause::none) return CreateResult::created;
     if (!opened) {
@@ -187,9 +223,25 @@ FileErrorCause openWriteAndClose(const fs::path& path, std::string_view bytes, i
 
 }  // namespace
 
+// Creates the file with its contents in one step: they are written to a
+// staged file that is then linked to the name, which fails when the name is
+// taken (atomic on local disks and NFS). Where links cannot be made (some
+// SMB mounts), the file is created and then written.
 CreateResult createExclusively(const fs::path& path, std::string_view bytes,
                                FileErrorCause& cause) {
     bool opened = false;
+    const fs::path staged = stagedPath(path, processId());
+    if (openWriteAndClose(staged, bytes, O_EXCL, false, opened) == FileErrorCause::none) {
+        const int linked = ::link(staged.c_str(), path.c_str());
+        const int linkError = errno;
+        ::unlink(staged.c_str());
+        if (linked == 0 || linkError == EEXIST) {
+            cause = FileErrorCause::none;
+            return linked == 0 ? CreateResult::created : CreateResult::alreadyExists;
+        }
+    } else if (opened) {
+        ::unlink(staged.c_str());
+    }
     cause = openWriteAndClose(path, bytes, O_EXCL, false, opened);
     if (cause == FileErrorCause::none) return CreateResult::created;
     if (!opened) return errno == EEXIST ? CreateResult::alreadyExists : CreateResult::failed;
