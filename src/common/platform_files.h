@@ -16,10 +16,10 @@ namespace bunrako::platform {
 
 enum class CreateResult { created, alreadyExists, failed };
 
-// Creates the file only when no file of that name exists (one atomic step,
-// also on SMB and NFS shares) and writes the bytes, without waiting for the
-// disk: a lock file needs to be seen, not to outlive a power cut. failed
-// leaves no file behind.
+// Creates the file with the bytes only when no file of that name exists (one
+// atomic step, also on SMB and NFS shares; the bytes appear with the file
+// where the file system can link), without waiting for the disk: a lock file
+// needs to be seen, not to outlive a power cut. failed leaves no file behind.
 CreateResult createExclusively(const std::filesystem::path& path, std::string_view bytes,
                                FileErrorCause& cause);
 
