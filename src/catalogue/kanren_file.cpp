@@ -8,6 +8,7 @@
 #include "common/archive.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
 #include "common/safe_file_name.h"
@@ -145,6 +146,8 @@ void CKanrenFile::sortNewestFirst() {
 }
 
 int CKanrenFile::AddOrUpdate(const CKanrenFileData& record) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
     Load();
     const auto same = std::find_if(m_records.begin(), m_records.end(),
                                    [&](const CKanrenFileData& r) { return r.SameKey(record); });
@@ -158,6 +161,8 @@ int CKanrenFile::AddOrUpdate(const CKanrenFileData& record) {
 }
 
 int CKanrenFile::Remove(const CKanrenFileData& record) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
     Load();
     const auto same = std::find_if(m_records.begin(), m_records.end(),
                                    [&](const CKanrenFileData& r) { return r.SameKey(record); });

@@ -10,6 +10,7 @@
 #include "common/clock.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
 #include "volumes/doc_master_data.h"
@@ -98,6 +99,8 @@ int CSakuinMokuroku::Find(const CSakuinMokurokuList& entry) const {
 }
 
 int CSakuinMokuroku::AddOrReplace(CSakuinMokurokuList entry) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return -1;
     Load();
     const int found = Find(entry);
     int index = 0;
@@ -115,6 +118,8 @@ int CSakuinMokuroku::AddOrReplace(CSakuinMokurokuList entry) {
 }
 
 int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return -1;
     Load();
     const int found = Find(entry);
     if (found > 0) m_entries.erase(m_entries.begin() + (found - 1));
@@ -123,7 +128,16 @@ int CSakuinMokuroku::Remove(CSakuinMokurokuList entry) {
 }
 
 int CSakuinMokuroku::SyncHeaderFromVolume(const CDocMasterData& volume) {
-    return m_header.CopyVolumeFields(volume) ? Save() : 1;
+    if (!m_header.CopyVolumeFields(volume)) return 1;
+    // Written onto the file as it is now, under its lock, so that entries
+    // stored elsewhere since this catalogue was loaded stay.
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
+    if (m_report.state == ReadState::complete || m_report.state == ReadState::partialRecord) {
+        Load();
+        m_header.CopyVolumeFields(volume);
+    }
+    return Save();
 }
 
 }  // namespace bunrako

@@ -6,6 +6,7 @@
 #include "catalogue/texts.h"
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
 
@@ -138,6 +139,8 @@ int CTourokuTyouhyou::Save() {
 }
 
 int CTourokuTyouhyou::AddOrReplace(const CTourokuTyouhyouData& record) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
     Load();
     const auto same =
         std::find_if(m_records.begin(), m_records.end(),
@@ -151,6 +154,8 @@ int CTourokuTyouhyou::AddOrReplace(const CTourokuTyouhyouData& record) {
 }
 
 int CTourokuTyouhyou::Remove(const CTourokuTyouhyouData& record) {
+    const DataFileLock lock(m_prompt, m_filePath);
+    if (!lock.held()) return 0;
     Load();
     const auto same =
         std::find_if(m_records.begin(), m_records.end(),

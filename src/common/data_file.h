@@ -27,7 +27,10 @@ FileErrorCause readDataFile(Prompt& prompt, const std::filesystem::path& path, s
                             const std::string& openLabel, const ReadAttempts& attempts = {});
 
 // Writes the whole file after copying the old one to its ".da$" safety copy
-// (when withSafetyCopy is set). When the file will not open, the prompt offers
+// (when withSafetyCopy is set), holding the file's write lock (see
+// DataFileLock; a caller that re-reads the file first takes it before the
+// re-read). Giving up on a lock held elsewhere writes nothing and returns
+// false. When the file will not open, the prompt offers
 // to retry (label + cause text); giving up leaves the file and its safety
 // copy as they were and returns false.
 bool writeDataFile(Prompt& prompt, const std::filesystem::path& path, std::string_view bytes,

@@ -1,9 +1,14 @@
 #include "common/file_io.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <system_error>
+
+#include "common/platform_files.h"
+#include "common/texts.h"
 
 namespace bunrako {
 
@@ -53,6 +58,34 @@ FileErrorCause readOpenFile(std::FILE* file, const fs::path& path, std::string& 
     return FileErrorCause::none;
 }
 
+// A name beside the file for its new contents, unique to this process and
+// call, so that two writers never share one.
+fs::path replacementPath(const fs::path& path) {
+    static std::atomic<unsigned> calls{0};
+    fs::path replacement = path;
+    replacement += "." + std::to_string(platform::processId()) + "." + std::to_string(++calls) +
+                   common::texts::kReplacementSuffix;
+    return replacement;
+}
+
+FileErrorCause writeInPlace(const fs::path& path, std::string_view bytes) {
+    FilePtr file = openFile(path, "wb");
+    if (!file) return lastCause();
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return lastCause();
+    errno = 0;
+    if (std::fclose(file.release()) != 0) return lastCause();
+    return FileErrorCause::none;
+}
+
+// The replacement takes over the permissions of the file it replaces.
+void keepPermissions(const fs::path& from, const fs::path& replacement) {
+    std::error_code error;
+    const fs::file_status status = fs::status(from, error);
+    if (error || !fs::exists(status)) return;
+    fs::permissions(replacement, status.permissions(), fs::perm_options::replace, error);
+}
+
 }  // namespace
 
 fs::path pathFromUtf8(std::string_view utf8) {
@@ -80,13 +113,21 @@ FileErrorCause readWholeFile(const fs::path& path, std::string& bytes, bool crea
 }
 
 FileErrorCause writeWholeFile(const fs::path& path, std::string_view bytes) {
-    FilePtr file = openFile(path, "wb");
-    if (!file) return lastCause();
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return lastCause();
-    errno = 0;
-    if (std::fclose(file.release()) != 0) return lastCause();
-    return FileErrorCause::none;
+    std::error_code error;
+    // A file that may not be written is not replaced either.
+    if (fs::exists(path, error) && !openFile(path, "ab")) return lastCause();
+    const fs::path replacement = replacementPath(path);
+    FileErrorCause cause = platform::writeDurably(replacement, bytes);
+    if (cause != FileErrorCause::none) {
+        fs::remove(replacement, error);
+        // A folder that allows changing its files but not adding any.
+        if (cause == FileErrorCause::accessDenied) return writeInPlace(path, bytes);
+        return cause;
+    }
+    keepPermissions(path, replacement);
+    cause = platform::replaceFile(replacement, path);
+    if (cause != FileErrorCause::none) fs::remove(replacement, error);
+    return cause;
 }
 
 FileErrorCause appendToFile(const fs::path& path, std::string_view bytes) {
@@ -113,12 +154,18 @@ FileErrorCause copyFileIfExists(const fs::path& from, const fs::path& to) {
     if (fs::exists(to, error)) {
         fs::permissions(to, fs::perms::owner_write, fs::perm_options::add, error);
     }
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
-    if (error) return fileErrorFromCode(error);
-    const auto written = fs::last_write_time(from, error);
-    if (!error) fs::last_write_time(to, written, error);
-    if (!error) fs::permissions(to, source.permissions(), fs::perm_options::replace, error);
-    return fileErrorFromCode(error);
+    // The copy is made beside the target and moved over it in one step: an
+    // interrupted copy never leaves a cut safety copy.
+    const fs::path replacement = replacementPath(to);
+    fs::copy_file(from, replacement, fs::copy_options::overwrite_existing, error);
+    const auto written = error ? fs::file_time_type() : fs::last_write_time(from, error);
+    if (!error) fs::last_write_time(replacement, written, error);
+    if (!error)
+        fs::permissions(replacement, source.permissions(), fs::perm_options::replace, error);
+    FileErrorCause cause = fileErrorFromCode(error);
+    if (cause == FileErrorCause::none) cause = platform::replaceFile(replacement, to);
+    if (cause != FileErrorCause::none) fs::remove(replacement, error);
+    return cause;
 }
 
 fs::path safetyCopyPath(const fs::path& path) {

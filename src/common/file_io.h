@@ -18,7 +18,11 @@ std::string pathToUtf8(const std::filesystem::path& path);
 // (as the readers of the data files do) and reads as "".
 FileErrorCause readWholeFile(const std::filesystem::path& path, std::string& bytes,
                              bool createIfMissing = false);
-// Creates or truncates the file and writes the bytes.
+// Writes the bytes to a new file beside it, flushes that to disk and moves
+// it over the file in one step: a reader sees the old file or the new one,
+// never a cut one, and a failed write leaves the old file as it was. A file
+// that may not be written is refused (accessDenied); in a folder that allows
+// no new files the file is written in place.
 FileErrorCause writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
 // Appends the bytes at the end of the file, creating it when missing. A file
 // that will not open is left as it was.
@@ -26,8 +30,9 @@ FileErrorCause appendToFile(const std::filesystem::path& path, std::string_view 
 // Opens the file for writing without truncating it (creating it empty when
 // missing) and closes it again: whether a write would get to open it.
 FileErrorCause checkWritable(const std::filesystem::path& path);
-// Copies a file (its bytes, then its times and permissions); used for the
-// ".da$" safety copies. A missing source is not an error: nothing is copied.
+// Copies a file (its bytes, then its times and permissions) and moves the
+// copy over the target in one step; used for the ".da$" safety copies. A
+// missing source is not an error: nothing is copied.
 FileErrorCause copyFileIfExists(const std::filesystem::path& from, const std::filesystem::path& to);
 // The path with its extension replaced by ".da$".
 std::filesystem::path safetyCopyPath(const std::filesystem::path& path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
@@ -111,6 +112,8 @@ int saveUnlessForeign(Prompt& prompt, const std::filesystem::path& path, std::st
                       bool withSafetyCopy,
                       const std::function<ReadReport(const std::string&)>& reportOf) {
     const std::string pathText = pathToUtf8(path);
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return 0;
     std::string current;
     if (readWholeFile(path, current) == FileErrorCause::none) {
         const ReadReport onDisk = reportOf(current);

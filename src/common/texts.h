@@ -140,4 +140,27 @@ inline constexpr const char* kDraftTemplate = "起案文書様式.fodt";
 inline constexpr const char* kVolumeTitleTemplate = "簿冊タイトル.fodt";
 inline constexpr const char* kIndexBatchTemplate = "索引目録（一括）.fodt";
 
+// ---- Write locks of the data files --------------------------------------------
+// The lock file beside a data file (after the data file's own name), and the
+// file that one breaker at a time holds while it removes a stale lock.
+inline constexpr const char* kLockSuffix = ".lock";
+inline constexpr const char* kLockBreakSuffix = ".lock.break";
+// The new contents before they replace the data file (after the name and the
+// writer's process number).
+inline constexpr const char* kReplacementSuffix = ".tmp$";
+// Each of these follows the data file's path.
+inline constexpr const char* kLockHeldBy =
+    "\nコンピュータ「%s」のユーザー「%s」が%sから書き込み中です。"
+    "\n再試行すると、もう一度書き込みを待ちます。";
+inline constexpr const char* kLockHeldByUnknown =
+    "\n他のプログラムが書き込み中です。\n再試行すると、もう一度書き込みを待ちます。";
+inline constexpr const char* kStaleLockOfEndedProgram =
+    "\nコンピュータ「%s」のユーザー「%s」が%sから残していた書き込み中の印を解除しました"
+    "（そのプログラムは終了しています）。";
+inline constexpr const char* kStaleLockNotRefreshed =
+    "\nコンピュータ「%s」のユーザー「%s」が%sから残していた書き込み中の印を解除しました"
+    "（%lld分以上更新されていません）。";
+inline constexpr const char* kUnreadableLockRemoved =
+    "\n中身のない書き込み中の印を解除しました（作成したプログラムが途中で終了しています）。";
+
 }  // namespace bunrako::common::texts

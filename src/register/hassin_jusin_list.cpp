@@ -5,6 +5,7 @@
 
 #include "common/archive.h"
 #include "common/clock.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -38,15 +39,21 @@ HassinJusinList::HassinJusinList(Prompt& prompt, const Clock& clock,
     Load();
 }
 
+// A name is recorded into the file as it is now, under its write lock, so
+// that names recorded on other workstations meanwhile stay.
 bool HassinJusinList::AddSender(std::string_view utf8Name) {
+    const DataFileLock lock(m_prompt, m_path);
+    if (lock.held()) Load();
     if (!Hassin.Record(utf8Name, m_clock.now())) return false;
-    Save();
+    if (lock.held()) Save();
     return true;
 }
 
 bool HassinJusinList::AddReceiver(std::string_view utf8Name) {
+    const DataFileLock lock(m_prompt, m_path);
+    if (lock.held()) Load();
     if (!Jusin.Record(utf8Name, m_clock.now())) return false;
-    Save();
+    if (lock.held()) Save();
     return true;
 }
 
@@ -89,6 +96,8 @@ HassinJusinList::LoadReport HassinJusinList::LoadFile(Prompt& prompt,
 }
 
 bool HassinJusinList::Save() const {
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held()) return false;
     ArchiveWriter writer;
     for (size_t i = 0; i < kSlots; ++i) {
         NameList::WriteSlot(writer, Hassin.slots()[i]);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/archive.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -154,6 +155,8 @@ bool KessaiKubunTable::Save(Prompt& prompt, const std::filesystem::path& path) c
         }
     }
     const std::string pathText = pathToUtf8(path);
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return false;
     std::string onDisk;
     if (readWholeFile(path, onDisk) == FileErrorCause::none) {
         if (const auto tag = unknownTagOf(onDisk)) {

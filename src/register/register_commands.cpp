@@ -5,6 +5,7 @@
 
 #include "common/clock.h"
 #include "common/cp932.h"
+#include "common/data_file_lock.h"
 #include "common/format_text.h"
 #include "common/linkage_file.h"
 #include "common/my_tool.h"
@@ -57,7 +58,8 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
-    if (!list.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return false;
     list.AddOrReplace(entry);
     return list.Save(registerFile);
 }
@@ -66,7 +68,10 @@ bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& propos
                            const std::filesystem::path& registerFile, int registerPeriod,
                            int managementPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
-    if (!list.Load(registerFile)) return false;
+    // Under the register's write lock: no other workstation numbers between
+    // this re-read and the write.
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return false;
     bool renumbered = false;
     if (entry.documentNumberText() == proposedNumber) {
         // The list was re-read just now: the number is taken from it.
@@ -87,7 +92,8 @@ bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& propos
 bool deleteRegisterEntry(const CBunshoKenMeiboData& entry,
                          const std::filesystem::path& registerFile, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, entry.calendarYearFlag);
-    if (!list.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !list.Load(registerFile)) return false;
     if (!list.Remove(entry)) return false;
     return list.Save(registerFile);
 }

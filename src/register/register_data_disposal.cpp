@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
@@ -50,7 +51,8 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 bool archiveEntries(const fs::path& archivePath, const std::vector<CBunshoKenMeiboData>& entries,
                     Prompt& prompt) {
     CBunshoKenMeiboList archive(prompt);
-    if (!archive.Load(archivePath)) return false;
+    const DataFileLock lock(prompt, archivePath);
+    if (!lock.held() || !archive.Load(archivePath)) return false;
     for (const CBunshoKenMeiboData& entry : entries) archive.AddToArchive(entry);
     return archive.Save(archivePath);
 }
@@ -60,7 +62,8 @@ bool archiveEntries(const fs::path& archivePath, const std::vector<CBunshoKenMei
 bool removeFromRegister(const fs::path& registerFile,
                         const std::vector<CBunshoKenMeiboData>& entries, Prompt& prompt) {
     CBunshoKenMeiboList source(prompt);
-    if (!source.Load(registerFile)) return false;
+    const DataFileLock lock(prompt, registerFile);
+    if (!lock.held() || !source.Load(registerFile)) return false;
     bool removed = false;
     for (const CBunshoKenMeiboData& entry : entries) {
         source.listCalendarYearFlag = entry.calendarYearFlag;

@@ -4,6 +4,7 @@
 
 #include "common/archive.h"
 #include "common/clock.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -79,6 +80,8 @@ ShokuSimeiList::FileReport ShokuSimeiList::LoadFile(Prompt& prompt,
 
 bool ShokuSimeiList::SaveFile(Prompt& prompt, const std::filesystem::path& path,
                               const NameList& list) {
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return false;
     ArchiveWriter writer;
     for (const NameListSlot& slot : list.slots()) NameList::WriteSlot(writer, slot);
     return CMyTool::CheckFileError(prompt, writeWholeFile(path, writer.bytes()), pathToUtf8(path),

@@ -5,6 +5,7 @@
 
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/prompt.h"
@@ -125,6 +126,8 @@ int CSetteiKoumokuList::LoadItems(Prompt& prompt, const std::string& path) {
 
 int CSetteiKoumokuList::SaveItems(Prompt& prompt) const {
     if (m_strPath.empty()) return 0;
+    const DataFileLock lock(prompt, pathFromUtf8(m_strPath));
+    if (!lock.held()) return 0;
     // Items behind a negative count were never read: writing would lose them.
     std::string onDisk;
     if (readWholeFile(pathFromUtf8(m_strPath), onDisk) == FileErrorCause::none) {

@@ -4,6 +4,7 @@
 
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
@@ -102,6 +103,8 @@ void CShokiSetteiList::LoadReceiptNo(Prompt& prompt) {
 
 int CShokiSetteiList::SaveSettings(Prompt& prompt, const std::string& path) {
     if (path.empty()) return 0;
+    const DataFileLock lock(prompt, pathFromUtf8(path));
+    if (!lock.held()) return 0;
     // A newer program's file is never replaced by what this one knows.
     std::string onDisk;
     if (readWholeFile(pathFromUtf8(path), onDisk) == FileErrorCause::none) {
@@ -124,6 +127,8 @@ int CShokiSetteiList::SaveReceiptNo(Prompt& prompt) {
     m_strReceiptPath = ReceiptFilePath(m_current.m_strRegisterFile);
     if (m_strReceiptPath.empty()) return 0;
     const auto path = pathFromUtf8(m_strReceiptPath);
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return 0;
     std::string bytes;
     if (readDataFile(prompt, path, bytes, m_strReceiptPath, kOneAttempt) != FileErrorCause::none) {
         return 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/data_file_lock.h"
 #include "common/prompt.h"
 #include "volumes/archive_batch.h"
 #include "volumes/doc_master_data.h"
@@ -26,6 +27,8 @@ bool confirmed(Prompt& prompt, const char* question) {
 bool archiveVolumes(const std::filesystem::path& path, const std::vector<CDocMasterData>& volumes,
                     Prompt& prompt) {
     CDocMasterList archive(path, prompt);
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return false;
     archive.Read();
     const ReadState read = archive.lastRead().state;
     if (read == ReadState::missing || read == ReadState::recordsMissing) return false;
@@ -39,6 +42,8 @@ bool archiveVolumes(const std::filesystem::path& path, const std::vector<CDocMas
 bool archiveForms(const std::filesystem::path& path,
                   const std::vector<CHozonNengenHenkoushoData>& forms, Prompt& prompt) {
     CHozonNengenHenkoushoList archive(prompt, path);
+    const DataFileLock lock(prompt, path);
+    if (!lock.held()) return false;
     // A damaged archive is not rewritten from the part of it that reads.
     if (archive.Read() == 0 && !archive.lastRead().countMissing()) return false;
     return archive.AddAll(forms);

@@ -10,6 +10,7 @@
 
 #include "common/cp932.h"
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
@@ -116,7 +117,12 @@ int CDocMasterList::Write() {
 
 int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess,
                                  DepartmentDigits department) {
+    // Held from the re-read to the write, so that no other writer's change
+    // falls between them.
+    std::optional<DataFileLock> lock;
     if (!noFileAccess) {
+        lock.emplace(m_prompt, m_path);
+        if (!lock->held()) return 0;
         // Other workstations may have changed the file. A file that would not
         // open is not overwritten with what little the list holds.
         Read();
@@ -153,7 +159,8 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
 }
 
 int CDocMasterList::Remove(const CDocMasterData& volume) {
-    if (!Read()) return 0;
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held() || !Read()) return 0;
     const auto stored = records();
     const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& candidate) {
         return isSameVolumeToRemove(candidate, volume);
@@ -166,6 +173,8 @@ int CDocMasterList::Remove(const CDocMasterData& volume) {
 }
 
 bool CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held()) return false;
     if (!Read()) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.

@@ -1,5 +1,6 @@
 #include "volumes/excel_bosatu_import.h"
 
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "common/my_tool.h"
@@ -119,6 +120,9 @@ CExcelBosatuImport::StepReport CExcelBosatuImport::Store(Prompt& prompt,
         return report;
     }
     CDocMasterList list(volumeFile, prompt);
+    // Held from the re-read to the write: imports and adds elsewhere wait.
+    const DataFileLock lock(prompt, volumeFile);
+    if (!lock.held()) return report;
     list.Read();
     // A file that would not open is not overwritten with the imported
     // volumes alone.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/data_file.h"
+#include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/format_text.h"
 #include "volumes/texts.h"
@@ -72,6 +73,8 @@ int CHozonNengenHenkoushoList::Add(const CHozonNengenHenkoushoData& form) {
 }
 
 bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData> forms) {
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held()) return false;
     Read();
     // Writing after a re-read that never opened the file would replace every
     // stored form with these.
@@ -89,6 +92,8 @@ bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData
 }
 
 bool CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held()) return false;
     if (Read() == 0) {
         // A file without a count holds nothing to remove; a file that would not
         // open or is shorter than its count must not be written back.
@@ -106,7 +111,8 @@ bool CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoD
 }
 
 int CHozonNengenHenkoushoList::Remove(const CHozonNengenHenkoushoData& form) {
-    if (Read() == 0) return 0;
+    const DataFileLock lock(m_prompt, m_path);
+    if (!lock.held() || Read() == 0) return 0;
     const auto same = std::find_if(m_forms.begin(), m_forms.end(),
                                    [&](const auto& stored) { return stored.sameForm(form); });
     if (same == m_forms.end()) return 0;

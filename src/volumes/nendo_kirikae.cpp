@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/cp932.h"
+#include "common/data_file_lock.h"
 #include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_list.h"
 
@@ -52,6 +53,8 @@ NendoKirikaeResult switchFiscalYear(std::span<const CDocMasterData> displayed,
     const bool anySelected = std::find(mask.begin(), mask.end(), 1) != mask.end();
     if (!anySelected || displayed.empty()) return result;
     CDocMasterList list(request.masterFile, prompt);
+    const DataFileLock lock(prompt, list.path());
+    if (!lock.held()) return result;
     list.Read();
     // A file that would not open is not overwritten with the copies alone.
     if (!list.lastRead().opened()) return result;

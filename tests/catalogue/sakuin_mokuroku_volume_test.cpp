@@ -128,6 +128,22 @@ TEST_F(CatalogueOfVolumeTest, AnEarlierMoveThatCouldNotDeleteIsFinished) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST_F(CatalogueOfVolumeTest, HeaderSyncKeepsEntriesStoredElsewhereSinceTheLoad) {
+    putOldCatalogue("会議の開催について");
+    CSakuinMokuroku catalogue = opened();
+    ASSERT_EQ(catalogue.Load(), 1);
+    CSakuinMokuroku otherWorkstation = opened();
+    CSakuinMokurokuList entry = catalogue.entries().front();
+    entry.receivedDate = OleDateTime::fromDate(2020, 8, 1);
+    ASSERT_GE(otherWorkstation.AddOrReplace(entry), 0);
+
+    ASSERT_EQ(catalogue.SyncHeaderFromVolume(volume), 1);
+    EXPECT_EQ(catalogue.entries().size(), 2u);
+    ASSERT_EQ(otherWorkstation.Load(), 1);
+    EXPECT_EQ(otherWorkstation.entries().size(), 2u);
+    EXPECT_EQ(otherWorkstation.header().volumeTitleText(), "会議録");
+}
+
 TEST_F(CatalogueOfVolumeTest, HeaderSyncCopiesWhatDiffersAndSavesOnce) {
     CSakuinMokuroku catalogue = opened();
     catalogue.Load();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <iterator>
 
 #include "support/fake_prompt.h"
 #include "support/temp_folder.h"
@@ -159,6 +161,24 @@ TEST_F(WriteDataFileTest, RetryingAfterTheFolderIsBackWrites) {
     EXPECT_EQ(readBytes(file()), "new");
     // The copy was taken from the file as it was when it became reachable.
     EXPECT_EQ(readBytes(copy()), "old");
+}
+
+TEST_F(WriteDataFileTest, ReplacesInOneStepAndRemovesWhatStoppedWritersLeft) {
+    writeBytes(file(), "old");
+    const fs::path stale = folder / "DocMaster.dat.4242.1.tmp$";
+    const fs::path recent = folder / "DocMaster.dat.4243.1.tmp$";
+    writeBytes(stale, "cut");
+    writeBytes(recent, "being written");
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    ASSERT_TRUE(writeDataFile(prompt, file(), "new", "label", true));
+    EXPECT_EQ(readBytes(file()), "new");
+    EXPECT_EQ(readBytes(copy()), "old");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(recent));
+    EXPECT_FALSE(fs::exists(folder / "DocMaster.dat.lock"));
+    // Only the data file, its copy and the other writer's file are there.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 3);
 }
 
 }  // namespace
