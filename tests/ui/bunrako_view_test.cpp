@@ -208,9 +208,9 @@ class BunrakoViewTest : public QObject {
     }
 
     void commandsStillToComeSayTheyAreNotAvailable() {
-        m_view->runCommand(CommandId::registerAdd);
+        m_view->runCommand(CommandId::indexExtract);
         QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
-        QCOMPARE(lastCaption(*m_fixture), std::string("文書件名簿登録"));
+        QCOMPARE(lastCaption(*m_fixture), std::string("索引目録抽出"));
         QCOMPARE(m_fixture->prompt.messages.back().icon, MessageIcon::information);
     }
 
