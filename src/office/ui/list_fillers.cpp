@@ -18,7 +18,6 @@
 #include "volumes/volume_list_cells.h"
 
 namespace bunrako {
-namespace {
 
 VolumeTab volumeTabOf(RegisterTab tab) {
     switch (tab) {
@@ -30,6 +29,8 @@ VolumeTab volumeTabOf(RegisterTab tab) {
             return VolumeTab::volumeList;
     }
 }
+
+namespace {
 
 template <class Record>
 const Record* firstSelected(const CBunrakoView& view, RegisterTab tab) {

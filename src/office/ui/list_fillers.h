@@ -13,6 +13,9 @@ namespace bunrako {
 class CBunrakoView;
 class DocumentData;
 
+// The volume register a volume tab of the view shows.
+VolumeTab volumeTabOf(RegisterTab tab);
+
 // The list fillers of the registers: each puts its register's own model
 // under the tab's list and, whenever the tab is shown or its data changed,
 // re-reads the register's file, keeps what passes the tab's extraction

@@ -8,6 +8,7 @@
 #include "common/my_tool.h"
 #include "office/document_data.h"
 #include "office/ui/bunrako_view.h"
+#include "office/ui/list_fillers.h"
 #include "office/ui/record_list_model.h"
 #include "office/ui/row_selection.h"
 #include "office/ui/wait_cursor.h"
@@ -21,20 +22,7 @@
 #include "volumes/volume_commands.h"
 
 namespace bunrako {
-namespace {
-
-VolumeTab volumeTabOf(RegisterTab tab) {
-    switch (tab) {
-        case RegisterTab::permanent:
-            return VolumeTab::permanentLedger;
-        case RegisterTab::disposed:
-            return VolumeTab::disposedList;
-        default:
-            return VolumeTab::volumeList;
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 VolumeTabCommands::VolumeTabCommands(CBunrakoView& view, DocumentData& document,
                                      const DesktopPorts& ports)
