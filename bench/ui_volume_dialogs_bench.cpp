@@ -213,7 +213,7 @@ void BM_AddUntilListed(benchmark::State& state) {
             generatedVolume(added, "追加した簿冊" + std::to_string(added));
         plain += plainRead(o.volumeFile());
         const auto start = Steady::now();
-        registerVolume(volume, o.volumeFile(), o.prompt());
+        registerVolume(volume, o.document().volumes());
         o.view().selectTab(o.view().currentTab());
         o.view().repaint();
         const double seconds = secondsSince(start);

@@ -43,18 +43,18 @@ VolumeRegister registerOf(VolumeTab tab) {
 
 }  // namespace
 
-RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab tab,
-                                             bool titleOrder) {
+RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab tab, bool titleOrder,
+                                             std::vector<CDocMasterData> storage) {
     CDocMasterList& list =
         tab == VolumeTab::disposedList ? document.disposedVolumes() : document.volumes();
-    if (document.HasSettings()) list.Read();
+    if (document.HasSettings()) list.RefreshFromFile();
     const CBosatuTyuushutuJouken& criteria = criteriaOf(document, tab);
     const CalendarMode mode = document.calendar();
     const VolumeFilter filter(
         criteria, mode.periodType, document.m_retention,
         criteria.byCatalogue == 1 ? catalogueProbe(list.path()) : CatalogueProbe());
     RegisterRows<CDocMasterData> rows;
-    rows.records = extractVolumes(list.records(), filter);
+    rows.records = extractVolumes(list.records(), filter, std::move(storage));
     if (titleOrder && tab == VolumeTab::volumeList) sortVolumesByTitle(rows.records);
     rows.caption = volumeRegisterCaption(registerOf(tab), criteria, mode);
     return rows;
@@ -72,16 +72,18 @@ RegisterRows<CHozonNengenHenkoushoData> RefillChangeFormTab(DocumentData& docume
     return rows;
 }
 
-RegisterRows<CBunshoKenMeiboData> RefillRegisterTab(DocumentData& document) {
+RegisterRows<CBunshoKenMeiboData> RefillRegisterTab(DocumentData& document,
+                                                    std::vector<CBunshoKenMeiboData> storage) {
     CBunshoKenMeiboList& list = document.titleRegister();
     const std::string& file = document.titleRegisterFile();
     if (file.empty()) {
         list.entries().clear();
     } else {
-        list.Load(pathFromUtf8(file));
+        list.LoadUnlessJustSaved(pathFromUtf8(file));
     }
     RegisterRows<CBunshoKenMeiboData> rows;
-    rows.records = extractRegister(list.entries(), RegisterFilter(document.m_registerCriteria));
+    rows.records = extractRegister(list.entries(), RegisterFilter(document.m_registerCriteria),
+                                   std::move(storage));
     rows.caption = registerCaption(document.m_registerCriteria, document.calendar());
     return rows;
 }

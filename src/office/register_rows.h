@@ -28,17 +28,20 @@ struct RegisterRows {
 // 文書整理一覧表, 永年簿冊台帳 or 廃棄簿冊名一覧表: re-reads the volume file
 // (the disposed-volume file for the last) so that changes made at other
 // workstations show, and keeps the volumes that pass the tab's criteria in
-// file order; the volume list by title when titleOrder is set.
-RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab tab,
-                                             bool titleOrder);
+// file order; the volume list by title when titleOrder is set. The rows are
+// made in the storage given (the rows they replace).
+RegisterRows<CDocMasterData> RefillVolumeTab(DocumentData& document, VolumeTab tab, bool titleOrder,
+                                             std::vector<CDocMasterData> storage = {});
 
 // 保存年限変更書: re-reads the change-form file and keeps the forms that pass
 // the change-form criteria, in file order.
 RegisterRows<CHozonNengenHenkoushoData> RefillChangeFormTab(DocumentData& document);
 
 // 文書件名簿: re-reads the title register (when the section keeps one) and
-// keeps the entries that pass the register criteria, in file order.
-RegisterRows<CBunshoKenMeiboData> RefillRegisterTab(DocumentData& document);
+// keeps the entries that pass the register criteria, in file order, in the
+// storage given.
+RegisterRows<CBunshoKenMeiboData> RefillRegisterTab(DocumentData& document,
+                                                    std::vector<CBunshoKenMeiboData> storage = {});
 
 // 索引目録 of a volume of the volume list: loads its catalogue, brings the
 // header in line with the volume (writing the catalogue when anything

@@ -62,7 +62,18 @@ bool inWindow(const OleDateTime& date, const OleDateTime& first, const OleDateTi
 
 }  // namespace
 
+bool CBunshoKenMeiboList::LoadUnlessJustSaved(const std::filesystem::path& path,
+                                              std::chrono::milliseconds trustFor) {
+    if (m_savedAt && m_savedAt->file == comparablePath(path) &&
+        std::chrono::steady_clock::now() - m_savedAt->at < trustFor) {
+        m_savedAt.reset();
+        return true;
+    }
+    return Load(path);
+}
+
 bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
+    m_savedAt.reset();
     m_lastLoad = {};
     std::string bytes;
     const ReadAttempts once{1, ""};
@@ -117,7 +128,10 @@ bool CBunshoKenMeiboList::Save(const std::filesystem::path& path) {
     std::memcpy(bytes.data(), texts::kRegisterTag, std::strlen(texts::kRegisterTag));
     bytes.append(reinterpret_cast<const char*>(m_entries.data()),
                  m_entries.size() * CBunshoKenMeiboData::kSize);
-    return writeDataFile(m_prompt, path, bytes, pathToUtf8(path), true);
+    m_savedAt.reset();
+    if (!writeDataFile(m_prompt, path, bytes, pathToUtf8(path), true)) return false;
+    m_savedAt = Saved{comparablePath(path), std::chrono::steady_clock::now()};
+    return true;
 }
 
 bool CBunshoKenMeiboList::BackupBeforeSave(const std::filesystem::path& path) const {
@@ -125,6 +139,7 @@ bool CBunshoKenMeiboList::BackupBeforeSave(const std::filesystem::path& path) co
 }
 
 void CBunshoKenMeiboList::AddOrReplace(const CBunshoKenMeiboData& record) {
+    m_savedAt.reset();
     const EntryKey key = EntryKey::of(record);
     for (CBunshoKenMeiboData& entry : m_entries) {
         if (EntryKey::of(entry) == key) {
@@ -143,6 +158,7 @@ void CBunshoKenMeiboList::AddOrReplace(const CBunshoKenMeiboData& record) {
 }
 
 void CBunshoKenMeiboList::AddToArchive(const CBunshoKenMeiboData& record) {
+    m_savedAt.reset();
     const EntryKey key = EntryKey::of(record);
     std::optional<size_t> sameIdentity;
     for (size_t i = 0; i < m_entries.size(); ++i) {
@@ -157,6 +173,7 @@ void CBunshoKenMeiboList::AddToArchive(const CBunshoKenMeiboData& record) {
 }
 
 bool CBunshoKenMeiboList::Remove(const CBunshoKenMeiboData& target) {
+    m_savedAt.reset();
     const std::string targetMonth = target.registerYear.format("%Y,%m");
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
         if (it->calendarYearFlag == listCalendarYearFlag &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -45,7 +46,12 @@ class CBunshoKenMeiboList {
     // are removed only with the same calendarYearFlag.
     int listCalendarYearFlag;
 
-    std::vector<CBunshoKenMeiboData>& entries() { return m_entries; }
+    Prompt& prompt() const { return m_prompt; }
+
+    std::vector<CBunshoKenMeiboData>& entries() {
+        m_savedAt.reset();
+        return m_entries;
+    }
     const std::vector<CBunshoKenMeiboData>& entries() const { return m_entries; }
 
     // Replaces the entries with the file's; a missing file is created empty.
@@ -53,6 +59,13 @@ class CBunshoKenMeiboList {
     // tag this program does not know is not read (true, list kept) and is
     // never overwritten by Save.
     bool Load(const std::filesystem::path& path);
+    // Load, unless this list saved path itself less than `trustFor` ago and
+    // has not changed since: it then holds what the file holds, and a tab
+    // refilled right after a change is not read a second time. The age bound
+    // keeps a later refill from missing other workstations' changes.
+    bool LoadUnlessJustSaved(const std::filesystem::path& path,
+                             std::chrono::milliseconds trustFor = kTrustOwnSave);
+    static constexpr std::chrono::milliseconds kTrustOwnSave{2000};
     // Writes the safety copy and then the whole list in the current layout.
     // When the file will not open the user may retry or give up; giving up
     // returns false and leaves the file as it was.
@@ -94,6 +107,13 @@ class CBunshoKenMeiboList {
     LoadReport m_lastLoad;
     // Files found with a tag this program does not know, with that tag.
     std::map<std::filesystem::path, std::string> m_foreignFiles;
+    // The file this list last saved, and when, if the list has not changed
+    // since.
+    struct Saved {
+        std::filesystem::path file;
+        std::chrono::steady_clock::time_point at;
+    };
+    std::optional<Saved> m_savedAt;
 };
 
 }  // namespace bunrako

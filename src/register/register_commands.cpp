@@ -58,7 +58,12 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
-    const DataFileLock lock(prompt, registerFile);
+    return storeRegisterEntry(entry, registerFile, list);
+}
+
+bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                        CBunshoKenMeiboList& list) {
+    const DataFileLock lock(list.prompt(), registerFile);
     if (!lock.held() || !list.Load(registerFile)) return false;
     list.AddOrReplace(entry);
     return list.Save(registerFile);
@@ -68,6 +73,13 @@ bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& propos
                            const std::filesystem::path& registerFile, int registerPeriod,
                            int managementPeriod, Prompt& prompt) {
     CBunshoKenMeiboList list(prompt, registerPeriod);
+    return storeNewRegisterEntry(entry, proposedNumber, registerFile, managementPeriod, list);
+}
+
+bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& proposedNumber,
+                           const std::filesystem::path& registerFile, int managementPeriod,
+                           CBunshoKenMeiboList& list) {
+    Prompt& prompt = list.prompt();
     // Under the register's write lock: no other workstation numbers between
     // this re-read and the write.
     const DataFileLock lock(prompt, registerFile);

@@ -36,6 +36,10 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 // entry, another is added beside it), write. 1 on success.
 bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
                         int registerPeriod, Prompt& prompt);
+// The same through a list kept by the caller (with its register period),
+// which holds the register as written afterwards.
+bool storeRegisterEntry(const CBunshoKenMeiboData& entry, const std::filesystem::path& registerFile,
+                        CBunshoKenMeiboList& list);
 
 // The same entry numbered from the register as the tab last read it,
 // without reading the file again: the number is only a proposal, taken
@@ -53,6 +57,10 @@ CBunshoKenMeiboData newRegisterEntry(const CShokiSetteiData& settings,
 bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& proposedNumber,
                            const std::filesystem::path& registerFile, int registerPeriod,
                            int managementPeriod, Prompt& prompt);
+// The same through a list kept by the caller, as storeRegisterEntry.
+bool storeNewRegisterEntry(CBunshoKenMeiboData& entry, const std::string& proposedNumber,
+                           const std::filesystem::path& registerFile, int managementPeriod,
+                           CBunshoKenMeiboList& list);
 
 // Removes an entry the clerk confirmed in the dialog (削除): reload, remove
 // the stored entry of the same period kind, register year and month, number

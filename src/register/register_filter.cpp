@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/cp932.h"
+#include "common/keep_matching.h"
 #include "common/text_functions.h"
 
 namespace bunrako {
@@ -75,12 +76,9 @@ bool RegisterFilter::passesCompletion(const CBunshoKenMeiboData& entry) const {
 }
 
 std::vector<CBunshoKenMeiboData> extractRegister(std::span<const CBunshoKenMeiboData> entries,
-                                                 const RegisterFilter& filter) {
-    std::vector<CBunshoKenMeiboData> kept;
-    for (const CBunshoKenMeiboData& entry : entries) {
-        if (filter(entry)) kept.push_back(entry);
-    }
-    return kept;
+                                                 const RegisterFilter& filter,
+                                                 std::vector<CBunshoKenMeiboData> storage) {
+    return keepMatching(entries, filter, std::move(storage));
 }
 
 }  // namespace bunrako

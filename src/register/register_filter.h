@@ -56,8 +56,10 @@ class RegisterFilter {
     std::optional<DayRange> m_completedDates;
 };
 
-// The entries that pass, copied in file order: the list the tab shows.
+// The entries that pass, copied in file order into the storage given: the
+// list the tab shows.
 std::vector<CBunshoKenMeiboData> extractRegister(std::span<const CBunshoKenMeiboData> entries,
-                                                 const RegisterFilter& filter);
+                                                 const RegisterFilter& filter,
+                                                 std::vector<CBunshoKenMeiboData> storage = {});
 
 }  // namespace bunrako

@@ -52,11 +52,13 @@ std::span<const CDocMasterData> CDocMasterList::records() const {
 }
 
 std::span<CDocMasterData> CDocMasterList::mutableRecords() {
+    m_writtenAt.reset();
     if (empty()) return {};
     return {std::launder(reinterpret_cast<CDocMasterData*>(m_image.data() + kCountSize)), size()};
 }
 
 void CDocMasterList::clearImage() {
+    m_writtenAt.reset();
     m_image.assign(kCountSize, '\0');
     invalidateIndex();
 }
@@ -96,6 +98,14 @@ int CDocMasterList::Read() {
     return 1;
 }
 
+int CDocMasterList::RefreshFromFile(std::chrono::milliseconds trustFor) {
+    if (m_writtenAt && Steady::now() - *m_writtenAt < trustFor) {
+        m_writtenAt.reset();
+        return 1;
+    }
+    return Read();
+}
+
 // Keeps the records that the count word claims and the file really holds,
 // and normalises their numbers. The count is only believed as far as the
 // file reaches: nothing is allocated for records that are not there.
@@ -112,7 +122,10 @@ int CDocMasterList::Write() {
     const auto count = static_cast<uint32_t>(size());
     std::memcpy(m_image.data(), &count, kCountSize);
     const std::string label = pathToUtf8(m_path) + volumes::texts::kWriteOpenLabel;
-    return writeDataFile(m_prompt, m_path, m_image, label, true) ? 1 : 0;
+    m_writtenAt.reset();
+    if (!writeDataFile(m_prompt, m_path, m_image, label, true)) return 0;
+    m_writtenAt = Steady::now();
+    return 1;
 }
 
 int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess,
@@ -148,6 +161,7 @@ int CDocMasterList::AddOrReplace(const CDocMasterData& volume, bool noFileAccess
         target = stored;
         if (m_index) m_index->replaced(*existing, before, stored);
     } else {
+        m_writtenAt.reset();
         m_image.append(reinterpret_cast<const char*>(&stored), kRecordSize);
         if (m_index) m_index->appended(size() - 1, stored);
     }
@@ -167,6 +181,7 @@ int CDocMasterList::Remove(const CDocMasterData& volume) {
     });
     if (found == stored.end()) return 0;
     const auto index = static_cast<size_t>(found - stored.begin());
+    m_writtenAt.reset();
     m_image.erase(kCountSize + index * kRecordSize, kRecordSize);
     invalidateIndex();
     return Write();
@@ -209,6 +224,7 @@ bool CDocMasterList::RemoveVolumes(std::span<const CDocMasterData> volumes) {
         }
         ++kept;
     }
+    m_writtenAt.reset();
     m_image.resize(kCountSize + kept * kRecordSize);
     invalidateIndex();
     return Write() == 1;

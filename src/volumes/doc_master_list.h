@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +37,7 @@ class CDocMasterList {
     CDocMasterList& operator=(const CDocMasterList&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
+    Prompt& prompt() const { return m_prompt; }
     std::span<const CDocMasterData> records() const;
     size_t size() const { return (m_image.size() - kCountSize) / CDocMasterData::kSize; }
     bool empty() const { return size() == 0; }
@@ -47,6 +49,12 @@ class CDocMasterList {
     // (the complete records stay in the list) or a file that would not open.
     int Read();
     const ReadReport& lastRead() const { return m_lastRead; }
+    // Read, unless this list wrote the file itself less than `trustFor` ago
+    // and has not changed since: its image is then what the file holds, and
+    // a list refilled right after a change is not read a second time. The
+    // age bound keeps a later refill from missing other workstations'
+    // changes.
+    int RefreshFromFile(std::chrono::milliseconds trustFor = kTrustOwnWrite);
     // How many times Read tries to open the file (4 unless changed).
     void setReadAttempts(int attempts) { m_readAttempts = attempts; }
 
@@ -82,8 +90,11 @@ class CDocMasterList {
     void createFolderTree(const CDocMasterData& volume) const;
     std::filesystem::path catalogueFolder(const CDocMasterData& volume) const;
 
+    static constexpr std::chrono::milliseconds kTrustOwnWrite{2000};
+
   private:
     static constexpr size_t kCountSize = 4;
+    using Steady = std::chrono::steady_clock;
 
     std::span<CDocMasterData> mutableRecords();
     void clearImage();
@@ -103,6 +114,8 @@ class CDocMasterList {
     // a single add scans instead, which is cheaper than building.
     std::unique_ptr<VolumeNumberIndex> m_index;
     int m_addsWithoutIndex = 0;
+    // When this list last wrote its file, if the image has not changed since.
+    std::optional<Steady::time_point> m_writtenAt;
 };
 
 }  // namespace bunrako

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/cp932.h"
+#include "common/keep_matching.h"
 #include "common/my_tool.h"
 #include "settings/settei_koumoku_list.h"
 
@@ -87,11 +88,7 @@ bool HenkoushoFilter::operator()(const CHozonNengenHenkoushoData& form) const {
 
 std::vector<CHozonNengenHenkoushoData> extractForms(
     std::span<const CHozonNengenHenkoushoData> forms, const HenkoushoFilter& filter) {
-    std::vector<CHozonNengenHenkoushoData> kept;
-    for (const CHozonNengenHenkoushoData& form : forms) {
-        if (filter(form)) kept.push_back(form);
-    }
-    return kept;
+    return keepMatching(forms, filter);
 }
 
 }  // namespace bunrako

@@ -46,20 +46,16 @@ CDocMasterData newVolumeToRegister(const OleDateTime& today, const CShokiSetteiD
     return volume;
 }
 
-bool registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                    Prompt& prompt) {
-    CDocMasterList list(masterFile, prompt);
+bool registerVolume(const CDocMasterData& volume, CDocMasterList& list) {
     return list.AddOrReplace(volume) == 1;
 }
 
 VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterData& edited,
-                                bool removeBefore, const std::filesystem::path& masterFile,
-                                Prompt& prompt) {
+                                bool removeBefore, CDocMasterList& list) {
     VolumeChangeResult result;
-    CDocMasterList list(masterFile, prompt);
     result.stored = list.AddOrReplace(edited) == 1;
     if (!result.stored) return result;
-    result.catalogueCarried = carryCatalogue(list.path(), before, edited, prompt);
+    result.catalogueCarried = carryCatalogue(list.path(), before, edited, list.prompt());
     if (!result.catalogueCarried) return result;
     // When the identity is unchanged, storing has already replaced it.
     if (removeBefore && !isSameVolume(before, edited)) {
@@ -68,9 +64,7 @@ VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterDa
     return result;
 }
 
-bool deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                  Prompt& prompt) {
-    CDocMasterList list(masterFile, prompt);
+bool deleteVolume(const CDocMasterData& volume, CDocMasterList& list) {
     return list.Remove(volume) == 1;
 }
 

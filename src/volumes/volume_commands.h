@@ -1,14 +1,12 @@
 #pragma once
 
-#include <filesystem>
-
 #include "common/ole_date_time.h"
 #include "volumes/doc_master_data.h"
 
 namespace bunrako {
 
+class CDocMasterList;
 class CShokiSetteiData;
-class Prompt;
 
 // The commands of the volume list that store what the entry dialog returns:
 // register (登録), change (変更) and delete (削除).
@@ -19,9 +17,9 @@ class Prompt;
 CDocMasterData newVolumeToRegister(const OleDateTime& today, const CShokiSetteiData& settings);
 
 // Stores a registered volume (re-read, replace or append, folder tree, sort,
-// write). 1 on success.
-bool registerVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                    Prompt& prompt);
+// write) through the list of the volume file, which holds the file's
+// volumes afterwards. 1 on success.
+bool registerVolume(const CDocMasterData& volume, CDocMasterList& list);
 
 struct VolumeChangeResult {
     // The edited volume was stored.
@@ -42,12 +40,10 @@ struct VolumeChangeResult {
 // step that failed is done: the volume as it was is never removed while
 // the edited one is not stored or its catalogue was not carried over.
 VolumeChangeResult changeVolume(const CDocMasterData& before, const CDocMasterData& edited,
-                                bool removeBefore, const std::filesystem::path& masterFile,
-                                Prompt& prompt);
+                                bool removeBefore, CDocMasterList& list);
 
 // Removes one volume the user confirmed (the seven-field match of Remove).
 // 1 when a volume was removed.
-bool deleteVolume(const CDocMasterData& volume, const std::filesystem::path& masterFile,
-                  Prompt& prompt);
+bool deleteVolume(const CDocMasterData& volume, CDocMasterList& list);
 
 }  // namespace bunrako

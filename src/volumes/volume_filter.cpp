@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/cp932.h"
+#include "common/keep_matching.h"
 #include "common/my_tool.h"
 #include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_data.h"
@@ -89,12 +90,9 @@ bool VolumeFilter::passesDates(const CDocMasterData& volume) const {
 }
 
 std::vector<CDocMasterData> extractVolumes(std::span<const CDocMasterData> volumes,
-                                           const VolumeFilter& filter) {
-    std::vector<CDocMasterData> kept;
-    for (const CDocMasterData& volume : volumes) {
-        if (filter(volume)) kept.push_back(volume);
-    }
-    return kept;
+                                           const VolumeFilter& filter,
+                                           std::vector<CDocMasterData> storage) {
+    return keepMatching(volumes, filter, std::move(storage));
 }
 
 void sortVolumesByTitle(std::vector<CDocMasterData>& volumes) {

@@ -57,9 +57,10 @@ class VolumeFilter {
     CatalogueProbe m_catalogue;
 };
 
-// The volumes that pass, in the order given.
+// The volumes that pass, in the order given, in the storage given.
 std::vector<CDocMasterData> extractVolumes(std::span<const CDocMasterData> volumes,
-                                           const VolumeFilter& filter);
+                                           const VolumeFilter& filter,
+                                           std::vector<CDocMasterData> storage = {});
 
 // Title order of the volume list: by title as CP932 bytes; volumes with the
 // same title keep their order.

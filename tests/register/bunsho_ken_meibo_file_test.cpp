@@ -221,5 +221,48 @@ TEST_F(RegisterFileTest, AFileThatWillNotOpenKeepsTheListAndSaysWhy) {
     EXPECT_NE(prompt.lastMessage().find("KenMeibo.dat:"), std::string::npos);
 }
 
+// A refill right after this list saved the register takes the list as it
+// is; a change since, another file or an old save loads the file, where
+// another workstation's entry shows.
+enum class SinceSave { nothing, changed, otherFile, trustExpired };
+
+class LoadAfterSaveTest : public RegisterFileTest,
+                          public ::testing::WithParamInterface<SinceSave> {};
+
+TEST_P(LoadAfterSaveTest, LoadsUnlessThisListHasJustSavedTheFile) {
+    const std::string one = entryImage("1", "0010020000", day(2024, 4, 1), day(2024, 5, 10));
+    const std::string two = entryImage("2", "0010020000", day(2024, 4, 1), day(2024, 5, 11));
+    const std::string both = std::string(kRegisterTag) + one + two;
+    writeBytes(file(), std::string(kRegisterTag) + one);
+    ASSERT_TRUE(list.Load(file()));
+    ASSERT_TRUE(list.Save(file()));
+    writeBytes(file(), both);
+    writeBytes(folder / "other.dat", both);
+
+    fs::path loaded = file();
+    auto trustFor = CBunshoKenMeiboList::kTrustOwnSave;
+    size_t expected = 2;
+    switch (GetParam()) {
+        case SinceSave::nothing:
+            expected = 1;
+            break;
+        case SinceSave::changed:
+            list.AddOrReplace(list.entries().front());
+            break;
+        case SinceSave::otherFile:
+            loaded = folder / "other.dat";
+            break;
+        case SinceSave::trustExpired:
+            trustFor = std::chrono::milliseconds(0);
+            break;
+    }
+    EXPECT_TRUE(list.LoadUnlessJustSaved(loaded, trustFor));
+    EXPECT_EQ(list.entries().size(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(RegisterFile, LoadAfterSaveTest,
+                         ::testing::Values(SinceSave::nothing, SinceSave::changed,
+                                           SinceSave::otherFile, SinceSave::trustExpired));
+
 }  // namespace
 }  // namespace bunrako

@@ -151,5 +151,47 @@ TEST_F(VolumeFileTest, GivingUpOnTheSafetyCopyLeavesTheFileUntouched) {
     EXPECT_EQ(testing::readBytes(file()), original);
 }
 
+// A refill right after this list wrote the file takes the list as it is;
+// any other change since, a second refill or an old write reads the file,
+// where another workstation's volume shows.
+enum class SinceWrite { nothing, secondRefresh, addedWithoutWriting, trustExpired };
+
+class RefreshAfterWriteTest : public VolumeFileTest,
+                              public ::testing::WithParamInterface<SinceWrite> {};
+
+TEST_P(RefreshAfterWriteTest, ReadsTheFileUnlessThisListHasJustWrittenIt) {
+    const auto mine = vb::volume("502001001 1 2 3000100", vb::kYosansho);
+    const auto other = vb::volume("502001001 1 2 3000200", vb::kJinji);
+    testing::writeBytes(file(), vb::file(1, {mine}));
+    CDocMasterList list(file(), prompt);
+    ASSERT_EQ(list.Read(), 1);
+    ASSERT_EQ(list.Write(), 1);
+    testing::writeBytes(file(), vb::file(2, {mine, other}));
+
+    auto trustFor = CDocMasterList::kTrustOwnWrite;
+    size_t expected = 2;
+    switch (GetParam()) {
+        case SinceWrite::nothing:
+            expected = 1;
+            break;
+        case SinceWrite::secondRefresh:
+            list.RefreshFromFile();
+            break;
+        case SinceWrite::addedWithoutWriting:
+            list.AddOrReplace(vb::fromBytes(other), true);
+            break;
+        case SinceWrite::trustExpired:
+            trustFor = std::chrono::milliseconds(0);
+            break;
+    }
+    EXPECT_EQ(list.RefreshFromFile(trustFor), 1);
+    EXPECT_EQ(list.size(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(VolumeFile, RefreshAfterWriteTest,
+                         ::testing::Values(SinceWrite::nothing, SinceWrite::secondRefresh,
+                                           SinceWrite::addedWithoutWriting,
+                                           SinceWrite::trustExpired));
+
 }  // namespace
 }  // namespace bunrako

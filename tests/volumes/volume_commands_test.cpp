@@ -26,15 +26,16 @@ class VolumeCommandsTest : public ::testing::Test {
         return folder / "文書" / "例規" / "条例" / title / "索引目録データ" / "令和2年度";
     }
     std::vector<std::string> titlesInFile() {
-        CDocMasterList list(master(), prompt);
-        list.Read();
+        CDocMasterList reader(master(), prompt);
+        reader.Read();
         std::vector<std::string> titles;
-        for (const auto& volume : list.records()) titles.push_back(volume.title());
+        for (const auto& volume : reader.records()) titles.push_back(volume.title());
         return titles;
     }
 
     testing::TempFolder folder;
     testing::FakePrompt prompt;
+    CDocMasterList list{master(), prompt};
     vb::Record stored = vb::volume("502001001 1 2 3000100", vb::kYosansho);
 };
 
@@ -59,13 +60,13 @@ TEST_F(VolumeCommandsTest, ANewVolumeStartsInTodaysFiscalYearAndTheSettingsSecti
 TEST_F(VolumeCommandsTest, ARetitledVolumeReplacesTheOldOneOnlyWhenAsked) {
     auto edited = fromBytes(stored);
     edited.setTitle("人事");
-    auto result = changeVolume(fromBytes(stored), edited, false, master(), prompt);
+    auto result = changeVolume(fromBytes(stored), edited, false, list);
     EXPECT_EQ(result.result(), 1);
     EXPECT_FALSE(result.removedBefore);
     EXPECT_EQ(titlesInFile(), (std::vector<std::string>{"予算書", "人事"}));
 
     testing::writeBytes(master(), vb::file(1, {stored}));
-    result = changeVolume(fromBytes(stored), edited, true, master(), prompt);
+    result = changeVolume(fromBytes(stored), edited, true, list);
     EXPECT_TRUE(result.removedBefore);
     EXPECT_EQ(titlesInFile(), std::vector<std::string>{"人事"});
 }
@@ -74,13 +75,13 @@ TEST_F(VolumeCommandsTest, AnUnchangedIdentityReplacesTheVolumeInPlace) {
     auto edited = fromBytes(stored);
     edited.Sassuu = 4;
     edited.setShouBunruiMei("規則");
-    const auto result = changeVolume(fromBytes(stored), edited, true, master(), prompt);
+    const auto result = changeVolume(fromBytes(stored), edited, true, list);
     EXPECT_EQ(result.result(), 1);
     EXPECT_FALSE(result.removedBefore);
-    CDocMasterList list(master(), prompt);
-    ASSERT_EQ(list.Read(), 1);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].Sassuu, 4);
+    CDocMasterList reader(master(), prompt);
+    ASSERT_EQ(reader.Read(), 1);
+    ASSERT_EQ(reader.size(), 1u);
+    EXPECT_EQ(reader[0].Sassuu, 4);
 }
 
 TEST_F(VolumeCommandsTest, TheIndexCatalogueFollowsTheVolumeToItsNewFolder) {
@@ -89,7 +90,7 @@ TEST_F(VolumeCommandsTest, TheIndexCatalogueFollowsTheVolumeToItsNewFolder) {
     testing::writeBytes(catalogueOf("予算書") / "SakuinMokuroku.dat", catalogue);
     auto edited = fromBytes(stored);
     edited.setTitle("人事");
-    ASSERT_EQ(changeVolume(fromBytes(stored), edited, true, master(), prompt).result(), 1);
+    ASSERT_EQ(changeVolume(fromBytes(stored), edited, true, list).result(), 1);
     EXPECT_EQ(testing::readBytes(catalogueOf("人事") / "SakuinMokuroku.dat"), catalogue);
     // The old data stays where it was.
     EXPECT_EQ(testing::readBytes(catalogueOf("予算書") / "SakuinMokuroku.dat"), catalogue);
@@ -102,7 +103,7 @@ TEST_F(VolumeCommandsTest, TheOldVolumeStaysWhenItsCatalogueCannotFollow) {
     testing::writeBytes(folder / "文書" / "例規" / "条例" / "人事", "in the way");
     auto edited = fromBytes(stored);
     edited.setTitle("人事");
-    const auto result = changeVolume(fromBytes(stored), edited, true, master(), prompt);
+    const auto result = changeVolume(fromBytes(stored), edited, true, list);
     EXPECT_TRUE(result.stored);
     EXPECT_FALSE(result.catalogueCarried);
     EXPECT_FALSE(result.removedBefore);
@@ -117,7 +118,7 @@ TEST_F(VolumeCommandsTest, NothingMovesWhenTheEditCannotBeStored) {
     fs::create_directory(master());
     auto edited = fromBytes(stored);
     edited.setTitle("人事");
-    const auto result = changeVolume(fromBytes(stored), edited, true, master(), prompt);
+    const auto result = changeVolume(fromBytes(stored), edited, true, list);
     EXPECT_FALSE(result.stored);
     EXPECT_FALSE(result.removedBefore);
     EXPECT_FALSE(fs::exists(catalogueOf("人事")));
@@ -126,14 +127,14 @@ TEST_F(VolumeCommandsTest, NothingMovesWhenTheEditCannotBeStored) {
 TEST_F(VolumeCommandsTest, RegisterAndDelete) {
     auto added = fromBytes(stored);
     added.setTitle("人事");
-    EXPECT_EQ(registerVolume(added, master(), prompt), 1);
+    EXPECT_EQ(registerVolume(added, list), 1);
     EXPECT_TRUE(fs::is_directory(catalogueOf("人事")));
     EXPECT_EQ(titlesInFile(), (std::vector<std::string>{"予算書", "人事"}));
     // Deleting matches the classification names as well.
     auto otherMinor = fromBytes(stored);
     otherMinor.setShouBunruiMei("規則");
-    EXPECT_EQ(deleteVolume(otherMinor, master(), prompt), 0);
-    EXPECT_EQ(deleteVolume(fromBytes(stored), master(), prompt), 1);
+    EXPECT_EQ(deleteVolume(otherMinor, list), 0);
+    EXPECT_EQ(deleteVolume(fromBytes(stored), list), 1);
     EXPECT_EQ(titlesInFile(), std::vector<std::string>{"人事"});
 }
 

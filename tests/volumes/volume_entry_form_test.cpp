@@ -262,9 +262,8 @@ TEST_P(RetitleTest, KeepsTheOldVolumeUnlessAskedToRemoveIt) {
     testing::TempFolder folder;
     testing::FakePrompt prompt;
     const auto file = folder / "DocMaster.dat";
-    ASSERT_TRUE(registerVolume(storedVolume(), file, prompt));
     CDocMasterList list(file, prompt);
-    list.Read();
+    ASSERT_TRUE(registerVolume(storedVolume(), list));
     const CDocMasterData before = list.records().front();
 
     VolumeEntryForm entry = form(VolumeEntryMode::change, false, 0, before);
@@ -273,7 +272,7 @@ TEST_P(RetitleTest, KeepsTheOldVolumeUnlessAskedToRemoveIt) {
     ASSERT_EQ(entry.validate(), std::nullopt);
     CDocMasterData edited = before;
     entry.gather(edited);
-    EXPECT_EQ(changeVolume(before, edited, entry.values().removeBefore, file, prompt).result(), 1);
+    EXPECT_EQ(changeVolume(before, edited, entry.values().removeBefore, list).result(), 1);
 
     list.Read();
     std::vector<std::string> titles;

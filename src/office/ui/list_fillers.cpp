@@ -99,9 +99,19 @@ void ListFillers::install(RegisterTab tab, std::function<std::string(const Recor
 // selected before and shows the caption.
 template <class Record, class KeyOf>
 void ListFillers::show(RegisterTab tab, RegisterRows<Record> rows, KeyOf keyOf) {
+    showRefilled<Record>(
+        tab, [&rows](std::vector<Record>) { return std::move(rows); }, keyOf);
+}
+
+// As show, with the rows made by refill(storage) in the storage of the rows
+// they replace: the records of a long register are not allocated afresh at
+// every refill.
+template <class Record, class Refill, class KeyOf>
+void ListFillers::showRefilled(RegisterTab tab, Refill refill, KeyOf keyOf) {
     auto* model = static_cast<RecordListModel<Record>*>(m_view.listModel(tab));
     QItemSelectionModel& selection = *m_view.list(tab)->selectionModel();
     const ChosenRows<Record> chosen(model->records(), selectedRows(selection), keyOf);
+    RegisterRows<Record> rows = refill(model->takeRecords());
     *m_calendar = m_document.calendar();
     model->setRecords(std::move(rows.records));
     m_view.setTabCaption(tab, toQString(rows.caption));
@@ -109,8 +119,13 @@ void ListFillers::show(RegisterTab tab, RegisterRows<Record> rows, KeyOf keyOf) 
 }
 
 void ListFillers::refillVolumeTab(RegisterTab tab) {
-    show(tab, RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder()),
-         appendVolumeRowKey);
+    showRefilled<CDocMasterData>(
+        tab,
+        [this, tab](std::vector<CDocMasterData> storage) {
+            return RefillVolumeTab(m_document, volumeTabOf(tab), m_view.titleOrder(),
+                                   std::move(storage));
+        },
+        appendVolumeRowKey);
 }
 
 void ListFillers::refillChangeFormTab() {
@@ -118,7 +133,12 @@ void ListFillers::refillChangeFormTab() {
 }
 
 void ListFillers::refillRegisterTab() {
-    show(RegisterTab::titleRegister, RefillRegisterTab(m_document), appendRegisterRowKey);
+    showRefilled<CBunshoKenMeiboData>(
+        RegisterTab::titleRegister,
+        [this](std::vector<CBunshoKenMeiboData> storage) {
+            return RefillRegisterTab(m_document, std::move(storage));
+        },
+        appendRegisterRowKey);
 }
 
 void ListFillers::refillCatalogueTab() {

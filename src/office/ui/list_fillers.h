@@ -46,6 +46,8 @@ class ListFillers : public QObject {
                  std::function<void()> refill);
     template <class Record, class KeyOf>
     void show(RegisterTab tab, RegisterRows<Record> rows, KeyOf keyOf);
+    template <class Record, class Refill, class KeyOf>
+    void showRefilled(RegisterTab tab, Refill refill, KeyOf keyOf);
 
     void refillVolumeTab(RegisterTab tab);
     void refillChangeFormTab();

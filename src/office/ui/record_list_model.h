@@ -28,6 +28,15 @@ class RecordListModel : public RegisterListModel {
         endResetModel();
     }
     void clearRecords() override { setRecords({}); }
+    // Empties the list and hands over its records, whose storage the rows
+    // that replace them may use.
+    std::vector<Record> takeRecords() {
+        beginResetModel();
+        std::vector<Record> taken = std::move(m_records);
+        m_records.clear();
+        endResetModel();
+        return taken;
+    }
 
     const std::vector<Record>& records() const { return m_records; }
     const Record& record(int row) const { return m_records.at(static_cast<size_t>(row)); }

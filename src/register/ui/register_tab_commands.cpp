@@ -83,11 +83,13 @@ void RegisterTabCommands::add() {
     // Once stored, a retried OK (after the catalogue failed) replaces the
     // stored entry instead of numbering it again.
     bool stored = false;
+    // Through the tab's own list, which then holds what was written: the
+    // refill after the dialog does not read the register again.
+    CBunshoKenMeiboList& list = m_document.titleRegister();
     const auto store = [&](CBunshoKenMeiboData& edited) {
-        stored = stored
-                     ? storeRegisterEntry(edited, file, settings.m_nRegisterPeriod, m_ports.prompt)
-                     : storeNewRegisterEntry(edited, proposed, file, settings.m_nRegisterPeriod,
-                                             settings.m_nManagementPeriod, m_ports.prompt);
+        stored = stored ? storeRegisterEntry(edited, file, list)
+                        : storeNewRegisterEntry(edited, proposed, file,
+                                                settings.m_nManagementPeriod, list);
         return stored;
     };
     runEntryDialog(entry, BunshoKenMeiboForm::Mode::add, store);
@@ -105,7 +107,7 @@ void RegisterTabCommands::change() {
     for (const CBunshoKenMeiboData& entry : chosen) {
         bool stored = false;
         const auto store = [&](CBunshoKenMeiboData& edited) {
-            stored = storeRegisterEntry(edited, file, settings.m_nRegisterPeriod, m_ports.prompt);
+            stored = storeRegisterEntry(edited, file, m_document.titleRegister());
             return stored;
         };
         runEntryDialog(entry, BunshoKenMeiboForm::Mode::change, store);

@@ -62,9 +62,10 @@ bool VolumeTabCommands::run(CommandId id) {
     }
 }
 
-std::filesystem::path VolumeTabCommands::fileOf(RegisterTab tab) const {
-    return tab == RegisterTab::disposed ? m_document.disposedVolumes().path()
-                                        : m_document.volumes().path();
+// The document's own list: after a store it holds what was written, and the
+// refill that follows does not read the file again.
+CDocMasterList& VolumeTabCommands::listOf(RegisterTab tab) const {
+    return tab == RegisterTab::disposed ? m_document.disposedVolumes() : m_document.volumes();
 }
 
 std::vector<CDocMasterData> VolumeTabCommands::selectedVolumes(RegisterTab tab) const {
@@ -90,7 +91,7 @@ std::vector<CHozonNengenHenkoushoData> VolumeTabCommands::selectedForms() const 
 void VolumeTabCommands::reload() { m_view.selectTab(m_view.currentTab()); }
 
 bool VolumeTabCommands::openEntry(const CDocMasterData& volume, VolumeEntryMode mode,
-                                  const std::filesystem::path& file) {
+                                  CDocMasterList& list) {
     const VolumeChoices choices(m_document.m_department, m_document.m_classification,
                                 m_document.m_retention);
     const CalendarMode calendar = m_document.calendar();
@@ -99,12 +100,12 @@ bool VolumeTabCommands::openEntry(const CDocMasterData& volume, VolumeEntryMode 
         const WaitCursor wait;
         switch (mode) {
             case VolumeEntryMode::registerNew:
-                return bunrako::registerVolume(edited, file, prompt);
+                return bunrako::registerVolume(edited, list);
             case VolumeEntryMode::change:
-                return changeVolume(volume, edited, removeBefore, file, prompt).result() == 1;
+                return changeVolume(volume, edited, removeBefore, list).result() == 1;
             case VolumeEntryMode::remove:
                 // The volume as it was chosen goes, whatever was typed.
-                return deleteVolume(volume, file, prompt);
+                return deleteVolume(volume, list);
         }
         return false;
     };
@@ -116,7 +117,7 @@ bool VolumeTabCommands::openEntry(const CDocMasterData& volume, VolumeEntryMode 
 void VolumeTabCommands::registerVolume(VolumeEntryMode mode) {
     const CDocMasterData volume =
         newVolumeToRegister(m_ports.clock.now(), m_document.m_settings.Current());
-    if (openEntry(volume, mode, fileOf(RegisterTab::volumes))) reload();
+    if (openEntry(volume, mode, listOf(RegisterTab::volumes))) reload();
 }
 
 void VolumeTabCommands::changeSelected() {
@@ -126,7 +127,7 @@ void VolumeTabCommands::changeSelected() {
         return;
     }
     for (const CDocMasterData& volume : volumes) {
-        openEntry(volume, VolumeEntryMode::change, fileOf(RegisterTab::volumes));
+        openEntry(volume, VolumeEntryMode::change, listOf(RegisterTab::volumes));
     }
     // Once at the end, also for volumes another workstation changed.
     reload();
@@ -135,7 +136,7 @@ void VolumeTabCommands::changeSelected() {
 void VolumeTabCommands::deleteSelected() {
     const std::vector<CDocMasterData> volumes = selectedVolumes(RegisterTab::volumes);
     for (const CDocMasterData& volume : volumes) {
-        openEntry(volume, VolumeEntryMode::remove, fileOf(RegisterTab::volumes));
+        openEntry(volume, VolumeEntryMode::remove, listOf(RegisterTab::volumes));
     }
     // Once at the end, also for volumes another workstation changed.
     reload();
@@ -145,7 +146,7 @@ void VolumeTabCommands::changeVolumeAt(RegisterTab tab, int row) {
     const auto* model = dynamic_cast<const RecordListModel<CDocMasterData>*>(m_view.listModel(tab));
     if (!model || row < 0 || static_cast<size_t>(row) >= model->records().size()) return;
     const CDocMasterData volume = model->record(row);
-    if (openEntry(volume, VolumeEntryMode::change, fileOf(tab))) reload();
+    if (openEntry(volume, VolumeEntryMode::change, listOf(tab))) reload();
 }
 
 void VolumeTabCommands::extractVolumes(RegisterTab tab) {

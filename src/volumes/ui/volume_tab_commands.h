@@ -14,6 +14,7 @@
 namespace bunrako {
 
 class CBunrakoView;
+class CDocMasterList;
 class DocumentData;
 
 // The commands of the three volume tabs and of the change-form tab that
@@ -43,11 +44,10 @@ class VolumeTabCommands : public QObject {
     void disposeChangeForms();
 
     // Opens the entry dialog on a volume until it is stored or cancelled.
-    bool openEntry(const CDocMasterData& volume, VolumeEntryMode mode,
-                   const std::filesystem::path& file);
+    bool openEntry(const CDocMasterData& volume, VolumeEntryMode mode, CDocMasterList& list);
     std::vector<CDocMasterData> selectedVolumes(RegisterTab tab) const;
     std::vector<CHozonNengenHenkoushoData> selectedForms() const;
-    std::filesystem::path fileOf(RegisterTab tab) const;
+    CDocMasterList& listOf(RegisterTab tab) const;
     void reload();
 
     CBunrakoView& m_view;
