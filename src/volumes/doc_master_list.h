@@ -47,6 +47,13 @@ class CDocMasterList {
     // (the complete records stay in the list) or a file that would not open.
     int Read();
     const ReadReport& lastRead() const { return m_lastRead; }
+    // Read before a change of many volumes (the caller holds the file's
+    // lock): false only when the file would not open, which must then not be
+    // overwritten with what little the list holds.
+    bool ReadForChange() {
+        Read();
+        return m_lastRead.opened();
+    }
     // How many times Read tries to open the file (4 unless changed).
     void setReadAttempts(int attempts) { m_readAttempts = attempts; }
 
