@@ -7,10 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/ui/field_label.h"
 #include "office/ui/input_method_switcher.h"
 #include "volumes/ui/batch_progress.h"
-#include "volumes/ui/era_combo_box.h"
 #include "volumes/ui/texts.h"
 #include "volumes/ui/year_input_edit.h"
 
@@ -41,12 +39,14 @@ void CDlgBunshoseiriHaikiShori::build() {
     m_month = new YearInputEdit(YearInputEdit::Kind::yearMonth, m_form.western(),
                                 text(uitexts::kDisposalName), this);
     m_month->setObjectName(QStringLiteral("month"));
-    QWidget* first = m_form.western() ? static_cast<QWidget*>(m_month->westernYearEdit())
-                                      : static_cast<QWidget*>(m_month->eraCombo());
     InputMethodSwitcher::attachNumber({m_month->eraYearEdit(), m_month->westernYearEdit()});
     InputMethodSwitcher::attachNumber({m_month->monthEdit()});
+    // The parts keep the names the year input gives them; the mnemonic goes
+    // to the input's first part.
+    auto* label = new QLabel(text(uitexts::kDisposal), this);
+    label->setBuddy(m_month);
     auto* monthRow = new QHBoxLayout;
-    monthRow->addWidget(fieldLabel(text(uitexts::kDisposal), first, this));
+    monthRow->addWidget(label);
     monthRow->addWidget(m_month);
     monthRow->addStretch(1);
     layout->addLayout(monthRow);
