@@ -91,19 +91,50 @@ class DisposalCommandsTest : public QObject {
         QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 2);
     }
 
+    void dataDisposalNamesCountAndArchivesFirst_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("archive");
+        QTest::newRow("文書整理一覧表")
+            << int(RegisterTab::volumes) << int(CommandId::volumeDataDisposal)
+            << QStringLiteral("DocMaster.dat") << QStringLiteral("システム廃棄_文書整理一覧表.dat");
+        QTest::newRow("廃棄簿冊名一覧表")
+            << int(RegisterTab::disposed) << int(CommandId::disposedDataDisposal)
+            << QStringLiteral("HaikiDoc.dat")
+            << QStringLiteral("システム廃棄_廃棄簿冊名一覧表.dat");
+    }
+
     void dataDisposalNamesCountAndArchivesFirst() {
-        m_view->runCommand(CommandId::volumeDataDisposal);
+        QFETCH(int, tab);
+        QFETCH(int, command);
+        QFETCH(QString, file);
+        QFETCH(QString, archive);
+        const auto registerTab = static_cast<RegisterTab>(tab);
+        const std::string name = file.toStdString();
+        if (registerTab == RegisterTab::disposed) {
+            m_fixture->writeVolumes(
+                {testing::sectionVolume("例規集"), testing::sectionVolume("会議録"),
+                 testing::sectionVolume("予算書")},
+                name);
+            m_view->selectTab(tabIndex(registerTab));
+            QTableView* list = m_view->list(registerTab);
+            list->selectionModel()->select(list->model()->index(0, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            list->selectionModel()->select(list->model()->index(2, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        m_view->runCommand(static_cast<CommandId>(command));
         QCOMPARE(m_fixture->prompt.asked.size(), size_t{1});
         QVERIFY(m_fixture->prompt.asked[0].find("廃棄する件数：2 件") != std::string::npos);
-        QVERIFY(m_fixture->prompt.asked[0].find("システム廃棄_文書整理一覧表.dat") !=
-                std::string::npos);
-        QCOMPARE(storedIn("DocMaster.dat"), size_t{3});
+        QVERIFY(m_fixture->prompt.asked[0].find(archive.toStdString()) != std::string::npos);
+        QCOMPARE(storedIn(name.c_str()), size_t{3});
 
         m_fixture->prompt.answers = {Answer::ok};
-        m_view->runCommand(CommandId::volumeDataDisposal);
-        QCOMPARE(storedIn("DocMaster.dat"), size_t{1});
-        QCOMPARE(m_view->rowCount(RegisterTab::volumes), 1);
-        QCOMPARE(m_view->selectedCount(RegisterTab::volumes), 0);
+        m_view->runCommand(static_cast<CommandId>(command));
+        QCOMPARE(storedIn(name.c_str()), size_t{1});
+        QCOMPARE(m_view->rowCount(registerTab), 1);
+        QCOMPARE(m_view->selectedCount(registerTab), 0);
         QVERIFY(m_fixture->prompt.lastMessage().starts_with(
             "2 件のデータをシステムから廃棄しました。"));
     }
