@@ -14,6 +14,7 @@
 #include <random>
 #include <string>
 
+#include "bench_office.h"
 #include "common/data_file_lock.h"
 #include "common/file_io.h"
 #include "common/prompt.h"
@@ -23,41 +24,12 @@ namespace {
 
 using namespace bunrako;
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::generatedVolume;
+using bench::secondsSince;
+using bench::SilentPrompt;
 
 constexpr int kVolumes = 100000;
-
-class SilentPrompt : public Prompt {
-  public:
-    void showMessage(const std::string&, const std::string&, MessageIcon) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, MessageIcon) override {
-        return Answer::cancel;
-    }
-    bool retryOrGiveUp(const std::string&) override { return false; }
-};
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// A volume of one of 20 fiscal years, 10 sections and 100 classifications:
-// about five titles share each number prefix.
-CDocMasterData generatedVolume(int i) {
-    CDocMasterData volume = CDocMasterData::NewRecord(OleDateTime::fromDate(2001 + i % 20, 4, 1));
-    const int section = (i / 20) % 10;
-    const int classification = (i / 200) % 100;
-    volume.setKaMei("総務課");
-    volume.setKakariMei("係" + std::to_string(section));
-    volume.setKaBunruiCode("00100" + std::to_string(section) + "0000");
-    volume.setDaiBunruiCode(std::to_string(1 + classification / 20));
-    volume.setDaiBunruiMei("大分類" + std::to_string(classification / 20));
-    volume.setChuuBunruiCode(std::to_string(1 + classification / 4 % 5));
-    volume.setChuuBunruiMei("中分類" + std::to_string(classification / 4 % 5));
-    volume.setShouBunruiCode(std::to_string(1 + classification % 4));
-    volume.setShouBunruiMei("小分類" + std::to_string(classification % 4));
-    volume.setTitle("簿冊タイトル第" + std::to_string(i) + "号");
-    return volume;
-}
 
 class Office {
   public:

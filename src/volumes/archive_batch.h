@@ -65,4 +65,50 @@ BatchResult runGroups(const std::vector<std::vector<size_t>>& groups, Step step)
     return result;
 }
 
+// The paths of the groups' archives, in the order of the groups.
+template <typename Record, typename PathOf>
+std::vector<std::filesystem::path> archivePaths(std::span<const Record> selected,
+                                                const std::vector<std::vector<size_t>>& groups,
+                                                PathOf pathOf) {
+    std::vector<std::filesystem::path> paths;
+    for (const std::vector<size_t>& group : groups)
+        paths.push_back(pathOf(selected[group.front()]));
+    return paths;
+}
+
+// Stores each group in its archive (one read and one write each; the first
+// that fails stops there), then takes the archived records out of the source
+// with one read and one write. A record is thus never gone from its source
+// before it is safe in its archive; when the source cannot be rewritten the
+// archived records stay in both and none counts as done. The progress goes
+// by one per archive and one for the source.
+template <typename Record, typename Archive, typename RemoveFromSource>
+BatchResult archiveThenRemove(std::span<const Record> selected,
+                              const std::vector<std::vector<size_t>>& groups,
+                              const std::vector<std::filesystem::path>& archives, Archive archive,
+                              const std::filesystem::path& source, RemoveFromSource remove,
+                              const BatchProgress& progress) {
+    BatchResult result;
+    const auto upper = static_cast<int>(groups.size()) + 1;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (!archive(archives[g], recordsOf(selected, groups[g]))) {
+            result.stopAt(groups[g].front());
+            break;
+        }
+        result.written.push_back(archives[g]);
+        result.done.insert(result.done.end(), groups[g].begin(), groups[g].end());
+        if (progress) progress(static_cast<int>(g) + 1, upper);
+    }
+    std::sort(result.done.begin(), result.done.end());
+    if (result.done.empty()) return result;
+    if (!remove(recordsOf(selected, result.done))) {
+        const size_t at = result.stoppedAt.value_or(result.done.front());
+        result.stopUnwritten().stoppedAt = at;
+        return result;
+    }
+    result.written.push_back(source);
+    if (progress) progress(upper, upper);
+    return result;
+}
+
 }  // namespace bunrako

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "common/data_file_lock.h"
+#include "common/file_io.h"
+#include "common/format_text.h"
 #include "common/prompt.h"
 #include "volumes/archive_batch.h"
 #include "volumes/doc_master_data.h"
@@ -17,7 +19,7 @@ namespace {
 
 namespace texts = volumes::texts;
 
-bool confirmed(Prompt& prompt, const char* question) {
+bool confirmed(Prompt& prompt, const std::string& question) {
     return prompt.ask(question, texts::kConfirmCaption, Buttons::okCancel, MessageIcon::warning) ==
            Answer::ok;
 }
@@ -51,6 +53,20 @@ bool archiveForms(const std::filesystem::path& path,
 
 }  // namespace
 
+std::string dataDisposalQuestion(const char* question, size_t count,
+                                 const std::vector<std::filesystem::path>& archives) {
+    std::string text = question;
+    text += formatPrintf(texts::kDisposalCount, static_cast<int>(count));
+    if (!archives.empty()) {
+        text += formatPrintf(texts::kDisposalArchiveFolder,
+                             pathToUtf8(archives.front().parent_path()).c_str());
+    }
+    for (const std::filesystem::path& archive : archives) {
+        text += formatPrintf(texts::kDisposalArchiveName, pathToUtf8(archive.filename()).c_str());
+    }
+    return text;
+}
+
 std::filesystem::path volumeArchivePath(const std::filesystem::path& sourceFile,
                                         VolumeSource source, const CDocMasterData& volume) {
     const char* pattern = source == VolumeSource::volumeFile ? texts::kVolumeArchiveName
@@ -65,45 +81,57 @@ std::filesystem::path formArchivePath(const std::filesystem::path& formsFile,
 
 BatchResult disposeVolumeData(std::span<const CDocMasterData> selected,
                               const std::filesystem::path& sourceFile, VolumeSource source,
-                              Prompt& prompt) {
+                              Prompt& prompt, const BatchProgress& progress) {
     const char* question = source == VolumeSource::volumeFile ? texts::kConfirmVolumeDisposal
                                                               : texts::kConfirmDisposedDisposal;
     // Without a selection the command does nothing.
     if (selected.empty()) return {};
-    if (!confirmed(prompt, question)) {
-        BatchResult result;
-        result.outcome = BatchResult::Outcome::cancelled;
-        return result;
-    }
     const auto pathOf = [&](const CDocMasterData& volume) {
         return volumeArchivePath(sourceFile, source, volume);
     };
-    return runGroups(groupByArchive(selected, pathOf), [&](const std::vector<size_t>& group) {
-        const std::vector<CDocMasterData> volumes = recordsOf(selected, group);
-        if (!archiveVolumes(pathOf(volumes.front()), volumes, prompt)) return false;
-        CDocMasterList sourceList(sourceFile, prompt);
-        return sourceList.RemoveVolumes(volumes);
-    });
-}
-
-BatchResult disposeFormData(std::span<const CHozonNengenHenkoushoData> selected,
-                            const std::filesystem::path& formsFile, Prompt& prompt) {
-    // Without a selection the command does nothing.
-    if (selected.empty()) return {};
-    if (!confirmed(prompt, texts::kConfirmDisposedDisposal)) {
+    const auto groups = groupByArchive(selected, pathOf);
+    const auto archives = archivePaths(selected, groups, pathOf);
+    if (!confirmed(prompt, dataDisposalQuestion(question, selected.size(), archives))) {
         BatchResult result;
         result.outcome = BatchResult::Outcome::cancelled;
         return result;
     }
+    const auto archive = [&](const std::filesystem::path& path,
+                             const std::vector<CDocMasterData>& volumes) {
+        return archiveVolumes(path, volumes, prompt);
+    };
+    const auto remove = [&](const std::vector<CDocMasterData>& volumes) {
+        CDocMasterList sourceList(sourceFile, prompt);
+        return sourceList.RemoveVolumes(volumes);
+    };
+    return archiveThenRemove(selected, groups, archives, archive, sourceFile, remove, progress);
+}
+
+BatchResult disposeFormData(std::span<const CHozonNengenHenkoushoData> selected,
+                            const std::filesystem::path& formsFile, Prompt& prompt,
+                            const BatchProgress& progress) {
+    // Without a selection the command does nothing.
+    if (selected.empty()) return {};
     const auto pathOf = [&](const CHozonNengenHenkoushoData& form) {
         return formArchivePath(formsFile, form);
     };
-    return runGroups(groupByArchive(selected, pathOf), [&](const std::vector<size_t>& group) {
-        const std::vector<CHozonNengenHenkoushoData> forms = recordsOf(selected, group);
-        if (!archiveForms(pathOf(forms.front()), forms, prompt)) return false;
+    const auto groups = groupByArchive(selected, pathOf);
+    const auto archives = archivePaths(selected, groups, pathOf);
+    if (!confirmed(prompt, dataDisposalQuestion(texts::kConfirmDisposedDisposal, selected.size(),
+                                                archives))) {
+        BatchResult result;
+        result.outcome = BatchResult::Outcome::cancelled;
+        return result;
+    }
+    const auto archive = [&](const std::filesystem::path& path,
+                             const std::vector<CHozonNengenHenkoushoData>& forms) {
+        return archiveForms(path, forms, prompt);
+    };
+    const auto remove = [&](const std::vector<CHozonNengenHenkoushoData>& forms) {
         CHozonNengenHenkoushoList sourceList(prompt, formsFile);
         return sourceList.RemoveAll(forms);
-    });
+    };
+    return archiveThenRemove(selected, groups, archives, archive, formsFile, remove, progress);
 }
 
 }  // namespace bunrako

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "volumes/batch_result.h"
 
@@ -28,22 +30,29 @@ std::filesystem::path volumeArchivePath(const std::filesystem::path& sourceFile,
 std::filesystem::path formArchivePath(const std::filesystem::path& formsFile,
                                       const CHozonNengenHenkoushoData& form);
 
-// Asks the question of the source ("確認", OK/Cancel); on OK moves the
-// volumes, archive by archive: the archive is read, the volumes of its year
-// stored in it (as AddOrReplace stores them) and the archive written; only
-// then are those volumes removed from the source (one re-read and one write).
-// A record therefore never leaves its source before it is safely in its
-// archive. An archive that cannot be read whole or written, or a source that
-// cannot be rewritten, stops the batch with the file's message: the volumes
-// of the archives done are gone from the source, all others remain there
-// (those of the archive at hand possibly in both files).
+// The question of a data disposal followed by how many records leave the
+// system and the archive files they go to.
+std::string dataDisposalQuestion(const char* question, size_t count,
+                                 const std::vector<std::filesystem::path>& archives);
+
+// Asks the question of the source ("確認", OK/Cancel, naming the count and
+// the archives); on OK moves the volumes archive by archive: the archive is
+// read, the volumes of its year stored in it (as AddOrReplace stores them)
+// and the archive written. Only then are the archived volumes removed from
+// the source, with one re-read and one write. A record therefore never
+// leaves its source before it is safely in its archive. An archive that
+// cannot be read whole or written stops the batch with the file's message:
+// the volumes of the archives done leave the source, all others remain there.
+// A source that cannot be rewritten keeps every volume (those archived are
+// then in both files) and none counts as done.
 BatchResult disposeVolumeData(std::span<const CDocMasterData> selected,
                               const std::filesystem::path& sourceFile, VolumeSource source,
-                              Prompt& prompt);
+                              Prompt& prompt, const BatchProgress& progress = {});
 
 // The same for change forms, with the question of the disposed-volume list;
 // forms are stored and removed by the identity of forms.
 BatchResult disposeFormData(std::span<const CHozonNengenHenkoushoData> selected,
-                            const std::filesystem::path& formsFile, Prompt& prompt);
+                            const std::filesystem::path& formsFile, Prompt& prompt,
+                            const BatchProgress& progress = {});
 
 }  // namespace bunrako

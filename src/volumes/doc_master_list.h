@@ -55,6 +55,13 @@ class CDocMasterList {
     // age bound keeps a later refill from missing other workstations'
     // changes.
     int RefreshFromFile(std::chrono::milliseconds trustFor = kTrustOwnWrite);
+    // Read before a change of many volumes (the caller holds the file's
+    // lock): false only when the file would not open, which must then not be
+    // overwritten with what little the list holds.
+    bool ReadForChange() {
+        Read();
+        return m_lastRead.opened();
+    }
     // How many times Read tries to open the file (4 unless changed).
     void setReadAttempts(int attempts) { m_readAttempts = attempts; }
 

@@ -79,6 +79,11 @@ bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData
     // Writing after a re-read that never opened the file would replace every
     // stored form with these.
     if (!m_lastRead.opened()) return false;
+    AddInList(forms);
+    return Write() == 1;
+}
+
+void CHozonNengenHenkoushoList::AddInList(std::span<const CHozonNengenHenkoushoData> forms) {
     for (const CHozonNengenHenkoushoData& form : forms) {
         const auto same = std::find_if(m_forms.begin(), m_forms.end(),
                                        [&](const auto& stored) { return stored.sameForm(form); });
@@ -88,7 +93,6 @@ bool CHozonNengenHenkoushoList::AddAll(std::span<const CHozonNengenHenkoushoData
             m_forms.push_back(form);
         }
     }
-    return Write() == 1;
 }
 
 bool CHozonNengenHenkoushoList::RemoveAll(std::span<const CHozonNengenHenkoushoData> forms) {

@@ -45,6 +45,9 @@ class CHozonNengenHenkoushoList {
     // only when the file could not be read whole or written, and then leave
     // it alone.
     bool AddAll(std::span<const CHozonNengenHenkoushoData> forms);
+    // Each form as Add stores it, in the list only (the caller has read the
+    // file under its lock and writes it).
+    void AddInList(std::span<const CHozonNengenHenkoushoData> forms);
     bool RemoveAll(std::span<const CHozonNengenHenkoushoData> forms);
 
     // HozonNengenHenkousho.csv of the given forms (the selected ones, in list

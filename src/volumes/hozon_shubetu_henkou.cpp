@@ -1,8 +1,10 @@
 #include "volumes/hozon_shubetu_henkou.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "common/cp932.h"
+#include "common/data_file_lock.h"
 #include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_list.h"
 #include "volumes/hozon_nengen_henkousho_list.h"
@@ -75,7 +77,7 @@ BatchResult changeRetentionType(std::span<const CDocMasterData> selected,
                                 const CSetteiKoumokuList& retention,
                                 const std::filesystem::path& masterFile,
                                 const std::filesystem::path& formsFile, Prompt& prompt,
-                                const BatchProgress& progress) {
+                                const BatchProgress& progress, const BatchStop& stop) {
     BatchResult result;
     const std::optional<RetentionType> type =
         typeName.empty() ? std::nullopt : RetentionType::Find(typeName, retention);
@@ -83,20 +85,44 @@ BatchResult changeRetentionType(std::span<const CDocMasterData> selected,
         result.outcome = BatchResult::Outcome::incompleteInput;
         return result;
     }
+    if (selected.empty()) return result;
     CDocMasterList master(masterFile, prompt);
     CHozonNengenHenkoushoList forms(prompt, formsFile);
+    // Both files are held from their re-read to their write, so that no other
+    // writer's change falls between; always the volume file first.
+    const DataFileLock masterLock(prompt, masterFile);
+    if (!masterLock.held()) return result.stopAt(0);
+    const DataFileLock formsLock(prompt, formsFile);
+    if (!formsLock.held() || !master.ReadForChange()) return result.stopAt(0);
+    forms.Read();
+    if (!forms.lastRead().opened()) return result.stopAt(0);
     const auto total = static_cast<int>(selected.size());
+    std::vector<CHozonNengenHenkoushoData> newForms;
+    std::vector<CDocMasterData> stored;
     for (size_t i = 0; i < selected.size(); ++i) {
         if (progress) progress(static_cast<int>(i) + 1, total);
-        const CDocMasterData changed = withRetentionType(selected[i], *type);
-        if (!master.AddOrReplace(changed) ||
-            !forms.Add(changeFormOf(selected[i], changed, reason))) {
-            result.outcome = BatchResult::Outcome::stopped;
-            result.stoppedAt = i;
+        if (stop && stop()) {
+            result.outcome = BatchResult::Outcome::cancelled;
             return result;
         }
+        const CDocMasterData changed = withRetentionType(selected[i], *type);
+        if (!master.AddOrReplace(changed, true)) {
+            result.stopAt(i);
+            break;
+        }
+        stored.push_back(changed);
+        newForms.push_back(changeFormOf(selected[i], changed, reason));
         result.done.push_back(i);
     }
+    for (const CDocMasterData& volume : stored) master.createFolderTree(volume);
+    master.sort();
+    forms.AddInList(newForms);
+    // The volume file first: a change form never names a change that was not
+    // stored.
+    if (master.Write() != 1) return result.stopUnwritten();
+    result.written.push_back(master.path());
+    if (forms.Write() != 1) return result.stopUnwritten();
+    result.written.push_back(forms.path());
     return result;
 }
 

@@ -45,14 +45,20 @@ CHozonNengenHenkoushoData changeFormOf(const CDocMasterData& before, const CDocM
 
 // For each volume in order: the new type stored in the master file, then its
 // change form added to the change-form file. Nothing happens (incomplete
-// input) without a type of the table or without a reason. Stops at the
-// first store that fails; a volume counts as done when both were stored.
-// The progress advances by one per volume.
+// input) without a type of the table or without a reason.
+//
+// Both files are read once and written once, the volume file first, with the
+// records, numbers and order that storing one by one gives. A file that will
+// not read, or a stop asked for while the volumes are worked out in memory
+// (progress advances by one per volume), leaves both files untouched. A
+// volume that cannot be numbered ends the batch there; the volumes before it
+// are written with their forms. A write that fails leaves no volume done;
+// `written` names the files that were.
 BatchResult changeRetentionType(std::span<const CDocMasterData> selected,
                                 const std::string& typeName, const std::string& reason,
                                 const CSetteiKoumokuList& retention,
                                 const std::filesystem::path& masterFile,
                                 const std::filesystem::path& formsFile, Prompt& prompt,
-                                const BatchProgress& progress = {});
+                                const BatchProgress& progress = {}, const BatchStop& stop = {});
 
 }  // namespace bunrako

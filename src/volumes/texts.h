@@ -222,6 +222,23 @@ inline constexpr const char* kConfirmDisposedDisposal =
     "選択したデータをシステムから廃棄します。\n単なるデータの削除ではありません。\n"
     "管理を必要としなくなったものについて処理することをお勧めします。\n"
     "廃棄されたデータは戻りませんので注意して下さい。\n\n処理を実行よろしいですか？";
+// What the question adds: the count and the archive files.
+inline constexpr const char* kDisposalCount = "\n\n廃棄する件数：%d 件";
+inline constexpr const char* kDisposalArchiveFolder = "\n保存先（%s）：";
+inline constexpr const char* kDisposalArchiveName = "\n　%s";
+
+// The end of a batch over selected records: what was done, what not, and
+// the files written.
+inline constexpr const char* kDisposalDone = "%d 冊を廃棄しました。";
+inline constexpr const char* kRetentionChangeDone =
+    "%d 冊の保存種別を変更し、保存年限変更書に記載しました。";
+inline constexpr const char* kDataDisposalDone = "%d 件のデータをシステムから廃棄しました。";
+inline constexpr const char* kBatchNotDone =
+    "\n処理は途中で止まりました。処理していないもの（%d 件）：";
+inline constexpr const char* kBatchMoreNotDone = "\n　ほか %d 件";
+inline constexpr const char* kBatchListItem = "\n　%s";
+inline constexpr const char* kBatchFilesWritten = "\n\n書き込んだファイル：";
+inline constexpr const char* kBatchNoFileWritten = "\n\nファイルは書き込んでいません。";
 
 // Volume change: the index catalogue data could not be carried to the
 // volume's new folder (the old data and the old record are kept).

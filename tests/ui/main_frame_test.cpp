@@ -193,7 +193,8 @@ class MainFrameTest : public QObject {
         // the settings leave them off.
         // The settings commands and the search and registered forms tools open
         // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test),
-        // the title register's commands theirs (register_dialogs_test).
+        // the title register's commands theirs (register_dialogs_test), the
+        // volume data disposal asks first (disposal_commands_test).
         const CommandId frameOnly[] = {CommandId::registerExtract,
                                        CommandId::registerAdd,
                                        CommandId::registerChange,
@@ -216,12 +217,15 @@ class MainFrameTest : public QObject {
                                        CommandId::switchSection,
                                        CommandId::fileSearch,
                                        CommandId::registeredForms,
-                                       CommandId::relatedAdd};
+                                       CommandId::relatedAdd,
+                                       CommandId::volumeDataDisposal};
         // The commands that open a dialog of their own.
-        const CommandId dialogCommands[] = {CommandId::volumeAdd,        CommandId::volumeChange,
-                                            CommandId::volumeDelete,     CommandId::volumeExtract,
-                                            CommandId::permanentExtract, CommandId::disposedExtract,
-                                            CommandId::changeFormExtract};
+        const CommandId dialogCommands[] = {
+            CommandId::volumeAdd,          CommandId::volumeChange,
+            CommandId::volumeDelete,       CommandId::volumeExtract,
+            CommandId::permanentExtract,   CommandId::disposedExtract,
+            CommandId::changeFormExtract,  CommandId::volumeDisposal,
+            CommandId::retentionTypeChange};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {

@@ -73,6 +73,12 @@ TEST_F(DataDisposalTest, CancellingTheQuestionChangesNoFile) {
     EXPECT_EQ(prompt.asked[0].rfind("選択したデータをシステムから廃棄します。", 0), 0u);
     EXPECT_NE(prompt.asked[0].find("\n廃棄した簿冊のうち管理を必要としなくなったもの"),
               std::string::npos);
+    // It names how many records leave and the archives they go to.
+    EXPECT_NE(prompt.asked[0].find("\n\n廃棄する件数：3 件\n保存先（"), std::string::npos);
+    EXPECT_NE(
+        prompt.asked[0].find("：\n　令和2年システム廃棄_文書整理一覧表.dat\n　平成31年システム廃棄_"
+                             "文書整理一覧表.dat"),
+        std::string::npos);
     EXPECT_EQ(testing::readBytes(master()), sourceBytes);
     EXPECT_FALSE(std::filesystem::exists(archive2020()));
     EXPECT_FALSE(std::filesystem::exists(archive2019()));

@@ -89,10 +89,12 @@ TEST_F(DisposalTest, ADisposedFileThatCannotBeWrittenStopsTheBatch) {
     EXPECT_EQ(result.stoppedAt, 0u);
     EXPECT_TRUE(result.done.empty());
     EXPECT_FALSE(prompt.messages.empty());
-    // The second volume was never touched.
+    EXPECT_TRUE(result.written.empty());
+    // Both files are read before either is written: the volume file is not
+    // left with volumes the disposed file lacks.
     CDocMasterList list(master(), prompt);
     list.Read();
-    EXPECT_EQ(list.size(), 1u);
+    EXPECT_EQ(list.size(), 0u);
 }
 
 class RetentionChangeTest : public DisposalTest {
@@ -185,6 +187,33 @@ TEST_F(RetentionChangeTest, AFormFileThatCannotBeWrittenStopsAtThatVolume) {
     EXPECT_EQ(result.outcome, BatchResult::Outcome::stopped);
     EXPECT_EQ(result.stoppedAt, 0u);
     EXPECT_FALSE(prompt.messages.empty());
+}
+
+// A stop asked for at any volume, up to the last, comes before the single
+// write of each file: no file changes.
+TEST_F(RetentionChangeTest, AStopBeforeTheWriteLeavesEveryFileAlone) {
+    const auto jinji = fiveYearVolume(vb::kJinji);
+    const auto yosansho =
+        fiveYearVolume(vb::kYosansho).text(vb::kNumberAt, "502001001 1 2 3000200");
+    const std::string masterBytes = vb::file(2, {jinji, yosansho});
+    testing::writeBytes(master(), masterBytes);
+    const std::vector<CDocMasterData> selected = {fromBytes(jinji), fromBytes(yosansho)};
+    for (int stopAt = 1; stopAt <= 2; ++stopAt) {
+        int position = 0;
+        const BatchProgress progress = [&](int at, int) { position = at; };
+        const BatchStop stop = [&] { return position == stopAt; };
+        const auto changed = changeRetentionType(selected, "10年", "法改正", retention, master(),
+                                                 forms(), prompt, progress, stop);
+        const auto disposedOf = disposeVolumes(selected, OleDateTime(kMay2026, OleDateTime::valid),
+                                               master(), disposed(), prompt, progress, stop);
+        for (const BatchResult& result : {changed, disposedOf}) {
+            EXPECT_EQ(result.outcome, BatchResult::Outcome::cancelled);
+            EXPECT_TRUE(result.written.empty());
+        }
+    }
+    EXPECT_EQ(testing::readBytes(master()), masterBytes);
+    EXPECT_EQ(testing::readBytes(forms()), "");
+    EXPECT_EQ(testing::readBytes(disposed()), "");
 }
 
 }  // namespace

@@ -64,6 +64,30 @@ inline constexpr const char* kModeMarks[] = {"登録", "変更", "削除"};
 inline constexpr const char* kModeMarkName = "処理の種類";
 inline constexpr const char* kCancel = "キャンセル";
 
+// ---- Bulk disposal and retention-type change ------------------------------
+inline constexpr const char* kDisposalCaption = "簿冊の一括廃棄処理";
+inline constexpr const char* kDisposalExplanation[] = {
+    "選択した簿冊を指定した年月で、一括して廃棄処理するとともに、廃棄簿冊一覧表に登録します。",
+    "※すでに廃棄処理済み項目は、新たに指定した年月での廃棄処理となります。",
+    "※一度廃棄処理すると元に戻りませんのでご注意ください。"};
+inline constexpr const char* kStartProcessing = "処理開始(&S)";
+inline constexpr const char* kBack = "戻る";
+inline constexpr const char* kRetentionChangeCaption = "保存種別の一括変更処理";
+inline constexpr const char* kRetentionChangeExplanation[] = {
+    "保存種別の一括変更処理を行うとともに、その処理内容を保存年限変更書に記載します。",
+    "※すでに変更処理済み項目は、保存年限変更書へ新たに追加処理されます。",
+    "※一度変更処理すると保存年限変更書は元に戻りませんのでご注意ください。"};
+inline constexpr const char* kNewRetentionType = "保存種別(&H)";
+inline constexpr const char* kChangeReason = "変更理由(&R)";
+// The progress of a batch.
+inline constexpr const char* kDisposingVolumes = "簿冊を廃棄処理しています…";
+inline constexpr const char* kChangingRetention = "保存種別を変更しています…";
+inline constexpr const char* kDisposingData = "データをシステムから廃棄しています…";
+inline constexpr const char* kWritingFiles = "ファイルに書き込んでいます…";
+inline constexpr const char* kStop = "中止";
+// The caption of the message at the end of a data disposal.
+inline constexpr const char* kDataDisposalCaption = "データ廃棄";
+
 // ---- Extraction dialogs ----------------------------------------------------
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kByTitle = "タイトルに含まれる文字で抽出する(&T)";

@@ -13,11 +13,12 @@
 #include "office/ui/row_selection.h"
 #include "office/ui/wait_cursor.h"
 #include "volumes/change_form_extraction_form.h"
-#include "volumes/data_haiki.h"
 #include "volumes/hozon_nengen_henkousho_list.h"
+#include "volumes/ui/disposal_commands.h"
 #include "volumes/ui/dlg_bosatu_itiran_data.h"
 #include "volumes/ui/dlg_bunsho_seiri_itiranhyou_tyuushutu.h"
 #include "volumes/ui/dlg_hozon_nengen_henkousho_tyuushutu.h"
+#include "volumes/ui/selected_records.h"
 #include "volumes/volume_choices.h"
 #include "volumes/volume_commands.h"
 
@@ -26,9 +27,14 @@ namespace {}  // namespace
 
 VolumeTabCommands::VolumeTabCommands(CBunrakoView& view, DocumentData& document,
                                      const DesktopPorts& ports)
-    : QObject(&view), m_view(view), m_document(document), m_ports(ports) {}
+    : QObject(&view),
+      m_view(view),
+      m_document(document),
+      m_ports(ports),
+      m_disposal(new DisposalCommands(view, document, ports)) {}
 
 bool VolumeTabCommands::run(CommandId id) {
+    if (m_disposal->run(id)) return true;
     switch (id) {
         case CommandId::volumeAdd:
             registerVolume(VolumeEntryMode::registerNew);
@@ -54,9 +60,6 @@ bool VolumeTabCommands::run(CommandId id) {
         case CommandId::changeFormLink:
             linkChangeForms();
             return true;
-        case CommandId::changeFormDataDisposal:
-            disposeChangeForms();
-            return true;
         default:
             return false;
     }
@@ -69,23 +72,11 @@ CDocMasterList& VolumeTabCommands::listOf(RegisterTab tab) const {
 }
 
 std::vector<CDocMasterData> VolumeTabCommands::selectedVolumes(RegisterTab tab) const {
-    const auto* model = dynamic_cast<const RecordListModel<CDocMasterData>*>(m_view.listModel(tab));
-    const QItemSelectionModel* selection = m_view.list(tab)->selectionModel();
-    std::vector<CDocMasterData> volumes;
-    if (!model || !selection) return volumes;
-    for (const int row : selectedRows(*selection)) volumes.push_back(model->record(row));
-    return volumes;
+    return selectedRecords<CDocMasterData>(m_view, tab);
 }
 
 std::vector<CHozonNengenHenkoushoData> VolumeTabCommands::selectedForms() const {
-    const auto* model = dynamic_cast<const RecordListModel<CHozonNengenHenkoushoData>*>(
-        m_view.listModel(RegisterTab::retentionChange));
-    const QItemSelectionModel* selection =
-        m_view.list(RegisterTab::retentionChange)->selectionModel();
-    std::vector<CHozonNengenHenkoushoData> forms;
-    if (!model || !selection) return forms;
-    for (const int row : selectedRows(*selection)) forms.push_back(model->record(row));
-    return forms;
+    return selectedRecords<CHozonNengenHenkoushoData>(m_view, RegisterTab::retentionChange);
 }
 
 void VolumeTabCommands::reload() { m_view.selectTab(m_view.currentTab()); }
@@ -189,18 +180,6 @@ void VolumeTabCommands::linkChangeForms() {
         CMyTool::RunProgram(m_ports.shell, m_ports.prompt, settings.m_strLinkRetentionProgram,
                             RunMode::open, {});
     }
-}
-
-// データ廃棄: the selected forms leave the change-form file for the yearly
-// archives, after the question.
-void VolumeTabCommands::disposeChangeForms() {
-    const std::vector<CHozonNengenHenkoushoData> forms = selectedForms();
-    if (forms.empty()) return;
-    {
-        const WaitCursor wait;
-        disposeFormData(forms, m_document.changeForms().path(), m_ports.prompt);
-    }
-    reload();
 }
 
 }  // namespace bunrako

@@ -15,12 +15,13 @@ namespace bunrako {
 
 class CBunrakoView;
 class CDocMasterList;
+class DisposalCommands;
 class DocumentData;
 
 // The commands of the three volume tabs and of the change-form tab that
 // open the volume dialogs: 簿冊登録, 簿冊変更, 簿冊削除, the extraction of
 // each tab, the change dialog on a double-clicked volume, and the data
-// linkage and data disposal of the selected change forms. Each command
+// linkage of the selected change forms; the disposals go to DisposalCommands. Each command
 // stores through the volume list and reloads the tab once at the end; the
 // refill keeps the selection of the volumes that still exist.
 class VolumeTabCommands : public QObject {
@@ -41,7 +42,6 @@ class VolumeTabCommands : public QObject {
     void extractVolumes(RegisterTab tab);
     void extractChangeForms();
     void linkChangeForms();
-    void disposeChangeForms();
 
     // Opens the entry dialog on a volume until it is stored or cancelled.
     bool openEntry(const CDocMasterData& volume, VolumeEntryMode mode, CDocMasterList& list);
@@ -53,6 +53,8 @@ class VolumeTabCommands : public QObject {
     CBunrakoView& m_view;
     DocumentData& m_document;
     DesktopPorts m_ports;
+    // 廃棄処理, 保存年限変更 and the data disposals.
+    DisposalCommands* m_disposal;
 };
 
 }  // namespace bunrako
