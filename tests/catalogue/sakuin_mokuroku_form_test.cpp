@@ -237,6 +237,16 @@ TEST_F(SakuinMokurokuFormTest, DeleteAsksAndRemovesTheEntryAsOpened) {
     EXPECT_TRUE(written.empty());
 }
 
+TEST_F(SakuinMokurokuFormTest, ADraftIsMadeOnlyOfAnEntryOkWouldTake) {
+    Form f = newEntryForm();
+    ASSERT_TRUE(f.draftEntry(prompt));
+    EXPECT_EQ(f.draftEntry(prompt)->subjectText(), "予算の要求について");
+    f.received = western(2022, 4, 1);
+    EXPECT_FALSE(f.draftEntry(prompt));
+    EXPECT_EQ(prompt.lastMessage(), "入力データに誤りがあります");
+    EXPECT_FALSE(form(stored, Form::Mode::remove).draftEntry(prompt));
+}
+
 TEST_F(SakuinMokurokuFormTest, LinkingANewEntryTakesTheRegistersNumberForItsDay) {
     Form f = newEntryForm();
     f.setLinkToRegister(true);

@@ -18,6 +18,7 @@
 #include "catalogue/ui/sakuinmokuroku_tyuushutu_dialog.h"
 #include "office/ui/bunrako_view.h"
 #include "office/ui/record_list_model.h"
+#include "register/draft_file.h"
 #include "support/fake_prompt.h"
 #include "ui/desktop_fixture.h"
 #include "ui/dialog_closer.h"
@@ -272,6 +273,35 @@ class CatalogueDialogsTest : public QObject {
         catalogue.OpenForVolume(pathFromUtf8(fixture.dataFolder + "DocMaster.dat"));
         catalogue.Load();
         QCOMPARE(catalogue.entries().size(), size_t{2});
+    }
+
+    void aDraftThatExistsIsOpenedAndTheEntryStored() {
+        DesktopFixture fixture;
+        CBunrakoView view(fixture.ports, fixture.document);
+        view.OnInitialUpdate();
+        fixture.writeVolumes({"会議録"});
+        const CDocMasterData volume = fixture.storedVolumes().at(0);
+        fixture.writeCatalogue(volume, {testing::catalogueEntry("1", "第1回会議")});
+        const std::filesystem::path draft = draftFilePath(
+            pathFromUtf8(fixture.dataFolder + "DocMaster.dat"), volume, "第1回会議改", 0, "jtd");
+        std::filesystem::create_directories(draft.parent_path());
+        QFile(QString::fromStdString(pathToUtf8(draft))).open(QIODevice::WriteOnly);
+        view.selectTab(tabIndex(RegisterTab::volumes));
+        selectRow(view, RegisterTab::volumes, 0);
+        view.selectTab(tabIndex(RegisterTab::indexCatalogue));
+        selectRow(view, RegisterTab::indexCatalogue, 0);
+        {
+            testing::DialogCloser closer([](QDialog& dialog) {
+                typeInto(named<QLineEdit>(dialog, q("件名")), q("改"));
+                for (auto* button : dialog.findChildren<QPushButton*>()) {
+                    if (button->text() == q("起案(&D)")) button->click();
+                }
+            });
+            view.runCommand(CommandId::indexChange);
+        }
+        QCOMPARE(fixture.shell.opened.size(), size_t{1});
+        QVERIFY(fixture.shell.opened[0].path.find("起案_第1回会議改_000.jtd") != std::string::npos);
+        QCOMPARE(subjectsShown(view), (std::vector<std::string>{"第1回会議改"}));
     }
 
     void batchPrintingWritesTheSelectedVolumesCatalogues() {
