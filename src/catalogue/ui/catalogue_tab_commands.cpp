@@ -110,7 +110,9 @@ bool CatalogueTabCommands::runEntryDialog(const CDocMasterData& volume,
     const auto store = [&](const CSakuinMokurokuList& edited) {
         bool done = false;
         if (mode == Mode::remove) {
-            done = deleteCatalogueEntry(edited, volume, volumeFile, clock, prompt) == 1;
+            // An entry another workstation removed meanwhile is gone as asked.
+            done = deleteCatalogueEntry(edited, volume, volumeFile, clock, prompt) == 1 ||
+                   catalogueLacksEntry(edited, volume, volumeFile, clock, prompt);
         } else if (mode == Mode::add && !stored) {
             done = registerCatalogueEntry(edited, volume, volumeFile, clock, prompt) >= 0;
         } else {
