@@ -23,6 +23,7 @@
 #include "ui/desktop_fixture.h"
 #include "ui/dialog_closer.h"
 #include "ui/typing.h"
+#include "volumes/volume_folders.h"
 
 using namespace bunrako;
 using bunrako::testing::DesktopFixture;
@@ -273,6 +274,44 @@ class CatalogueDialogsTest : public QObject {
         catalogue.OpenForVolume(pathFromUtf8(fixture.dataFolder + "DocMaster.dat"));
         catalogue.Load();
         QCOMPARE(catalogue.entries().size(), size_t{2});
+    }
+
+    void aCatalogueThatCannotBeWrittenKeepsTheDialogAndItsInput() {
+        DesktopFixture fixture;
+        CBunrakoView view(fixture.ports, fixture.document);
+        view.OnInitialUpdate();
+        fixture.writeVolumes({"会議録"});
+        const CDocMasterData volume = fixture.storedVolumes().at(0);
+        // A folder where the catalogue file should be: nothing can write it.
+        const std::filesystem::path folder =
+            volumeCatalogueFolder(pathFromUtf8(fixture.dataFolder + "DocMaster.dat"), volume);
+        std::filesystem::create_directories(folder / "SakuinMokuroku.dat");
+        view.selectTab(tabIndex(RegisterTab::volumes));
+        selectRow(view, RegisterTab::volumes, 0);
+        view.selectTab(tabIndex(RegisterTab::indexCatalogue));
+        QString status;
+        QString kept;
+        {
+            testing::DialogCloser closer([&](QDialog& dialog) {
+                auto* subject = named<QLineEdit>(dialog, q("件名"));
+                typeInto(subject, q("第1回会議"));
+                QTest::keyClick(subject, Qt::Key_Return);
+                for (auto* label : dialog.findChildren<QLabel*>()) {
+                    if (label->isVisible() && label->wordWrap()) status = label->text();
+                }
+                kept = subject->text();
+                // The folder made writable again, OK stores what was typed.
+                std::filesystem::remove(folder / "SakuinMokuroku.dat");
+                QTest::keyClick(subject, Qt::Key_Return);
+            });
+            view.runCommand(CommandId::indexAdd);
+        }
+        QVERIFY(status.contains(QString::fromStdString(pathToUtf8(folder))));
+        QCOMPARE(kept, q("第1回会議"));
+        // The clerk was offered to try the file again, and gave up.
+        QCOMPARE(fixture.prompt.retries.size(), size_t{1});
+        QVERIFY(fixture.prompt.retries[0].find("SakuinMokuroku.dat") != std::string::npos);
+        QCOMPARE(subjectsShown(view), (std::vector<std::string>{"第1回会議"}));
     }
 
     void aDraftThatExistsIsOpenedAndTheEntryStored() {
