@@ -72,6 +72,12 @@ int deleteCatalogueEntry(const CSakuinMokurokuList& entry, const CDocMasterData&
     return catalogue.Find(entry) <= 0 ? 1 : 0;
 }
 
+bool catalogueLacksEntry(const CSakuinMokurokuList& entry, const CDocMasterData& volume,
+                         const fs::path& volumeFile, const Clock& clock, Prompt& prompt) {
+    CSakuinMokuroku catalogue = openCatalogue(volume, volumeFile, clock, prompt);
+    return catalogue.Load() == 1 && catalogue.Find(entry) <= 0;
+}
+
 bool receivedWithinStorageYears(const OleDateTime& received, const CSakuinMokurokuHeader& header,
                                 int periodType) {
     const CMyTool tool;

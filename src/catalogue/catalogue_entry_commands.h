@@ -55,6 +55,14 @@ int deleteCatalogueEntry(const CSakuinMokurokuList& entry, const CDocMasterData&
                          const std::filesystem::path& volumeFile, const Clock& clock,
                          Prompt& prompt);
 
+// Whether the volume's catalogue was read and no longer holds the entry
+// (another workstation removed it meanwhile): a delete that found nothing
+// to remove then has nothing left to do. False when the catalogue cannot be
+// read.
+bool catalogueLacksEntry(const CSakuinMokurokuList& entry, const CDocMasterData& volume,
+                         const std::filesystem::path& volumeFile, const Clock& clock,
+                         Prompt& prompt);
+
 // Whether a reception date lies within the volume's storage years: from the
 // first day of the fiscal year of 収納開始年度 to the last day of the fiscal
 // year of 収納終了年度, by calendar day. The entry dialog refuses others.

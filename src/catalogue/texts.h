@@ -164,4 +164,67 @@ inline constexpr const char* kRelatedNotSaved =
     "%s\n関連ファイルの一覧を保存できませんでした。フォルダを確かめてください。";
 inline constexpr const char* kRelatedInputKept = "\n入力した内容は残っています。";
 
+// ---- The entry dialog (索引目録) ----------------------------------------------------
+inline constexpr const char* kEntryCaption = "索引目録";
+inline constexpr const char* kEntryOkAdd = "登録";
+inline constexpr const char* kEntryOkChange = "変更";
+inline constexpr const char* kEntryOkDelete = "削除";
+inline constexpr const char* kEntryOkAccelerator = "%s(&O)";
+inline constexpr const char* kEntryCancel = "キャンセル";
+inline constexpr const char* kEntryFiscalYear = "年度";
+inline constexpr const char* kEntryClassification = "簿冊分類";
+inline constexpr const char* kEntryVolumeTitle = "簿冊名";
+// The volume's classification: the three codes, then the three names.
+inline constexpr const char* kEntryClassificationText = "%s-%s-%s:%s-%s-%s";
+// The volume's year: "2008年度", or the era year and "度" ("平成20年度").
+inline constexpr const char* kEntryWesternYear = "%d年度";
+inline constexpr const char* kEntryEraYearSuffix = "度";
+inline constexpr const char* kEntryReceived = "受付日(&U)";
+inline constexpr const char* kEntryNumber = "文書番号(&N)";
+inline constexpr const char* kEntrySubject = "件名(&K)";
+inline constexpr const char* kEntryRemarks = "備考(&B)";
+inline constexpr const char* kEntrySender = "発信者(&H)";
+inline constexpr const char* kEntryReceiver = "受信者(&J)";
+inline constexpr const char* kEntryLinkRegister = "文書件名簿と連携する(&L)";
+inline constexpr const char* kEntryCompleted = "この文書は、結了した(&C)";
+inline constexpr const char* kEntryCompletedDate = "結了日";
+inline constexpr const char* kEntryRemoveBefore = "変更前のデータを削除する(&R)";
+inline constexpr const char* kEntryDraft = "起案(&D)";
+inline constexpr const char* kEntryRowDraft = "起案";
+inline constexpr const char* kEntryProgressHeading = "経過処分";
+inline constexpr const char* kEntryProgressRow = "経過%d";
+inline constexpr const char* kEntryProgressDate = "経過%dの日付";
+inline constexpr const char* kEntryProgressText = "経過%dの内容";
+inline constexpr const char* kEntryProgressDraft = "経過%dの起案";
+inline constexpr const char* kEntryDeleteQuestion = "本当に削除してよろしいですか?";
+// A catalogue that could not be written (followed by its folder): the
+// dialog stays open with what was typed.
+inline constexpr const char* kEntryNotSaved =
+    "索引目録に保存できませんでした。次のフォルダを確かめてください。"
+    "入力した内容はそのまま残っています。\n%s";
+inline constexpr const char* kEntryRegisterNotSaved =
+    "索引目録には保存しましたが、文書件名簿に保存できませんでした。"
+    "もう一度押すと文書件名簿への保存をやり直します。";
+
+// ---- The extraction dialog (索引目録の抽出) ---------------------------------------
+inline constexpr const char* kCriteriaCaption = "索引目録の抽出";
+inline constexpr const char* kCriteriaByNumber = "受付番号で抽出する(&N)";
+inline constexpr const char* kCriteriaByDate = "受付日で抽出する(&U)";
+inline constexpr const char* kCriteriaByWord = "文書名に含まれる単語で抽出する(&W)";
+inline constexpr const char* kCriteriaByCompletion = "結了で抽出する(&C)";
+inline constexpr const char* kCriteriaCompleted = "結了している(&E)";
+inline constexpr const char* kCriteriaNotCompleted = "結了していない(&G)";
+inline constexpr const char* kCriteriaByCompletionDate = "結了日で抽出する(&D)";
+inline constexpr const char* kCriteriaFrom = "から";
+inline constexpr const char* kCriteriaTo = "まで";
+inline constexpr const char* kCriteriaNumberFrom = "受付番号 始め";
+inline constexpr const char* kCriteriaNumberTo = "受付番号 終わり";
+inline constexpr const char* kCriteriaDateFrom = "受付日 始め";
+inline constexpr const char* kCriteriaDateTo = "受付日 終わり";
+inline constexpr const char* kCriteriaWord = "単語";
+inline constexpr const char* kCriteriaCompletionFrom = "結了日 始め";
+inline constexpr const char* kCriteriaCompletionTo = "結了日 終わり";
+inline constexpr const char* kCriteriaOk = "OK";
+inline constexpr const char* kCriteriaCancel = "キャンセル";
+
 }  // namespace bunrako::catalogue::texts

@@ -6,13 +6,12 @@
 #include "common/format_text.h"
 #include "common/my_tool.h"
 #include "common/prompt.h"
-#include "common/safe_file_name.h"
+#include "register/draft_file.h"
 #include "register/hassin_jusin_list.h"
 #include "register/texts.h"
 #include "settings/settei_koumoku_data.h"
 #include "settings/settei_koumoku_list.h"
 #include "volumes/doc_master_data.h"
-#include "volumes/volume_folders.h"
 
 namespace bunrako {
 namespace {
@@ -269,11 +268,7 @@ std::optional<BunshoKenMeiboForm::DraftTarget> BunshoKenMeiboForm::draftTarget(
     const OleDateTime now = m_clock.now();
     DraftTarget target{{}, mirroredCatalogueEntry(entry, now), CSakuinMokurokuHeader::Cleared(now)};
     target.header.CopyVolumeFields(volume);
-    // The subject becomes part of a file name: characters a folder name
-    // cannot hold are made safe.
-    const std::string name =
-        SafeFileName(formatPrintf(kDraftFileName, subject.c_str(), draftNumber, extension.c_str()));
-    target.path = volumeTitleFolder(volumeFile, volume) / pathFromUtf8(name);
+    target.path = draftFilePath(volumeFile, volume, subject, draftNumber, extension);
     return target;
 }
 

@@ -13,7 +13,7 @@
 #include "catalogue/sakuin_mokuroku_list.h"
 #include "register/bunsho_ken_meibo_data.h"
 #include "register/catalogue_mirror.h"
-#include "register/day_input.h"
+#include "volumes/day_input.h"
 #include "volumes/year_input.h"
 
 namespace bunrako {

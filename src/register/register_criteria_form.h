@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "register/day_input.h"
 #include "register/register_criteria.h"
+#include "volumes/day_input.h"
 #include "volumes/year_input.h"
 
 namespace bunrako {

@@ -130,6 +130,11 @@ TEST_F(CatalogueEntryCommandsTest, DeletingRemovesTheConfirmedEntry) {
     EXPECT_EQ(deleteCatalogueEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt),
               1);
     EXPECT_EQ(numbers(), (std::vector<std::string>{"2"}));
+    // Removed already: a second delete finds nothing, and nothing is left to do.
+    EXPECT_TRUE(
+        catalogueLacksEntry(entry("1", date(2020, 5, 1)), volume, volumeFile, clock, prompt));
+    EXPECT_FALSE(
+        catalogueLacksEntry(entry("2", date(2020, 6, 1)), volume, volumeFile, clock, prompt));
     // Another subject is another document: nothing is removed or written.
     fs::remove(yearFolder() / "SakuinMokuroku.da$");
     EXPECT_EQ(deleteCatalogueEntry(entry("2", date(2020, 6, 1), "別件"), volume, volumeFile, clock,

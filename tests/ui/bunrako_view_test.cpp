@@ -208,9 +208,11 @@ class BunrakoViewTest : public QObject {
     }
 
     void commandsStillToComeSayTheyAreNotAvailable() {
-        m_view->runCommand(CommandId::indexExtract);
+        showVolumes(1);
+        selectRows(*m_view, RegisterTab::volumes, {0});
+        m_view->runCommand(CommandId::volumeTitlePrint);
         QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
-        QCOMPARE(lastCaption(*m_fixture), std::string("索引目録抽出"));
+        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊タイトル印刷"));
         QCOMPARE(m_fixture->prompt.messages.back().icon, MessageIcon::information);
     }
 

@@ -194,7 +194,9 @@ class MainFrameTest : public QObject {
         // The settings commands and the search and registered forms tools open
         // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test),
         // the title register's commands theirs (register_dialogs_test), the
-        // volume data disposal asks first (disposal_commands_test).
+        // volume data disposal asks first (disposal_commands_test); the
+        // catalogue's delete, linkage and batch printing are silent without
+        // an entry or write their files (catalogue_dialogs_test).
         const CommandId frameOnly[] = {CommandId::registerExtract,
                                        CommandId::registerAdd,
                                        CommandId::registerChange,
@@ -218,14 +220,23 @@ class MainFrameTest : public QObject {
                                        CommandId::fileSearch,
                                        CommandId::registeredForms,
                                        CommandId::relatedAdd,
-                                       CommandId::volumeDataDisposal};
+                                       CommandId::volumeDataDisposal,
+                                       CommandId::indexDelete,
+                                       CommandId::indexLink,
+                                       CommandId::indexBatchPrint};
         // The commands that open a dialog of their own.
-        const CommandId dialogCommands[] = {
-            CommandId::volumeAdd,          CommandId::volumeChange,
-            CommandId::volumeDelete,       CommandId::volumeExtract,
-            CommandId::permanentExtract,   CommandId::disposedExtract,
-            CommandId::changeFormExtract,  CommandId::volumeDisposal,
-            CommandId::retentionTypeChange};
+        const CommandId dialogCommands[] = {CommandId::volumeAdd,
+                                            CommandId::volumeChange,
+                                            CommandId::volumeDelete,
+                                            CommandId::volumeExtract,
+                                            CommandId::permanentExtract,
+                                            CommandId::disposedExtract,
+                                            CommandId::changeFormExtract,
+                                            CommandId::volumeDisposal,
+                                            CommandId::retentionTypeChange,
+                                            CommandId::indexExtract,
+                                            CommandId::indexAdd,
+                                            CommandId::indexChange};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {

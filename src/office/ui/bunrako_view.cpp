@@ -18,6 +18,7 @@
 
 #include "catalogue/dropped_files.h"
 #include "catalogue/kanren_file.h"
+#include "catalogue/ui/catalogue_tab_commands.h"
 #include "catalogue/ui/related_file_commands.h"
 #include "catalogue/ui/tool_commands.h"
 #include "common/clock.h"
@@ -293,6 +294,7 @@ void CBunrakoView::runCommand(CommandId id) {
     if (runTool(id)) return;
     if (m_volumeCommands->run(id)) return;
     if (RegisterTabCommands(m_ports, m_document, *this).run(id)) return;
+    if (CatalogueTabCommands(m_ports, m_document, *this).run(id)) return;
     if (runRelatedFileCommand(id)) return;
     showNotYetAvailable(m_ports.prompt, id);
 }

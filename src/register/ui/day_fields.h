@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "register/day_input.h"
+#include "volumes/day_input.h"
 
 class QComboBox;
 class QSpinBox;

@@ -7,7 +7,7 @@ namespace bunrako {
 
 class CMyTool;
 
-// A day as the register dialogs take it: the year (era and era year, or the
+// A day as the entry and extraction dialogs take it: the year (era and era year, or the
 // Western year, by calendar mode), the month and the day.
 struct DayInput {
     YearInput year;

@@ -1,4 +1,4 @@
-#include "register/day_input.h"
+#include "volumes/day_input.h"
 
 #include "common/format_text.h"
 #include "common/my_tool.h"
