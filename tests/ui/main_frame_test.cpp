@@ -194,34 +194,24 @@ class MainFrameTest : public QObject {
         // The settings commands and the search and registered forms tools open
         // their dialogs (settingsCommandsOpenTheirDialogs, tool_dialogs_test),
         // the title register's commands theirs (register_dialogs_test).
-        const CommandId frameOnly[] = {CommandId::registerExtract,
-                                       CommandId::registerAdd,
-                                       CommandId::registerChange,
-                                       CommandId::registerDelete,
-                                       CommandId::registerLink,
-                                       CommandId::registerDataDisposal,
-                                       CommandId::appAbout,
-                                       CommandId::appExit,
-                                       CommandId::viewToolBar,
-                                       CommandId::viewStatusBar,
-                                       CommandId::volumeTitleOrder,
-                                       CommandId::personalFolder,
-                                       CommandId::wordProcessor,
-                                       CommandId::spreadsheet,
-                                       CommandId::fileManager,
-                                       CommandId::departmentMaster,
-                                       CommandId::classificationMaster,
-                                       CommandId::retentionMaster,
-                                       CommandId::initialSettings,
-                                       CommandId::switchSection,
-                                       CommandId::fileSearch,
-                                       CommandId::registeredForms,
-                                       CommandId::relatedAdd};
+        const CommandId frameOnly[] = {
+            CommandId::registerExtract, CommandId::registerAdd, CommandId::registerChange,
+            CommandId::registerDelete, CommandId::registerLink, CommandId::registerDataDisposal,
+            CommandId::appAbout, CommandId::appExit, CommandId::viewToolBar,
+            CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
+            CommandId::wordProcessor, CommandId::spreadsheet, CommandId::fileManager,
+            CommandId::departmentMaster, CommandId::classificationMaster,
+            CommandId::retentionMaster, CommandId::initialSettings, CommandId::switchSection,
+            CommandId::fileSearch, CommandId::registeredForms, CommandId::relatedAdd,
+            // Data linkage and title printing
+            // (year_end_commands_test).
+            CommandId::volumeLink, CommandId::permanentLink, CommandId::disposedLink,
+            CommandId::volumeTitlePrint};
         // The commands that open a dialog of their own.
-        const CommandId dialogCommands[] = {CommandId::volumeAdd,        CommandId::volumeChange,
-                                            CommandId::volumeDelete,     CommandId::volumeExtract,
-                                            CommandId::permanentExtract, CommandId::disposedExtract,
-                                            CommandId::changeFormExtract};
+        const CommandId dialogCommands[] = {
+            CommandId::volumeAdd,         CommandId::volumeChange,     CommandId::volumeDelete,
+            CommandId::volumeExtract,     CommandId::permanentExtract, CommandId::disposedExtract,
+            CommandId::changeFormExtract, CommandId::yearSwitch,       CommandId::bulkVolumeImport};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
