@@ -62,15 +62,14 @@ QPushButton* CDlgShokiSetteiExcelBosatu::button(const char* caption, const char*
 }
 
 QLabel* CDlgShokiSetteiExcelBosatu::stepLabel(const char* caption) {
-    auto* label = new QLabel(text(caption), this);
-    label->setWordWrap(true);
-    return label;
+    // One line each: wrapped labels in a grid are given too little height
+    // and lose their last line.
+    return new QLabel(text(caption), this);
 }
 
 QLabel* CDlgShokiSetteiExcelBosatu::statusLabel(const char* objectName) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(objectName));
-    label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
 }
