@@ -164,7 +164,7 @@ void YearEndCommands::importVolumes() {
     const VolumeChoices choices(m_document.m_department, m_document.m_classification,
                                 m_document.m_retention);
     CDlgShokiSetteiExcelBosatu::Setup setup;
-    setup.programFolder = pathFromUtf8(m_document.ProgramFolder());
+    setup.programFolder = pathFromUtf8(m_document.OwnFilesFolder());
     setup.volumeFile = m_document.volumes().path();
     setup.calendarMode = calendar.western ? 1 : 0;
     setup.periodType = calendar.periodType;
