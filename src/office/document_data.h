@@ -41,6 +41,10 @@ class DocumentData {
     void LoadAll(Prompt& prompt);
 
     const std::string& ProgramFolder() const { return m_places.programFolder; }
+    // The folder for the program's own small files (the remembered import
+    // path, ...): the program folder where it can be written, otherwise the
+    // user's folder (an installed program's folder cannot be written).
+    std::string OwnFilesFolder() const { return m_places.FolderOfLastResort(); }
     Prompt& prompt() const { return *m_prompt; }
     const Clock& clock() const { return m_clock; }
 

@@ -61,13 +61,19 @@ inline constexpr const char* kTaroDataFailed = "一太郎用データ作成に�
 inline constexpr const char* kWordDataFailed = "Word用データ作成に失敗しました";
 inline constexpr const char* kPrintTitlesQuestion =
     "選択されている全ての簿冊を対象に印刷します\n\n簿冊タイトルを印刷しますか？";
+// What the data linkage and the title printing wrote.
+inline constexpr const char* kLinkageDone = "%zu冊のデータを次のファイルに書き出しました：%s";
+inline constexpr const char* kTitleDataDone =
+    "%zu冊の簿冊タイトルのデータを次のファイルに書き出しました：%s";
 
 // ---- Bulk import of volumes from a spreadsheet CSV (簿冊データ簡易登録) -----
 inline constexpr const char* kImportCaption = "簿冊データ簡易登録";
 inline constexpr const char* kImportSpreadsheetName = "文書整理一覧表一括入力用標準様式.xls";
 inline constexpr const char* kImportCsvName = "文書整理一覧表一括入力用標準様式.csv";
+// The spreadsheet may be a CSV saved from it, or a workbook of any of the
+// spreadsheets of this computer.
 inline constexpr const char* kImportSpreadsheetFilter =
-    "エクセルFiles(*.xls)|*.xls|All Files (*.*)|*.*||";
+    "エクセルFiles(*.xls;*.xlsx;*.ods;*.csv)|*.xls;*.xlsx;*.ods;*.csv|All Files (*.*)|*.*||";
 // The remembered spreadsheet path, one line, in the program's folder.
 inline constexpr const char* kImportPathFileName = "ShokiSetteiExcelBosatu.dat";
 inline constexpr const char* kImportFileOpenLabel = "%s:Open\n";
@@ -149,6 +155,45 @@ inline constexpr const char* kNoteNoClassification =
     "簿冊分類「%s・%s・%s」が簿冊分類の設定にありません";
 inline constexpr const char* kNoteNoPermanentType = "保存年限の設定に「永年」がありません";
 inline constexpr const char* kNoteNoRetentionType = "保存年限の設定に%ld年の保存種別がありません";
+
+// The blank import form the program writes: the header line and one example.
+inline constexpr const char* kBlankFormHeader[] = {
+    "番号", "作成年度",     "課名",         "係名",     "大分類",   "中分類", "小分類", "タイトル",
+    "冊数", "収納開始年度", "収納終了年度", "保存年限", "満了年月", "常用",   "目次",   "廃棄年月",
+};
+inline constexpr const char* kBlankFormExampleTitle =
+    "記入例：この行は書き換えるか削除してください";
+// Checks of the import dialog.
+inline constexpr const char* kImportNoPath = "Excelファイルを指定してください";
+inline constexpr const char* kImportNoCsv =
+    "CSVファイル「%s」がありません。\n\n"
+    "Excelファイルを表計算ソフトで開き、この名前のCSV形式で保存してください";
+inline constexpr const char* kImportNoSpreadsheet =
+    "「%s」がありません。\n\n「空の様式を作成」で様式を作ることができます";
+inline constexpr const char* kBlankFormReplace =
+    "「%s」は既にあります。\n\n空の様式で置き換えますか？（入力済みの内容は失われます）";
+inline constexpr const char* kBlankFormWritten =
+    "空の様式「%s」を作成しました。\n\n表計算ソフトで記入し、CSV形式のまま保存してください";
+
+// ---- Fiscal-year switch (文書整理一覧表の年度切替) --------------------------
+inline constexpr const char* kYearSwitchFilter =
+    "文書整理一覧表ファイル(*.dat)|*.dat|all files(*.*)|*.*||";
+inline constexpr const char* kYearSwitchExtension = ".dat";
+inline constexpr const char* kYearSwitchNoYear = "作成年度を正しく入力してください";
+inline constexpr const char* kYearSwitchNoDepartment = "課を選択してください";
+inline constexpr const char* kYearSwitchNoSection = "係を選択してください";
+inline constexpr const char* kTargetIsFolder =
+    "「%s」はフォルダです。作成するマスターファイルの名前を指定してください";
+inline constexpr const char* kTargetNotDat =
+    "「%s」は文書整理一覧表ファイル（*.dat）ではありません";
+inline constexpr const char* kTargetFolderMissing = "フォルダ「%s」がありません";
+inline constexpr const char* kTargetOtherRegister =
+    "「%s」は文書整理一覧表ではない台帳のファイルです。別のファイルを指定してください";
+inline constexpr const char* kYearSwitchDone = "%zu冊を%sの簿冊として「%s」に登録しました。";
+inline constexpr const char* kYearSwitchNotCopied =
+    "\n\n管理番号の連番に空きがないため、%zu冊は登録できませんでした。";
+inline constexpr const char* kYearSwitchFailed =
+    "「%s」に書き込めなかったため、年度切替は行われていません。";
 
 // ---- Volume operations: extraction, lists, captions, year switch, disposal --
 // The retention type whose volumes are reviewed.

@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/sakuin_mokuroku.h"
@@ -12,11 +13,13 @@
 #include "office/ui/bunrako_doc.h"
 #include "office/ui/desktop_ports.h"
 #include "register/bunsho_ken_meibo_list.h"
+#include "settings/settei_koumoku_list.h"
 #include "settings/shoki_settei_file.h"
 #include "support/fake_file_browser.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell.h"
 #include "support/fixed_clock.h"
+#include "support/import_masters.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/doc_master_list.h"
 
@@ -112,6 +115,18 @@ struct DesktopFixture {
         for (const CDocMasterData& volume : volumes) list.AddOrReplace(volume, true);
         list.sort();
         list.Write();
+    }
+    // Writes the three masters of the import tests into the data folder
+    // (read at the next load).
+    void writeImportMasters() {
+        namespace masters = import_masters;
+        const std::pair<const char*, CSetteiKoumokuList> files[] = {
+            {"Kamei.dat", masters::department()},
+            {"BosatuBunrui.dat", masters::classification()},
+            {"HozonNengen.dat", masters::retention()}};
+        for (const auto& [name, master] : files) {
+            writeWholeFile(pathFromUtf8(dataFolder + name), SetteiKoumokuFileBytes(master.Items()));
+        }
     }
     // The volumes of the section's volume file, numbered as stored.
     std::vector<CDocMasterData> storedVolumes() {

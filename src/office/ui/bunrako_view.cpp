@@ -38,6 +38,7 @@
 #include "settings/outside_programs.h"
 #include "volumes/doc_master_data.h"
 #include "volumes/ui/volume_tab_commands.h"
+#include "volumes/ui/year_end_commands.h"
 #include "volumes/volume_list_cells.h"
 
 namespace bunrako {
@@ -107,6 +108,7 @@ CBunrakoView::CBunrakoView(const DesktopPorts& ports, DocumentData& document, QW
 
     m_fillers = new ListFillers(*this, m_document);
     m_volumeCommands = new VolumeTabCommands(*this, m_document, m_ports);
+    m_yearEndCommands = new YearEndCommands(*this, m_document, m_ports);
 
     setAcceptDrops(true);
     connect(m_tabBar, &QTabBar::currentChanged, this, &CBunrakoView::selectTab);
@@ -293,6 +295,7 @@ void CBunrakoView::runCommand(CommandId id) {
     }
     if (runTool(id)) return;
     if (m_volumeCommands->run(id)) return;
+    if (m_yearEndCommands->run(id)) return;
     if (RegisterTabCommands(m_ports, m_document, *this).run(id)) return;
     if (CatalogueTabCommands(m_ports, m_document, *this).run(id)) return;
     if (runRelatedFileCommand(id)) return;

@@ -23,6 +23,7 @@ class DocumentData;
 class ListFillers;
 class RegisterListModel;
 class VolumeTabCommands;
+class YearEndCommands;
 struct CDocMasterData;
 
 // The main view: seven register tabs over seven lists, the caption line of
@@ -126,6 +127,7 @@ class CBunrakoView : public QWidget {
     std::array<QString, kRegisterTabCount> m_captions;
     ListFillers* m_fillers = nullptr;
     VolumeTabCommands* m_volumeCommands = nullptr;
+    YearEndCommands* m_yearEndCommands = nullptr;
     int m_currentTab = tabIndex(RegisterTab::volumes);
     bool m_titleOrder = false;
 };

@@ -116,4 +116,44 @@ inline constexpr const char* kByTypeBefore = "変更前の保存年限で抽出�
 inline constexpr const char* kByTypeAfter = "変更後の保存年限で抽出する(&A)";
 inline constexpr const char* kByReason = "変更理由に含まれる文字で抽出する(&R)";
 
+// ---- Fiscal-year switch (文書整理一覧表の年度切替) --------------------------
+inline constexpr const char* kYearSwitchCaption = "文書整理一覧表の年度切替";
+inline constexpr const char* kYearSwitchExplanation =
+    "年度切替処理を行います\n\n"
+    "現在選択している簿冊に対し、次の年度の簿冊として新規に登録します\n\n"
+    "既に登録されている簿冊に対しては、新規として変更されますので注意して下さい";
+inline constexpr const char* kYearSwitchYear = "作成年度(&N)";
+inline constexpr const char* kYearSwitchYearName = "作成年度";
+inline constexpr const char* kYearSwitchReorganise =
+    "組織の統廃合により、選択されている簿冊データを、他の課・係のデータとして作成し直す(&O)";
+inline constexpr const char* kYearSwitchDepartment = "課(&K)";
+inline constexpr const char* kYearSwitchSection = "係(&G)";
+inline constexpr const char* kYearSwitchFile = "作成するマスターファイル(&F)";
+inline constexpr const char* kBrowse = "参照(&R)...";
+inline constexpr const char* kProgressName = "進行状況";
+
+// ---- Bulk import (簿冊データ簡易登録) --------------------------------------
+inline constexpr const char* kImportExplanation =
+    "Excelファイルから作成した簿冊データを基に文書整理一覧表に登録する処理を行います";
+inline constexpr const char* kImportStep1 =
+    "１　Excelファイルを読み込む処理を行います。"
+    "次のExcelファイルから必要なCSVファイルを作成してください。";
+inline constexpr const char* kImportStep2 =
+    "２　読み込んだデータを文書整理一覧表互換データへ変換します";
+inline constexpr const char* kImportStep3 = "３　文書整理一覧表に変換したデータを取り込みます。";
+inline constexpr const char* kImportFile = "Excelファイル(&X)";
+inline constexpr const char* kImportOpen = "Excelファイルの起動(&E)";
+inline constexpr const char* kImportBlankForm = "空の様式を作成(&B)";
+inline constexpr const char* kImportRead = "データ読み込み(&1)";
+inline constexpr const char* kImportConvert = "データ変換(&2)";
+inline constexpr const char* kImportStore = "データ取り込み(&3)";
+inline constexpr const char* kImportCsvLine = "読み込むCSVファイル：%1";
+// What each step did, under its button.
+inline constexpr const char* kImportReadDone = "%1個のデータを読み込みました（エラーのリスト：%2）";
+inline constexpr const char* kImportConvertDone =
+    "%1個のデータを変換しました（エラーのリスト：%2）";
+inline constexpr const char* kImportStoreDone = "%1個のデータを「%2」に登録しました";
+inline constexpr const char* kImportStepFailed = "この処理は行えませんでした";
+inline constexpr const char* kImportNoErrorList = "（エラーのリストを書けませんでした）";
+
 }  // namespace bunrako::volumes::ui::texts
