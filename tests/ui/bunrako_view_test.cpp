@@ -41,10 +41,6 @@ void selectRows(CBunrakoView& view, RegisterTab tab, std::initializer_list<int> 
     }
 }
 
-std::string lastCaption(const DesktopFixture& fixture) {
-    return fixture.prompt.messages.empty() ? std::string() : fixture.prompt.messages.back().caption;
-}
-
 }  // namespace
 
 class BunrakoViewTest : public QObject {
@@ -205,15 +201,6 @@ class BunrakoViewTest : public QObject {
         m_fixture->prompt.answers = {Answer::ok};
         m_view->runCommand(CommandId::registerDataDisposal);
         QCOMPARE(m_view->rowCount(RegisterTab::titleRegister), 1);
-    }
-
-    void commandsStillToComeSayTheyAreNotAvailable() {
-        showVolumes(1);
-        selectRows(*m_view, RegisterTab::volumes, {0});
-        m_view->runCommand(CommandId::volumeTitlePrint);
-        QCOMPARE(m_fixture->prompt.lastMessage(), std::string(office::ui::texts::kNotYetAvailable));
-        QCOMPARE(lastCaption(*m_fixture), std::string("簿冊タイトル印刷"));
-        QCOMPARE(m_fixture->prompt.messages.back().icon, MessageIcon::information);
     }
 
     void keysFAndTRunTheirListsCommands() {

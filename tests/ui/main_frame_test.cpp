@@ -198,25 +198,52 @@ class MainFrameTest : public QObject {
         // catalogue's delete, linkage and batch printing are silent without
         // an entry or write their files (catalogue_dialogs_test), as are the
         // volume tabs' linkage and title printing (year_end_commands_test).
-        const CommandId frameOnly[] = {
-            CommandId::registerExtract, CommandId::registerAdd, CommandId::registerChange,
-            CommandId::registerDelete, CommandId::registerLink, CommandId::registerDataDisposal,
-            CommandId::appAbout, CommandId::appExit, CommandId::viewToolBar,
-            CommandId::viewStatusBar, CommandId::volumeTitleOrder, CommandId::personalFolder,
-            CommandId::wordProcessor, CommandId::spreadsheet, CommandId::fileManager,
-            CommandId::departmentMaster, CommandId::classificationMaster,
-            CommandId::retentionMaster, CommandId::initialSettings, CommandId::switchSection,
-            CommandId::fileSearch, CommandId::registeredForms, CommandId::relatedAdd,
-            CommandId::volumeDataDisposal, CommandId::indexDelete, CommandId::indexLink,
-            CommandId::indexBatchPrint, CommandId::volumeLink, CommandId::permanentLink,
-            CommandId::disposedLink, CommandId::volumeTitlePrint};
+        const CommandId frameOnly[] = {CommandId::registerExtract,
+                                       CommandId::registerAdd,
+                                       CommandId::registerChange,
+                                       CommandId::registerDelete,
+                                       CommandId::registerLink,
+                                       CommandId::registerDataDisposal,
+                                       CommandId::appAbout,
+                                       CommandId::appExit,
+                                       CommandId::viewToolBar,
+                                       CommandId::viewStatusBar,
+                                       CommandId::volumeTitleOrder,
+                                       CommandId::personalFolder,
+                                       CommandId::wordProcessor,
+                                       CommandId::spreadsheet,
+                                       CommandId::fileManager,
+                                       CommandId::departmentMaster,
+                                       CommandId::classificationMaster,
+                                       CommandId::retentionMaster,
+                                       CommandId::initialSettings,
+                                       CommandId::switchSection,
+                                       CommandId::fileSearch,
+                                       CommandId::registeredForms,
+                                       CommandId::relatedAdd,
+                                       CommandId::volumeDataDisposal,
+                                       CommandId::indexDelete,
+                                       CommandId::indexLink,
+                                       CommandId::indexBatchPrint,
+                                       CommandId::volumeLink,
+                                       CommandId::permanentLink,
+                                       CommandId::disposedLink,
+                                       CommandId::volumeTitlePrint};
         // The commands that open a dialog of their own.
-        const CommandId dialogCommands[] = {
-            CommandId::volumeAdd,         CommandId::volumeChange,     CommandId::volumeDelete,
-            CommandId::volumeExtract,     CommandId::permanentExtract, CommandId::disposedExtract,
-            CommandId::changeFormExtract, CommandId::volumeDisposal,   CommandId::retentionTypeChange,
-            CommandId::indexExtract,      CommandId::indexAdd,         CommandId::indexChange,
-            CommandId::yearSwitch,        CommandId::bulkVolumeImport};
+        const CommandId dialogCommands[] = {CommandId::volumeAdd,
+                                            CommandId::volumeChange,
+                                            CommandId::volumeDelete,
+                                            CommandId::volumeExtract,
+                                            CommandId::permanentExtract,
+                                            CommandId::disposedExtract,
+                                            CommandId::changeFormExtract,
+                                            CommandId::volumeDisposal,
+                                            CommandId::retentionTypeChange,
+                                            CommandId::indexExtract,
+                                            CommandId::indexAdd,
+                                            CommandId::indexChange,
+                                            CommandId::yearSwitch,
+                                            CommandId::bulkVolumeImport};
         for (const auto& text : office::ui::texts::kCommandTexts) {
             if (std::find(std::begin(frameOnly), std::end(frameOnly), text.id) !=
                 std::end(frameOnly)) {
@@ -231,11 +258,9 @@ class MainFrameTest : public QObject {
                 QVERIFY2(!closer.titles().isEmpty(), text.caption);
                 continue;
             }
-            const size_t before = m_fixture->prompt.messages.size();
-            m_frame->action(text.id)->trigger();
-            QVERIFY2(m_fixture->prompt.messages.size() == before + 1, text.caption);
-            QCOMPARE(m_fixture->prompt.lastMessage(),
-                     std::string(office::ui::texts::kNotYetAvailable));
+            // Every command has been built: one that is in neither list has
+            // no test of its own here.
+            QFAIL(text.caption);
         }
     }
 
