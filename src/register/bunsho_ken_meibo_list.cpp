@@ -88,15 +88,19 @@ bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
         return true;
     }
     m_foreignFiles.erase(comparablePath(path));
-    m_entries.clear();
     if (current) {
         m_lastLoad.format = LoadReport::Format::current;
         m_lastLoad.tag = texts::kRegisterTag;
         if (bytes.size() < kTagBytes) {
+            m_entries.clear();
             m_lastLoad.droppedBytes = bytes.size();
             return false;
         }
         const size_t count = (bytes.size() - kTagBytes) / CBunshoKenMeiboData::kSize;
+        // The entries already in the list are overwritten, not built again,
+        // and there is room for the entries a change adds: a register re-read
+        // at every change is not allocated afresh each time.
+        if (m_entries.capacity() < count + 1) m_entries.reserve(count + count / 16 + 1);
         m_entries.resize(count);
         if (count > 0) {
             std::memcpy(m_entries.data(), bytes.data() + kTagBytes,
@@ -106,6 +110,7 @@ bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
         return true;
     }
     m_lastLoad.format = LoadReport::Format::legacy;
+    m_entries.clear();
     const size_t count = bytes.size() / CBunshoKenMeiboData::kLegacySize;
     m_entries.reserve(count);
     for (size_t i = 0; i < count; ++i) {
