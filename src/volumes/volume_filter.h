@@ -8,12 +8,12 @@
 
 #include "common/ole_date_time.h"
 #include "volumes/bosatu_tyuushutu_jouken.h"
+#include "volumes/doc_master_data.h"
 #include "volumes/extraction_parts.h"
 
 namespace bunrako {
 
 class CSetteiKoumokuList;
-struct CDocMasterData;
 
 // Whether a volume's index catalogue has at least one entry; the catalogue
 // is read for the test only when that criterion is on.
