@@ -75,7 +75,7 @@ bool CBunshoKenMeiboList::LoadUnlessJustSaved(const std::filesystem::path& path,
 bool CBunshoKenMeiboList::Load(const std::filesystem::path& path) {
     m_savedAt.reset();
     m_lastLoad = {};
-    std::string bytes;
+    std::string& bytes = m_fileImage;
     const ReadAttempts once{1, ""};
     if (readDataFile(m_prompt, path, bytes, pathToUtf8(path), once) != FileErrorCause::none) {
         return false;
@@ -129,7 +129,8 @@ bool CBunshoKenMeiboList::Save(const std::filesystem::path& path) {
                              {}, MessageIcon::error);
         return false;
     }
-    std::string bytes(kTagBytes, '\0');
+    std::string& bytes = m_fileImage;
+    bytes.assign(kTagBytes, '\0');
     std::memcpy(bytes.data(), texts::kRegisterTag, std::strlen(texts::kRegisterTag));
     bytes.append(reinterpret_cast<const char*>(m_entries.data()),
                  m_entries.size() * CBunshoKenMeiboData::kSize);

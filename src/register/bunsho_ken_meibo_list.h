@@ -114,6 +114,10 @@ class CBunshoKenMeiboList {
         std::chrono::steady_clock::time_point at;
     };
     std::optional<Saved> m_savedAt;
+    // The file's bytes as last read or written. Kept, with its memory, for
+    // the next read or write: on a register of a hundred thousand entries a
+    // fresh buffer of its size costs more in page faults than the read.
+    std::string m_fileImage;
 };
 
 }  // namespace bunrako
